@@ -1,0 +1,69 @@
+# Shared helpers for running Windows programs under Wine with a private Xvfb. Source, don't run.
+# Everything started here is stopped by velgaro_cleanup (trap it on EXIT).
+
+VELGARO_ROOT="${VELGARO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"   # no Mono/Gecko download prompts
+VELGARO_XVFB_PID=""
+VELGARO_PREFIXES=()
+
+# Starts Xvfb on the first free display from :90 and exports DISPLAY.
+velgaro_start_xvfb() {
+  local geometry="${1:-1024x768x24}" n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp >/dev/null 2>&1 &
+    VELGARO_XVFB_PID=$!
+    local i
+    for i in $(seq 1 50); do
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$VELGARO_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$VELGARO_XVFB_PID" 2>/dev/null; VELGARO_XVFB_PID=""
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+# Creates the base prefix once (wineboot), under a lock so that parallel callers wait for it.
+velgaro_base_prefix() {
+  local base="${VELGARO_BASE_PREFIX:-$VELGARO_ROOT/build/wineprefix/base}"
+  mkdir -p "$(dirname "$base")"
+  (
+    flock 9
+    if [ ! -f "$base/.velgaro-ready" ]; then
+      rm -rf "$base"
+      WINEPREFIX="$base" WINEARCH=win64 wineboot -i >/dev/null 2>&1
+      WINEPREFIX="$base" wineserver -w
+      touch "$base/.velgaro-ready"
+    fi
+  ) 9>"$base.lock"
+  echo "$base"
+}
+
+# A fresh copy of the base prefix for one test; exported as WINEPREFIX.
+velgaro_fresh_prefix() {
+  local base dir
+  base="$(velgaro_base_prefix)"
+  dir="$(mktemp -d "$VELGARO_ROOT/build/wineprefix/test.XXXXXX")"
+  cp -a "$base/." "$dir/"
+  rm -f "$dir/.velgaro-ready"
+  VELGARO_PREFIXES+=("$dir")
+  export WINEPREFIX="$dir"
+}
+
+# Path of a Linux file as Windows programs see it (Z: drive).
+velgaro_winpath() { printf 'Z:%s' "$(readlink -f "$1" | sed 's#/#\\#g')"; }
+
+velgaro_screenshot() { [ -n "${DISPLAY:-}" ] && import -window root "$1" >/dev/null 2>&1 || true; }
+
+velgaro_cleanup() {
+  local p
+  for p in "${VELGARO_PREFIXES[@]}"; do
+    WINEPREFIX="$p" wineserver -k >/dev/null 2>&1 || true
+    [ -n "${VELGARO_KEEP_PREFIX:-}" ] || rm -rf "$p"
+  done
+  VELGARO_PREFIXES=()
+  if [ -n "$VELGARO_XVFB_PID" ]; then kill "$VELGARO_XVFB_PID" 2>/dev/null || true; VELGARO_XVFB_PID=""; fi
+}

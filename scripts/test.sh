@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds both targets and runs every test: native unit tests,
+# Windows test programs and end-to-end tests under Wine. Ends with the summary line.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh || exit 1
+status=0
+log=$(mktemp)
+for preset in native windows; do
+  cmake --preset "$preset" >/dev/null || exit 1
+  if ! cmake --build --preset "$preset" >"$log.build" 2>&1; then
+    grep -E 'error|Error' "$log.build" | head -40; tail -20 "$log.build"; exit 1
+  fi
+done
+for preset in native windows; do
+  ctest --preset "$preset" 2>&1 | tee -a "$log" || status=1
+done
+passed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" | wc -l)
+failed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .*(\*\*\*|Failed|Not Run|Exception|Timeout)' "$log" | wc -l)
+rm -f "$log" "$log.build"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$status" -eq 0 ]

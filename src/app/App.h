@@ -1,0 +1,69 @@
+// The process-wide state of one run of the program. StartUp creates and fills it; every piece of the
+// program is handed only the parts it uses.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "lang/Language.h"
+#include "package/PackageImage.h"
+#include "package/paths/PathVariables.h"
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+// The platform as the program sees it. Filled by the entry point (win32/ or tests with sim/).
+struct Platform {
+  SystemInfo& sys;
+  FileSystem& fs;
+  IniFile& ini;
+  SettingsStore& settings;
+  Registry& registry;
+  Codepage& codepage;
+  Dialogs& dialogs;
+};
+
+// What start-up asks of the windows layer. Empty functions do nothing (tests, or the windows not built yet).
+struct AppWindows {
+  std::function<bool()> acquireSingleInstance;   // true: this is the first copy
+  std::function<bool()> bringFirstCopyForward;   // true: a first copy's main window was brought forward
+  std::function<void()> openControlWindow;       // play RunList unattended
+  std::function<void()> openMainWindow;
+  std::function<void()> endProcess;              // ends this copy at once
+  std::function<std::string()> commandLine;      // the process's command line without the program name
+};
+
+struct App {
+  explicit App(Platform p)
+      : platform(p),
+        package(PackageTextContext{p.codepage, [this](const std::string& t) {
+                                     return paths.ExpandPathVariables(t, platform.fs);
+                                   }}) {}
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  Platform platform;
+  AppWindows windows;
+
+  // Start-up flags.
+  bool PortableMode = false;
+  bool UnattendedInstall = false;
+  bool NoStatistics = false;
+  bool RecordMode = false;
+  bool IniSettingsLoaded = false;      // LoadIniSettings ran at this start-up
+  std::string CommandSwitches;          // status-bar panel 3
+  std::string SettingsNotice;           // status-bar panel 2 at start
+  std::string StatusPanel2;             // status-bar panel 2 text set later (INI write failures)
+
+  // The run.
+  std::vector<std::string> RunList{""};  // entry 0 is always empty
+  std::string CurrentPackagePath;
+  std::string CurrentCommandLine;
+
+  PathVariables paths;
+  Language language;
+  PackageImage package;
+};
+
+}  // namespace velgaro

@@ -1,0 +1,198 @@
+// Interfaces to the platform. Each method carries the meaning of one platform call; adapters live in
+// win32/ (the real program), posix/ (native runs) and sim/ (tests: a simulated desktop).
+// Texts crossing these interfaces are UTF-8; adapters convert to and from the ANSI code page where the
+// platform stores single-byte text (INI files, window texts).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velgaro {
+
+using Bytes = std::vector<std::uint8_t>;
+using WindowHandle = std::uintptr_t;  // 0: no window
+using ProcessHandle = std::intptr_t;  // 0: no handle
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const Point& o) const { return x == o.x && y == o.y; }
+};
+
+// GetDriveType codes.
+enum DriveKind : int { kDriveUnknown = 0, kDriveNoRoot = 1, kDriveRemovable = 2, kDriveFixed = 3,
+                       kDriveRemote = 4, kDriveCdRom = 5, kDriveRamDisk = 6 };
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  // Folder of the running executable, without trailing backslash unless it is a drive root ("C:\").
+  virtual std::string ExeFolder() const = 0;
+  virtual int DriveType(const std::string& root) const = 0;           // DriveKind
+  virtual std::vector<std::string> LogicalDrives() const = 0;         // "C:\", "D:\", in system order
+  virtual std::optional<std::string> UserName() const = 0;            // nullopt when the call fails
+  virtual std::string WindowsFolder() const = 0;                       // without trailing backslash
+  virtual std::string TempPath() const = 0;                            // as GetTempPath: trailing backslash
+  virtual std::uint16_t UserDefaultLangId() const = 0;
+  virtual int ScreenWidth() const = 0;
+  virtual int ScreenHeight() const = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool Exists(const std::string& path) const = 0;          // file or folder
+  virtual bool IsDirectory(const std::string& path) const = 0;
+  virtual std::optional<Bytes> ReadAll(const std::string& path) const = 0;
+  virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
+  // Writes to a temporary file in the same folder, then moves it over path: a failed write leaves the
+  // old file as it was. False on any failure (read-only target, missing folder, full disk).
+  virtual bool WriteAllReplacing(const std::string& path, const Bytes& bytes) = 0;
+  // Names (not paths) of the entries of folder that match a pattern such as "*.lng", in file-list order.
+  virtual std::vector<std::string> List(const std::string& folder, const std::string& pattern) const = 0;
+  virtual bool CreateFolder(const std::string& path) = 0;
+  virtual bool Remove(const std::string& path) = 0;
+};
+
+// Win32 profile (INI) semantics: sections and keys without regard to case; the value is the text after
+// the first "=" of the first matching line, trimmed, one pair of enclosing quotes removed, cut to
+// bufferSize - 1 characters (bytes of the ANSI code page).
+class IniFile {
+ public:
+  virtual ~IniFile() = default;
+  virtual std::string Read(const std::string& file, const std::string& section, const std::string& key,
+                           const std::string& defaultValue, std::size_t bufferSize) const = 0;
+  // Creates the file if needed; false when it cannot be written.
+  virtual bool Write(const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& value) = 0;
+};
+
+// Per-user settings of the application "Velgaro": text values under (section, key).
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  virtual std::string Get(const std::string& section, const std::string& key, const std::string& defaultValue) const = 0;
+  virtual bool Set(const std::string& section, const std::string& key, const std::string& value) = 0;
+};
+
+enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine };
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  // REG_SZ only, cut before the first NUL; empty when the key or value is missing or of another type.
+  virtual std::string GetString(RegRoot root, const std::string& key, const std::string& valueName) const = 0;
+  // REG_SZ as is, REG_EXPAND_SZ with environment variables expanded; empty otherwise.
+  virtual std::string GetExpandedString(RegRoot root, const std::string& key, const std::string& valueName) const = 0;
+  virtual bool SetString(RegRoot root, const std::string& key, const std::string& valueName, const std::string& data) = 0;
+};
+
+// The system's ANSI code page: one byte per character.
+class Codepage {
+ public:
+  virtual ~Codepage() = default;
+  virtual std::string ToAnsi(const std::string& utf8) const = 0;      // unrepresentable characters become '?'
+  virtual std::string FromAnsi(const std::string& bytes) const = 0;   // a zero byte stays a NUL character
+};
+
+// Message box styles and answers, as on Windows.
+enum : unsigned { kMbOk = 0, kMbYesNo = 4, kMbIconStop = 16, kMbIconExclamation = 48, kMbIconInformation = 64,
+                  kMbDefButton2 = 256, kMbQuestionStyle = kMbYesNo | kMbIconInformation | kMbDefButton2 };
+enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+
+struct SaveFileRequest {
+  std::string filter;       // "Name (*.VGP)|*.VGP|": pairs separated by "|"
+  std::string title;
+  std::string startFolder;
+  std::string fileName;     // initial file name, may be empty
+  unsigned flags = 0;       // OFN_* flags
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) = 0;
+  // The chosen path, or nullopt when the user cancelled.
+  virtual std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) = 0;
+};
+
+// Windows as user32 sees them. Optional texts: nullopt passes "no value" (matches any).
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+  virtual WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after, const std::optional<std::string>& className,
+                                    const std::optional<std::string>& caption) const = 0;
+  virtual WindowHandle WindowFromPoint(Point screen) const = 0;
+  virtual Point ClientToScreen(WindowHandle window, Point client) const = 0;
+  virtual WindowHandle GetParent(WindowHandle window) const = 0;
+  virtual std::string GetWindowText(WindowHandle window) const = 0;   // at most 255 characters
+  virtual std::string GetClassName(WindowHandle window) const = 0;    // at most 255 characters
+  virtual WindowHandle GetDesktopWindow() const = 0;
+  virtual bool SetForegroundWindow(WindowHandle window) = 0;
+  // SetWindowPos with HWND_TOPMOST / HWND_NOTOPMOST, no move, no size, no activation, show.
+  virtual void SetTopMost(WindowHandle window, bool topMost) = 0;
+  virtual void SetText(WindowHandle window, const std::string& text) = 0;            // WM_SETTEXT
+  virtual std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const = 0;  // WM_GETTEXT
+};
+
+// mouse_event flags.
+enum : std::uint32_t { kMouseMove = 0x0001, kMouseLeftDown = 0x0002, kMouseLeftUp = 0x0004, kMouseRightDown = 0x0008,
+                       kMouseRightUp = 0x0010, kMouseMiddleDown = 0x0020, kMouseMiddleUp = 0x0040,
+                       kMouseAbsolute = 0x8000 };
+
+class Input {
+ public:
+  virtual ~Input() = default;
+  virtual void SetCursorPos(std::int32_t x, std::int32_t y) = 0;
+  virtual void MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy) = 0;
+};
+
+class Processes {
+ public:
+  virtual ~Processes() = default;
+  // Starts a process from a whole command line with a normal, activated window; its id, or nullopt.
+  virtual std::optional<std::int32_t> Start(const std::string& commandLine) = 0;
+  virtual ProcessHandle OpenForWait(std::int32_t processId) = 0;       // 0 when it cannot be opened
+  // WaitForSingleObject(handle, 0): 0 ended, 258 still running, -1 (WAIT_FAILED) for a bad handle.
+  virtual std::int32_t WaitZero(ProcessHandle handle) = 0;
+  virtual void Close(ProcessHandle handle) = 0;
+};
+
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime Now() const = 0;
+};
+
+// A window timer: while enabled, calls its handler every interval. Changing the interval of an enabled
+// timer restarts it. An interval of 0 never fires.
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool Enabled() const = 0;
+  virtual void SetInterval(int milliseconds) = 0;
+  virtual int Interval() const = 0;
+};
+
+class TimerFactory {
+ public:
+  virtual ~TimerFactory() = default;
+  virtual std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick) = 0;
+};
+
+class MessagePump {
+ public:
+  virtual ~MessagePump() = default;
+  virtual void RunOnce() = 0;   // processes the messages that are waiting, then returns
+};
+
+}  // namespace velgaro
