@@ -1,0 +1,120 @@
+// The play mode of the control window: plays RunList package by package on three timers
+// (tmrDo one attempt per tick, tmrWait the wait for the installer, tmrExit the move to the next package).
+// The core decides everything; the control window's view shows PlayerView and forwards button clicks.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/InputInjection.h"
+#include "engine/Statistics.h"
+#include "engine/WindowMatching.h"
+#include "lang/Language.h"
+#include "package/PackageImage.h"
+#include "package/paths/PathVariables.h"
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+// Speed index to step interval: 0 -> 100 ms, 1 -> 250 ms, 2 -> 500 ms, other -> 0.
+int SpeedInterval(int speedIndex);
+
+// What the control window shows in play mode.
+struct PlayerView {
+  std::string lblAct;
+  std::string lblCaption;
+  std::string lblKolvoProg;
+  bool lblCaptionVisible = true;
+  bool imgPlayVisible = false;
+  bool imgPauseVisible = true;
+};
+
+// What the player asks of the windows around it. Empty functions do nothing.
+struct PlayerHooks {
+  std::function<void()> viewChanged;          // PlayerView changed: repaint
+  std::function<void(bool)> setTopMost;       // the control window in or out of the top-most band
+  std::function<void()> hideControlWindow;
+  std::function<void()> showMainWindow;       // and refresh its list
+  std::function<void()> showStatistics;       // modal; returns when the statistics window closes
+  std::function<void()> unloadControlWindow;  // the run is over
+};
+
+struct PlayerDeps {
+  WindowSystem& windows;
+  Input& input;
+  Processes& processes;
+  FileSystem& fs;
+  Registry& registry;
+  SettingsStore& settings;
+  Clock& clock;
+  TimerFactory& timers;
+  MessagePump& pump;
+  const Language& language;
+  const PathVariables& paths;
+  PackageImage& package;
+  Statistics& stats;
+};
+
+// The process-wide run state that the player reads and updates (lives in App).
+struct RunState {
+  std::vector<std::string>& RunList;   // entry 0 empty
+  std::string& CurrentPackagePath;
+  std::string& CurrentCommandLine;
+  bool UnattendedInstall;
+  bool NoStatistics;
+};
+
+class Player {
+ public:
+  Player(PlayerDeps deps, RunState run, PlayerHooks hooks, WindowHandle controlWindow);
+  ~Player();
+
+  // Loading the control window in play mode: reads the global speed, then Play.
+  void Load();
+  void Play();
+  void StartPackageFile(const std::string& path);
+  bool LaunchInstaller(const std::string& installerPath, const std::string& commandLine);
+  void NextDo();
+  void SetLocalSpeed();
+
+  void OnDoTick();
+  void OnWaitTick();
+  void OnExitTick();
+
+  // Buttons.
+  void PausePlay();        // imgPause
+  void PlayAfterPause();   // imgPlay
+  void SkipPackage();      // imgPlayNext
+  void StopRun();          // imgStop
+
+  const PlayerView& View() const { return view_; }
+  // The exit code of an unattended run, in Windows Installer's codes: 0 installed, 3010 installed and a
+  // restart is asked for, 1602 interrupted, 1603 not installed (the worst package of the run decides).
+  int ExitCode() const;
+
+  // State visible to tests.
+  int StepInterval() const { return stepInterval_; }
+  int MinInterval() const { return minInterval_; }
+  bool FastPolling() const { return fastPolling_; }
+  int MissCount() const { return missCount_; }
+  Timer& DoTimer() { return *tmrDo_; }
+  Timer& WaitTimer() { return *tmrWait_; }
+  Timer& ExitTimer() { return *tmrExit_; }
+  std::int32_t InstallerProcessId() const { return installerProcessId_; }
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  PlayerView view_;
+  int stepInterval_ = 0;
+  int minInterval_ = 0;
+  bool fastPolling_ = false;
+  int missCount_ = 0;
+  std::unique_ptr<Timer> tmrDo_, tmrWait_, tmrExit_;
+  std::int32_t installerProcessId_ = 0;
+};
+
+}  // namespace velgaro

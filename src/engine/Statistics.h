@@ -1,0 +1,40 @@
+// Run statistics: one row per package played, with its outcome and time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+enum InstallStatus : std::uint8_t { kNotInstalled = 0, kInterrupted = 1, kInstalled = 2 };
+
+struct InstallStat {
+  std::uint8_t status = kNotInstalled;
+  std::string packageName;
+  LocalTime started;
+  LocalTime finished;
+  std::string duration;  // FormatDuration of finished - started
+  std::string details;
+  bool closed = false;   // EndStat has run on this row
+};
+
+std::string FormatDuration(std::int32_t seconds);
+// finished - started in whole seconds of the time of day; a negative difference (past midnight) gets a day added.
+std::int32_t DurationSeconds(const LocalTime& started, const LocalTime& finished);
+
+class Statistics {
+ public:
+  void ResetStats() { rows_.clear(); }
+  void BeginStat(const std::string& packageName, const LocalTime& now);
+  void EndStat(std::uint8_t status, const std::string& details, const LocalTime& now);  // on the last row
+  std::string TotalDuration() const;
+  const std::vector<InstallStat>& Rows() const { return rows_; }   // rows 1..N of the run, in order
+
+ private:
+  std::vector<InstallStat> rows_;
+};
+
+}  // namespace velgaro
