@@ -19,6 +19,8 @@ struct LanguageSection {
 const std::vector<LanguageSection>& LanguageSections();
 
 std::string DefaultLanguageName(std::uint16_t langId);
+// "<exe folder>\language\<name>.lng", with a backslash after the folder only where it lacks one.
+std::string LanguageFilePath(const std::string& exeFolder, const std::string& name);
 std::string EnsureAffix(const std::string& text, bool atStart, const std::string& affix);
 std::string ReplaceParam(const std::string& text, const std::string& value);
 
@@ -40,7 +42,8 @@ class Language {
     bool unattendedInstall;
   };
   // Fills the tables from "<exe folder>\language\<name>.lng"; a missing file shows its message (except
-  // for Russian and in an unattended install) and leaves every table empty.
+  // for Russian and in an unattended install) and leaves every table empty. A name that is not a plain
+  // file name (it holds a path separator) counts as a missing file, so no file outside the folder is read.
   void LoadLanguage(const LoadContext& ctx);
 
   std::string GetLangString(const std::string& section, int number) const;
