@@ -1,0 +1,14 @@
+#include "platform/posix/ConsoleDialogs.h"
+
+#include <cstdio>
+
+namespace velgaro {
+
+int ConsoleDialogs::MessageBox(WindowHandle, const std::string& text, const std::string& title, unsigned style) {
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  return (style & 0x0Fu) == kMbYesNo ? kIdNo : kIdOk;
+}
+
+std::optional<std::string> ConsoleDialogs::SaveFile(WindowHandle, const SaveFileRequest&) { return std::nullopt; }
+
+}  // namespace velgaro

@@ -1,0 +1,15 @@
+// Dialogs of a console tool: messages go to standard error and take their default answer
+// (OK, or No for questions, whose default button is No); save dialogs are cancelled.
+#pragma once
+
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+class ConsoleDialogs : public Dialogs {
+ public:
+  int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
+  std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+};
+
+}  // namespace velgaro

@@ -1,0 +1,101 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "platform/posix/PosixPaths.h"
+
+namespace velgaro {
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), LowerAscii);
+  return s;
+}
+
+bool MatchesPattern(const std::string& name, const std::string& pattern) {
+  const std::string n = Lower(name);
+  const std::string p = Lower(pattern);
+  std::size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) { ++ni; ++pi; }
+    else if (pi < p.size() && p[pi] == '*') { star = pi++; mark = ni; }
+    else if (star != std::string::npos) { pi = star + 1; ni = ++mark; }
+    else return false;
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+bool StatPath(const std::string& path, struct stat& st) {
+  return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
+}
+
+}  // namespace
+
+bool PosixFileSystem::Exists(const std::string& path) const {
+  struct stat st {};
+  return StatPath(path, st);
+}
+
+bool PosixFileSystem::IsDirectory(const std::string& path) const {
+  struct stat st {};
+  return StatPath(path, st) && S_ISDIR(st.st_mode);
+}
+
+std::optional<Bytes> PosixFileSystem::ReadAll(const std::string& path) const {
+  struct stat st {};
+  if (!StatPath(path, st) || S_ISDIR(st.st_mode)) return std::nullopt;
+  std::ifstream in(ToNativePath(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::uint64_t> PosixFileSystem::FileSize(const std::string& path) const {
+  struct stat st {};
+  if (!StatPath(path, st) || S_ISDIR(st.st_mode)) return std::nullopt;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool PosixFileSystem::WriteAllReplacing(const std::string& path, const Bytes& bytes) {
+  return ReplaceFileAtomically(ToNativePath(path), bytes);
+}
+
+std::vector<std::string> PosixFileSystem::List(const std::string& folder, const std::string& pattern) const {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(ToNativePath(folder.empty() ? "." : folder).c_str());
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    if (MatchesPattern(name, pattern)) names.push_back(name);
+  }
+  ::closedir(dir);
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+  return names;
+}
+
+bool PosixFileSystem::CreateFolder(const std::string& path) {
+  return !path.empty() && ::mkdir(ToNativePath(path).c_str(), 0777) == 0;
+}
+
+bool PosixFileSystem::Remove(const std::string& path) {
+  struct stat st {};
+  if (!StatPath(path, st)) return false;
+  const std::string native = ToNativePath(path);
+  if (S_ISDIR(st.st_mode)) return ::rmdir(native.c_str()) == 0;
+  if (IsReadOnly(native, st)) return false;
+  return ::unlink(native.c_str()) == 0;
+}
+
+}  // namespace velgaro

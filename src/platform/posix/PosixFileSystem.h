@@ -1,0 +1,22 @@
+// Files of a native run. Takes the core's backslash paths and turns them into '/' paths.
+#pragma once
+
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+class PosixFileSystem : public FileSystem {
+ public:
+  bool Exists(const std::string& path) const override;
+  bool IsDirectory(const std::string& path) const override;
+  std::optional<Bytes> ReadAll(const std::string& path) const override;
+  std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+  bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
+  // Patterns with "*" and "?", matched without regard to case as on Windows; names sorted likewise.
+  std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
+  bool CreateFolder(const std::string& path) override;
+  // Like DeleteFileA / RemoveDirectoryA: a read-only file or a folder that is not empty stays.
+  bool Remove(const std::string& path) override;
+};
+
+}  // namespace velgaro

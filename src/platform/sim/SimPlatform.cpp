@@ -1,0 +1,340 @@
+#include "platform/sim/SimPlatform.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/Cp1251.h"
+#include "platform/IniText.h"
+
+namespace velgaro {
+namespace {
+
+std::string LowerAscii(std::string s) {
+  for (char& c : s) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return s;
+}
+
+std::string UpperAscii(std::string s) {
+  for (char& c : s) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return s;
+}
+
+// Lower case for ASCII and the Cyrillic capitals U+0400..U+042F, which are two-byte UTF-8.
+std::string LowerPathText(const std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if ((c == 0xD0) && i + 1 < s.size()) {
+      const auto d = static_cast<unsigned char>(s[i + 1]);
+      std::uint32_t cp = ((c & 0x1Fu) << 6) | (d & 0x3Fu);
+      if (cp >= 0x400 && cp <= 0x40F) cp += 0x50;
+      else if (cp >= 0x410 && cp <= 0x42F) cp += 0x20;
+      out += static_cast<char>(0xC0u | (cp >> 6));
+      out += static_cast<char>(0x80u | (cp & 0x3Fu));
+      ++i;
+      continue;
+    }
+    out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
+  }
+  return out;
+}
+
+// The folder part of a normalised key; empty for a root or a name without folder.
+std::string ParentKey(const std::string& key) {
+  const std::size_t slash = key.find_last_of('\\');
+  if (slash == std::string::npos) return {};
+  if (slash + 1 == key.size()) return {};            // "c:\" is a root
+  if (slash == 2 && key[1] == ':') return key.substr(0, 3);
+  if (key.compare(0, 2, "\\\\") == 0 && std::count(key.begin(), key.end(), '\\') <= 3) return {};
+  return key.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  std::string p = path;
+  while (p.size() > 1 && (p.back() == '\\' || p.back() == '/')) p.pop_back();
+  const std::size_t slash = p.find_last_of("\\/");
+  return slash == std::string::npos ? p : p.substr(slash + 1);
+}
+
+// "*" and "?" wildcards, without regard to case.
+bool MatchesPattern(const std::string& name, const std::string& pattern) {
+  const std::string n = LowerPathText(name);
+  const std::string p = LowerPathText(pattern);
+  std::size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) { ++ni; ++pi; }
+    else if (pi < p.size() && p[pi] == '*') { star = pi++; mark = ni; }
+    else if (star != std::string::npos) { pi = star + 1; ni = ++mark; }
+    else return false;
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+}  // namespace
+
+std::string SimPathKey(const std::string& path) {
+  std::string p = path;
+  std::replace(p.begin(), p.end(), '/', '\\');
+  // Runs of separators count as one, except the two that begin a share path.
+  std::string out;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    if (p[i] == '\\' && !out.empty() && out.back() == '\\' && i > 1) continue;
+    out += p[i];
+  }
+  while (out.size() > 1 && out.back() == '\\' && !(out.size() == 3 && out[1] == ':')) out.pop_back();
+  if (out.size() == 2 && out[1] == ':') out += '\\';
+  return LowerPathText(out);
+}
+
+// ---- SimSystemInfo
+
+SimSystemInfo::SimSystemInfo() { driveTypes["C:\\"] = kDriveFixed; }
+
+int SimSystemInfo::DriveType(const std::string& root) const {
+  const auto it = driveTypes.find(UpperAscii(root));
+  return it == driveTypes.end() ? kDriveNoRoot : it->second;
+}
+
+void SimSystemInfo::AddDrive(const std::string& root, int kind) {
+  const std::string r = UpperAscii(root);
+  driveTypes[r] = kind;
+  if (std::find(logicalDrives.begin(), logicalDrives.end(), r) == logicalDrives.end()) logicalDrives.push_back(r);
+}
+
+// ---- SimFileSystem
+
+const SimFileSystem::Entry* SimFileSystem::Find(const std::string& path) const {
+  const auto it = entries_.find(SimPathKey(path));
+  return it == entries_.end() ? nullptr : &it->second;
+}
+
+void SimFileSystem::AddParents(const std::string& path) {
+  std::string parent = ParentKey(SimPathKey(path));
+  std::string original = path;
+  while (!parent.empty()) {
+    // Keep the caller's spelling of the folder: cut the original path to the parent's length.
+    std::replace(original.begin(), original.end(), '/', '\\');
+    const std::string spelled = original.size() >= parent.size() ? original.substr(0, parent.size()) : parent;
+    if (entries_.count(parent) == 0) entries_[parent] = Entry{spelled, true, {}, false};
+    parent = ParentKey(parent);
+  }
+}
+
+void SimFileSystem::AddFile(const std::string& path, const Bytes& content) {
+  AddParents(path);
+  entries_[SimPathKey(path)] = Entry{path, false, content, false};
+}
+
+void SimFileSystem::AddFile(const std::string& path, const std::string& content) {
+  AddFile(path, Bytes(content.begin(), content.end()));
+}
+
+void SimFileSystem::AddFolder(const std::string& path) {
+  AddParents(path);
+  const std::string key = SimPathKey(path);
+  if (entries_.count(key) == 0) entries_[key] = Entry{path, true, {}, false};
+}
+
+void SimFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
+  const auto it = entries_.find(SimPathKey(path));
+  if (it != entries_.end()) it->second.readOnly = readOnly;
+}
+
+std::string SimFileSystem::Text(const std::string& path) const {
+  const Entry* e = Find(path);
+  if (!e || e->isFolder) return {};
+  return std::string(e->content.begin(), e->content.end());
+}
+
+bool SimFileSystem::Exists(const std::string& path) const { return !path.empty() && Find(path) != nullptr; }
+
+bool SimFileSystem::IsDirectory(const std::string& path) const {
+  const Entry* e = path.empty() ? nullptr : Find(path);
+  return e && e->isFolder;
+}
+
+std::optional<Bytes> SimFileSystem::ReadAll(const std::string& path) const {
+  const Entry* e = path.empty() ? nullptr : Find(path);
+  if (!e || e->isFolder) return std::nullopt;
+  return e->content;
+}
+
+std::optional<std::uint64_t> SimFileSystem::FileSize(const std::string& path) const {
+  const Entry* e = path.empty() ? nullptr : Find(path);
+  if (!e || e->isFolder) return std::nullopt;
+  return e->content.size();
+}
+
+bool SimFileSystem::WriteAllReplacing(const std::string& path, const Bytes& bytes) {
+  if (failWrites_ || path.empty()) return false;
+  const std::string key = SimPathKey(path);
+  const std::string parent = ParentKey(key);
+  if (parent.empty() || !IsDirectory(parent)) return false;
+  const auto it = entries_.find(key);
+  if (it != entries_.end()) {
+    if (it->second.isFolder || it->second.readOnly) return false;
+    it->second.content = bytes;
+  } else {
+    entries_[key] = Entry{path, false, bytes, false};
+  }
+  ++writeCount_;
+  return true;
+}
+
+std::vector<std::string> SimFileSystem::List(const std::string& folder, const std::string& pattern) const {
+  const std::string folderKey = SimPathKey(folder);
+  std::vector<std::string> names;
+  for (const auto& [key, entry] : entries_) {
+    if (ParentKey(key) != folderKey) continue;
+    const std::string name = NameOf(entry.path);
+    if (MatchesPattern(name, pattern)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return LowerPathText(a) < LowerPathText(b); });
+  return names;
+}
+
+bool SimFileSystem::CreateFolder(const std::string& path) {
+  if (failWrites_ || path.empty()) return false;
+  const std::string key = SimPathKey(path);
+  if (entries_.count(key) != 0) return false;
+  const std::string parent = ParentKey(key);
+  if (!parent.empty() && !IsDirectory(parent)) return false;
+  entries_[key] = Entry{path, true, {}, false};
+  return true;
+}
+
+bool SimFileSystem::Remove(const std::string& path) {
+  if (failWrites_ || path.empty()) return false;
+  const auto it = entries_.find(SimPathKey(path));
+  if (it == entries_.end() || it->second.readOnly) return false;
+  if (it->second.isFolder) {
+    for (const auto& entry : entries_) {
+      if (ParentKey(entry.first) == it->first) return false;   // not empty
+    }
+  }
+  entries_.erase(it);
+  return true;
+}
+
+// ---- SimIniFile
+
+const SimCodepage SimIniFile::codepage_;
+
+// ---- SimSettingsStore (names without regard to case, as in the registry behind it on Windows)
+
+std::string SimSettingsStore::Get(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) const {
+  for (const auto& [name, value] : values_) {
+    if (LowerAscii(name.first) == LowerAscii(section) && LowerAscii(name.second) == LowerAscii(key)) return value;
+  }
+  return defaultValue;
+}
+
+bool SimSettingsStore::Set(const std::string& section, const std::string& key, const std::string& value) {
+  if (failWrites) return false;
+  for (auto& [name, stored] : values_) {
+    if (LowerAscii(name.first) == LowerAscii(section) && LowerAscii(name.second) == LowerAscii(key)) {
+      stored = value;
+      return true;
+    }
+  }
+  values_[{section, key}] = value;
+  return true;
+}
+
+// ---- SimRegistry
+
+void SimRegistry::Put(RegRoot root, const std::string& key, const std::string& valueName, const std::string& data,
+                      bool expandable) {
+  values[Key{root, LowerAscii(key), LowerAscii(valueName)}] = Value{data, expandable};
+}
+
+std::optional<SimRegistry::Value> SimRegistry::Find(RegRoot root, const std::string& key,
+                                                   const std::string& valueName) const {
+  const auto it = values.find(Key{root, LowerAscii(key), LowerAscii(valueName)});
+  if (it == values.end()) return std::nullopt;
+  return it->second;
+}
+
+std::string SimRegistry::GetString(RegRoot root, const std::string& key, const std::string& valueName) const {
+  const std::optional<Value> v = Find(root, key, valueName);
+  if (!v || v->expandable) return {};
+  return v->data.substr(0, v->data.find('\0'));
+}
+
+std::string SimRegistry::GetExpandedString(RegRoot root, const std::string& key, const std::string& valueName) const {
+  const std::optional<Value> v = Find(root, key, valueName);
+  if (!v) return {};
+  std::string data = v->data.substr(0, v->data.find('\0'));
+  if (!v->expandable) return data;
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < data.size()) {
+    const std::size_t open = data.find('%', pos);
+    const std::size_t close = open == std::string::npos ? std::string::npos : data.find('%', open + 1);
+    if (close == std::string::npos) break;
+    const auto it = environment.find(LowerAscii(data.substr(open + 1, close - open - 1)));
+    out += data.substr(pos, open - pos);
+    if (it != environment.end()) {
+      out += it->second;
+      pos = close + 1;
+    } else {
+      out += '%';   // unknown names stay as they are
+      pos = open + 1;
+    }
+  }
+  return out + data.substr(pos);
+}
+
+bool SimRegistry::SetString(RegRoot root, const std::string& key, const std::string& valueName,
+                            const std::string& data) {
+  if (failWrites) return false;
+  Put(root, key, valueName, data, false);
+  return true;
+}
+
+// ---- SimCodepage
+
+std::string SimCodepage::ToAnsi(const std::string& utf8) const { return Utf8ToCp1251(utf8); }
+std::string SimCodepage::FromAnsi(const std::string& bytes) const { return Cp1251ToUtf8(bytes); }
+
+// ---- SimDialogs
+
+int SimDialogs::MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) {
+  Shown s;
+  s.text = text;
+  s.title = title;
+  s.style = style;
+  s.owner = owner;
+  shown.push_back(s);
+  if (!answers.empty()) {
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return (style & 0x0Fu) == kMbOk ? kIdOk : kIdNo;
+}
+
+std::optional<std::string> SimDialogs::SaveFile(WindowHandle owner, const SaveFileRequest& request) {
+  Shown s;
+  s.text = request.title;
+  s.title = request.filter;
+  s.style = request.flags;
+  s.isSaveDialog = true;
+  s.owner = owner;
+  s.request = request;
+  shown.push_back(s);
+  if (saveAnswers.empty()) return std::nullopt;
+  std::optional<std::string> answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
+}  // namespace velgaro

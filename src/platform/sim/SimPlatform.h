@@ -1,0 +1,162 @@
+// In-memory adapters for tests: system facts, files, INI files, settings, registry, code page and
+// scripted dialogs. Every field a test may want to arrange is public.
+// (Windows, input, processes, clock, timers and the message pump are in SimDesktop.h.)
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/IniText.h"
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+// Windows compares paths without regard to case: the key all sim maps use.
+std::string SimPathKey(const std::string& path);
+
+class SimSystemInfo : public SystemInfo {
+ public:
+  SimSystemInfo();
+
+  std::string exeFolder = "C:\\Tools\\Rec";
+  std::map<std::string, int> driveTypes;          // root ("C:\") -> DriveKind; missing roots: kDriveNoRoot
+  std::vector<std::string> logicalDrives{"C:\\"};
+  std::optional<std::string> userName = std::string("User");
+  std::string windowsFolder = "C:\\WINDOWS";
+  std::string tempPath = "C:\\TEMP\\";
+  std::uint16_t langId = 1049;
+  int screenWidth = 1024;
+  int screenHeight = 768;
+
+  std::string ExeFolder() const override { return exeFolder; }
+  int DriveType(const std::string& root) const override;
+  std::vector<std::string> LogicalDrives() const override { return logicalDrives; }
+  std::optional<std::string> UserName() const override { return userName; }
+  std::string WindowsFolder() const override { return windowsFolder; }
+  std::string TempPath() const override { return tempPath; }
+  std::uint16_t UserDefaultLangId() const override { return langId; }
+  int ScreenWidth() const override { return screenWidth; }
+  int ScreenHeight() const override { return screenHeight; }
+
+  // Adds root to the logical drives (if absent) with the given kind.
+  void AddDrive(const std::string& root, int kind);
+};
+
+class SimFileSystem : public FileSystem {
+ public:
+  struct Entry {
+    std::string path;        // as first given (original case)
+    bool isFolder = false;
+    Bytes content;
+    bool readOnly = false;
+  };
+
+  // Parent folders are implied: adding a file creates them.
+  void AddFile(const std::string& path, const Bytes& content);
+  void AddFile(const std::string& path, const std::string& content);
+  void AddFolder(const std::string& path);
+  void SetReadOnly(const std::string& path, bool readOnly);
+  void SetFailWrites(bool fail) { failWrites_ = fail; }
+  // File content as text; empty when missing.
+  std::string Text(const std::string& path) const;
+  std::size_t WriteCount() const { return writeCount_; }
+  const std::map<std::string, Entry>& Entries() const { return entries_; }
+
+  bool Exists(const std::string& path) const override;
+  bool IsDirectory(const std::string& path) const override;
+  std::optional<Bytes> ReadAll(const std::string& path) const override;
+  std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+  // Fails when writes fail, the target is read-only or a folder, or the parent folder is missing.
+  bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
+  // Patterns: "*", "*.ext", or an exact name; sorted without regard to case.
+  std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
+  bool CreateFolder(const std::string& path) override;
+  bool Remove(const std::string& path) override;
+
+ private:
+  const Entry* Find(const std::string& path) const;
+  void AddParents(const std::string& path);
+
+  std::map<std::string, Entry> entries_;   // key: SimPathKey
+  bool failWrites_ = false;
+  std::size_t writeCount_ = 0;
+};
+
+class SimCodepage : public Codepage {
+ public:
+  std::string ToAnsi(const std::string& utf8) const override;
+  std::string FromAnsi(const std::string& bytes) const override;
+};
+
+// Profile files stored as SimFileSystem content (ANSI bytes), converted with Windows-1251.
+class SimIniFile : public ProfileFile {
+ public:
+  explicit SimIniFile(SimFileSystem& fs) : ProfileFile(fs, codepage_) {}
+
+ private:
+  static const SimCodepage codepage_;
+};
+
+class SimSettingsStore : public SettingsStore {
+ public:
+  std::string Get(const std::string& section, const std::string& key, const std::string& defaultValue) const override;
+  bool Set(const std::string& section, const std::string& key, const std::string& value) override;
+
+  std::map<std::pair<std::string, std::string>, std::string>& Values() { return values_; }
+  const std::map<std::pair<std::string, std::string>, std::string>& Values() const { return values_; }
+  bool failWrites = false;
+
+ private:
+  std::map<std::pair<std::string, std::string>, std::string> values_;
+};
+
+class SimRegistry : public Registry {
+ public:
+  struct Value {
+    std::string data;
+    bool expandable = false;   // REG_EXPAND_SZ
+  };
+  using Key = std::tuple<RegRoot, std::string, std::string>;   // root, key (lower case), value name (lower case)
+
+  void Put(RegRoot root, const std::string& key, const std::string& valueName, const std::string& data,
+           bool expandable = false);
+  std::optional<Value> Find(RegRoot root, const std::string& key, const std::string& valueName) const;
+
+  std::string GetString(RegRoot root, const std::string& key, const std::string& valueName) const override;
+  std::string GetExpandedString(RegRoot root, const std::string& key, const std::string& valueName) const override;
+  bool SetString(RegRoot root, const std::string& key, const std::string& valueName, const std::string& data) override;
+
+  // Environment used for REG_EXPAND_SZ ("SystemRoot" -> "C:\WINDOWS"), names without regard to case.
+  std::map<std::string, std::string> environment{{"systemroot", "C:\\WINDOWS"}, {"windir", "C:\\WINDOWS"}};
+  bool failWrites = false;
+  std::map<Key, Value> values;
+};
+
+class SimDialogs : public Dialogs {
+ public:
+  struct Shown {
+    std::string text;        // message text, or the save dialog's title
+    std::string title;       // message title, or the save dialog's filter
+    unsigned style = 0;      // message style; save dialog: its flags
+    bool isSaveDialog = false;
+    WindowHandle owner = 0;
+    SaveFileRequest request; // the save dialog's whole request
+  };
+
+  // Answers in order; when empty, kIdOk for OK-only boxes and kIdNo otherwise.
+  std::deque<int> answers;
+  // Save dialog answers in order; when empty, cancel (nullopt).
+  std::deque<std::optional<std::string>> saveAnswers;
+  std::vector<Shown> shown;
+
+  int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
+  std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+};
+
+}  // namespace velgaro

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixPaths.h"
+#include "unit/posix/TempFolder.h"
+
+namespace velgaro {
+namespace {
+
+class PosixFileSystemTest : public ::testing::Test {
+ protected:
+  // The core's spelling of a path in the temp folder.
+  std::string Core(const std::string& name) const { return ToCorePath(dir.Path() + "/" + name); }
+
+  TempFolder dir;
+  PosixFileSystem fs;
+};
+
+TEST_F(PosixFileSystemTest, WriteCreatesAndReplacesThroughBackslashPaths) {
+  const std::string file = Core("a.ini");
+  EXPECT_FALSE(fs.Exists(file));
+  ASSERT_TRUE(fs.WriteAllReplacing(file, Bytes{'o', 'l', 'd'}));
+  ASSERT_TRUE(fs.WriteAllReplacing(file, Bytes{'n', 'e', 'w', '!'}));
+  EXPECT_EQ(dir.Read("a.ini"), "new!");
+  EXPECT_EQ(fs.ReadAll(file), (Bytes{'n', 'e', 'w', '!'}));
+  EXPECT_EQ(fs.FileSize(file), 4u);
+  EXPECT_TRUE(fs.Exists(file));
+  EXPECT_FALSE(fs.IsDirectory(file));
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"a.ini"});   // no temporary file left behind
+}
+
+TEST_F(PosixFileSystemTest, ReadOnlyTargetIsLeftAsItWas) {
+  dir.Write("ro.ini", "old");
+  ASSERT_EQ(::chmod((dir.Path() + "/ro.ini").c_str(), 0444), 0);
+  EXPECT_FALSE(fs.WriteAllReplacing(Core("ro.ini"), Bytes{'x'}));
+  EXPECT_EQ(dir.Read("ro.ini"), "old");
+  EXPECT_FALSE(fs.Remove(Core("ro.ini")));
+  EXPECT_TRUE(fs.Exists(Core("ro.ini")));
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"ro.ini"});
+}
+
+TEST_F(PosixFileSystemTest, WriteFailsForMissingFolderOrFolderTarget) {
+  EXPECT_FALSE(fs.WriteAllReplacing(Core("missing/a.ini"), Bytes{'x'}));
+  EXPECT_FALSE(fs.Exists(Core("missing")));
+  ASSERT_TRUE(fs.CreateFolder(Core("sub")));
+  EXPECT_FALSE(fs.WriteAllReplacing(Core("sub"), Bytes{'x'}));
+  EXPECT_TRUE(fs.IsDirectory(Core("sub")));
+  EXPECT_FALSE(fs.ReadAll(Core("sub")).has_value());
+  EXPECT_FALSE(fs.FileSize(Core("sub")).has_value());
+}
+
+TEST_F(PosixFileSystemTest, ReplacedFileKeepsItsPermissions) {
+  dir.Write("p.ini", "old");
+  ASSERT_EQ(::chmod((dir.Path() + "/p.ini").c_str(), 0640), 0);
+  ASSERT_TRUE(fs.WriteAllReplacing(Core("p.ini"), Bytes{'n'}));
+  struct stat st {};
+  ASSERT_EQ(::stat((dir.Path() + "/p.ini").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(PosixFileSystemTest, ListMatchesWithoutRegardToCaseAndSorts) {
+  for (const char* name : {"b.lng", "A.LNG", "c.txt", "English.lng", "x.lngx"}) dir.Write(name, "");
+  ASSERT_TRUE(fs.CreateFolder(Core("folder.lng")));
+  EXPECT_EQ(fs.List(Core(""), "*.lng"),
+            (std::vector<std::string>{"A.LNG", "b.lng", "English.lng", "folder.lng"}));
+  EXPECT_EQ(fs.List(Core(""), "*.TXT"), std::vector<std::string>{"c.txt"});
+  EXPECT_EQ(fs.List(Core(""), "*").size(), 6u);
+  EXPECT_EQ(fs.List(Core(""), "?.lng"), (std::vector<std::string>{"A.LNG", "b.lng"}));
+  EXPECT_TRUE(fs.List(Core("missing"), "*").empty());
+}
+
+TEST_F(PosixFileSystemTest, CreateAndRemoveFolders) {
+  EXPECT_TRUE(fs.CreateFolder(Core("f")));
+  EXPECT_FALSE(fs.CreateFolder(Core("f")));            // exists already, as CreateDirectoryA
+  EXPECT_FALSE(fs.CreateFolder(Core("g/h")));          // parent missing
+  ASSERT_TRUE(fs.WriteAllReplacing(Core("f/x"), Bytes{}));
+  EXPECT_EQ(fs.FileSize(Core("f/x")), 0u);
+  EXPECT_FALSE(fs.Remove(Core("f")));                  // not empty
+  EXPECT_TRUE(fs.Remove(Core("f/x")));
+  EXPECT_TRUE(fs.Remove(Core("f")));
+  EXPECT_FALSE(fs.Remove(Core("f")));
+}
+
+TEST_F(PosixFileSystemTest, EmptyPathIsNothing) {
+  EXPECT_FALSE(fs.Exists(""));
+  EXPECT_FALSE(fs.IsDirectory(""));
+  EXPECT_FALSE(fs.ReadAll("").has_value());
+  EXPECT_FALSE(fs.WriteAllReplacing("", Bytes{'x'}));
+  EXPECT_FALSE(fs.CreateFolder(""));
+}
+
+}  // namespace
+}  // namespace velgaro
