@@ -32,6 +32,7 @@ struct AppWindows {
   std::function<void()> openMainWindow;
   std::function<void()> endProcess;              // ends this copy at once
   std::function<std::string()> commandLine;      // the process's command line without the program name
+  std::function<void(const std::string& text, const std::string& title)> showHelp;  // "/?": information box
 };
 
 struct App {

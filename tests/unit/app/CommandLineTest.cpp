@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "AppFixture.h"
+#include "app/CommandLine.h"
+
+namespace velgaro {
+namespace {
+
+constexpr const char* kUnset = "<unset>";
+constexpr const char* kOld = "C:\\Old";
+constexpr const char* kPackage = "C:\\PKGS\\A.VGP";
+constexpr const char* kBlanks = "C:\\MY PACKAGES\\SETUP ONE.VGP";
+
+struct Case {
+  const char* line;
+  bool noStatistics;
+  const char* speed;
+  const char* folder;
+  const char* switches;
+  const char* played;   // "": no unattended install
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.line; }
+
+class CommandLineTest : public AppFixture, public ::testing::WithParamInterface<Case> {
+ protected:
+  void SetUp() override {
+    fs.AddFile("C:\\Pkgs\\setup.exe", "MZ");
+    fs.AddFile("C:\\Pkgs\\a.vgp", "x");
+    fs.AddFile("C:\\My Packages\\Setup One.vgp", "x");
+    fs.AddFolder("C:\\Pkgs\\folder.vgp");
+    fs.AddFile("C:\\TEMP\\t.vgp", "x");
+    settings.Set("Path", "FolderVGP", kOld);
+    sys.langId = 1031;   // German, no language file
+    InitPaths();
+  }
+};
+
+TEST_P(CommandLineTest, ActsOnTheSwitches) {
+  const Case& c = GetParam();
+  ParseCommandLine(app, c.line);
+  EXPECT_EQ(app.NoStatistics, c.noStatistics);
+  EXPECT_EQ(Setting("Install", "Speed"), c.speed);
+  EXPECT_EQ(Setting("Path", "FolderVGP"), c.folder);
+  EXPECT_EQ(app.CommandSwitches, c.switches);
+  const bool plays = *c.played != '\0';
+  EXPECT_EQ(app.UnattendedInstall, plays);
+  const std::vector<std::string> runList = plays ? std::vector<std::string>{"", c.played} : std::vector<std::string>{""};
+  EXPECT_EQ(app.RunList, runList);
+  EXPECT_EQ(app.CurrentPackagePath, c.played);
+  EXPECT_EQ(calls.size(), plays ? 1u : 0u);   // the control window opened
+  EXPECT_EQ(app.language.Name(), plays ? "German" : "");   // the language is loaded before playing...
+  EXPECT_TRUE(dialogs.shown.empty());                      // ...without reporting the missing file
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CommandLineTest,
+    ::testing::Values(
+        Case{"/? /nostat", true, kUnset, kOld, "/nostat", ""},
+        Case{"/add x", false, kUnset, kOld, "", ""},   // under 7 characters
+        Case{"/add ф", false, kUnset, kOld, "", ""},   // 7 bytes, 6 characters
+        Case{"/add  x", false, kUnset, kOld, "/add", ""},
+        Case{"/NoStat", true, kUnset, kOld, "/nostat", ""},
+        Case{"x/nostat /nostat", false, kUnset, kOld, "", ""},
+        Case{"/nostat /add C:\\Pkgs", true, kUnset, kOld, "/nostat", ""},   // the cut leaves a blank first
+        Case{"/add C:\\Pkgs /nostat", true, kUnset, "C:\\PKGS", "/nostat/add", ""},
+        Case{"/add C:\\Pkgs\\setup.exe", false, kUnset, "C:\\PKGS", "/add", ""},
+        Case{"/add \"C:\\My Packages\\Setup One.vgp\" x", false, kUnset, "C:\\MY PACKAGES", "/add", ""},
+        Case{"/add C:\\Nowhere", false, kUnset, kOld, "/add", ""},
+        Case{"/add   -", false, kUnset, kOld, "/add", ""},   // "no program" is not a folder
+        Case{"/SPEED=1", false, "1", kOld, " /speed", ""},
+        Case{"/nostat /Speed=2", true, "2", kOld, "/nostat /speed", ""},
+        Case{"/SPEED=7", false, "2", kOld, "", ""},
+        Case{"/SPEED=1/add C:\\Pkgs", false, "1", "C:\\PKGS", " /speed/add", ""},
+        Case{"/SPEED=x/add C:\\Pkgs", false, kUnset, "C:\\PKGS", "/add", ""},
+        Case{"/SPEED=ф/add C:\\Pkgs", false, kUnset, "C:\\PKGS", "/add", ""},
+        Case{"/add C:\\Pkgs/SPEED=", false, kUnset, "C:\\PKGS", "/add", ""},
+        Case{"/inst \"C:\\My Packages\\Setup One.vgp\"", false, kUnset, kOld, "", kBlanks},
+        Case{"/inst C:\\My Packages\\Setup One.vgp", false, kUnset, kOld, "", kBlanks},
+        Case{"/inst C:\\Pkgs\\a.vgp trailing words", false, kUnset, kOld, "", kPackage},
+        Case{"/add \"C:\\Pkgs\" /inst C:\\Pkgs\\a.vgp", false, kUnset, "C:\\PKGS", "/add", kPackage},
+        Case{"/nostat /SPEED=0 /inst C:\\Pkgs\\a.vgp", true, "0", kOld, "/nostat /speed", kPackage},
+        Case{"/inst %TEMP%\\t.vgp", false, kUnset, kOld, "", ""},   // tested before expansion
+        Case{"/inst C:\\Pkgs\\setup.exe", false, kUnset, kOld, "", ""},
+        Case{"/inst C:\\Pkgs\\folder.vgp", false, kUnset, kOld, "", ""},
+        Case{"/inst \"C:\\Pkgs\\a.vgp", false, kUnset, kOld, "", ""},
+        Case{"/inst  -   ", false, kUnset, kOld, "", ""}));
+
+using CommandHelpTest = AppFixture;
+
+TEST_F(CommandHelpTest, TheExactLineShowsTheHelpAndNothingElse) {
+  for (const char* line : {"/?", "   /?  "}) {
+    calls.clear();
+    ParseCommandLine(app, line);
+    EXPECT_EQ(calls, std::vector<std::string>{"showHelp"});
+  }
+  EXPECT_EQ(help, (std::vector<std::string>{
+                      "/inst <file.vgp>   - play actions\r\n/add  <file.exe or folder> - write new project, \r\n"
+                      "\t\t\tor open foder with vgp files\r\n/nostat\t\t- Statistic not show\r\n"
+                      "/speed {0|1|2}\t- set speed of actions\r\n/? \t\t- current message - help",
+                      "Quick Command Help"}));
+}
+
+}  // namespace
+}  // namespace velgaro
