@@ -56,6 +56,7 @@ struct PlayerDeps {
   const PathVariables& paths;
   PackageImage& package;
   Statistics& stats;
+  const SystemInfo& sys;   // the screen size, for the factors of absolute pointer moves
 };
 
 // The process-wide run state that the player reads and updates (lives in App).
@@ -65,6 +66,9 @@ struct RunState {
   std::string& CurrentCommandLine;
   bool UnattendedInstall;
   bool NoStatistics;
+  // The id of the last installer launched in the process, for a package without installer that waits;
+  // null: the player keeps it for its own run only.
+  std::int32_t* InstallerProcessId = nullptr;
 };
 
 class Player {
@@ -106,6 +110,17 @@ class Player {
   std::int32_t InstallerProcessId() const { return installerProcessId_; }
 
  private:
+  void ReadGlobalSpeed();
+  void ClosePackage(std::uint8_t status, const std::string& details);   // the statistics row and the exit code
+  void FailPackage(const std::string& details);                         // closed as not installed
+  void EndRun();
+  void Unload();
+  void FinishTick();
+  void SetControlTopMost(bool topMost);
+  void CloseInstallerProcess();
+  void ViewChanged();
+  std::string Text(int key) const;
+
   struct Impl;
   std::unique_ptr<Impl> impl_;
   PlayerView view_;

@@ -21,6 +21,7 @@ struct InstallStat {
   bool closed = false;   // EndStat has run on this row
 };
 
+// H:MM:SS, hours wrapping at 24; a negative count reads as 0.
 std::string FormatDuration(std::int32_t seconds);
 // finished - started in whole seconds of the time of day; a negative difference (past midnight) gets a day added.
 std::int32_t DurationSeconds(const LocalTime& started, const LocalTime& finished);
@@ -29,7 +30,9 @@ class Statistics {
  public:
   void ResetStats() { rows_.clear(); }
   void BeginStat(const std::string& packageName, const LocalTime& now);
-  void EndStat(std::uint8_t status, const std::string& details, const LocalTime& now);  // on the last row
+  // Closes the last row. A row keeps its first outcome: false (and nothing changes) when there is no
+  // open row, so a late skip or stop cannot turn an installed package into an interrupted one.
+  bool EndStat(std::uint8_t status, const std::string& details, const LocalTime& now);
   std::string TotalDuration() const;
   const std::vector<InstallStat>& Rows() const { return rows_; }   // rows 1..N of the run, in order
 

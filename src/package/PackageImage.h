@@ -86,11 +86,16 @@ class PackageImage {
   void ScramblePackage();
   void UnscramblePackage();
 
-  void NewPackageImage(int screenWidth, int screenHeight, const std::string& exePath);
+  // A fresh 240-byte image for recording; the description is written into it when not empty.
+  void NewPackageImage(int screenWidth, int screenHeight, const std::string& exePath,
+                       const std::string& description = std::string());
   void InitHeader(int screenWidth, int screenHeight, const std::string& exePath);
   // Header from the first 39 bytes; false when the image is too short or its fields point outside it.
   bool ReadHeader();
   bool CheckPackageVersion() const;
+  // ReadPackageFile, UnscramblePackage, ReadHeader and ReadOptions in one go: false when the file cannot
+  // be read or is not a sound package.
+  bool LoadPackage(FileSystem& fs, const std::string& path);
 
   void WriteDescription(const std::string& text);
   std::string ReadDescription() const;
@@ -102,17 +107,19 @@ class PackageImage {
 
   // askNeedWait: the nothing-recorded question; called only when nothing was recorded and NeedWait is false.
   bool AppendExePath(const std::string& text, const std::function<bool()>& askNeedWait);
-  void ReplaceExePath(const std::string& text);
+  // The Replace operations and WriteOptions return false (and change nothing) when the header's
+  // offsets do not fit the image.
+  bool ReplaceExePath(const std::string& text);
   std::string ReadExePath() const;
   void AppendCommandLine(const std::string& text);
-  void ReplaceCommandLine(const std::string& text);
+  bool ReplaceCommandLine(const std::string& text);
   std::string ReadCommandLine() const;   // path variables expanded
   std::string ReadCommandLineRaw() const;
   void AppendCreationDate(const LocalTime& now);
   std::string ReadCreationDate() const;
-  void WriteOptions();
+  bool WriteOptions();
   bool ReadOptions();                  // false when the options block lies outside the image
-  void ReplaceRegion(std::int32_t offset, std::int32_t oldLength, const std::string& text);
+  bool ReplaceRegion(std::int32_t offset, std::int32_t oldLength, const std::string& text);
 
   Bytes TextToBytes(const std::string& text) const;
   std::string BytesToText(const std::uint8_t* data, std::size_t length) const;
@@ -132,9 +139,18 @@ class PackageImage {
 
  private:
   void CopyHeader();
+  void ResetReadState();
+  // Whether [offset, offset + length) lies inside the image; 64-bit so that no sum can overflow.
+  bool Fits(std::int64_t offset, std::int64_t length) const;
+  // Where the actions end: the options block, else the installer path, else the spare byte.
+  std::int64_t ActionsEnd() const;
+  // Writes bytes at the write position and leaves a new spare byte behind them.
+  void AppendBytes(const Bytes& bytes);
+  std::string TextAt(std::int64_t offset, std::int64_t length) const;  // "" and Damaged() when outside
+
   PackageTextContext text_;
   Bytes image_;
-  bool damaged_ = false;
+  mutable bool damaged_ = false;
 };
 
 // The creation date as stored: DD.MM.YYYY HH:MM:SS.

@@ -1,0 +1,32 @@
+// The playback texts of the control window: language section "Stels", key and built-in Russian text.
+#pragma once
+
+#include <string>
+
+namespace velgaro {
+
+constexpr const char* kStelsSection = "Stels";
+
+enum StelsKey : int {
+  kTextNextInstall = 24,
+  kTextPause = 28,
+  kTextReadingFile = 32,
+  kTextActYourself = 34,
+  kTextWaitingInstall = 35,
+  kTextWindowCovered = 36,
+  kTextSearchingWindow = 37,
+  kTextInterrupted = 43,
+  kTextStopPressed = 44,
+  kTextDone = 45,
+  kTextPackageMissing = 46,     // "%s": the package path
+  kTextNewerVersion = 47,
+  kTextCannotStart = 48,
+  kTextInstallerMissing = 49,
+  kTextWaitingProgram = 50,
+  kTextPackageDamaged = 51,     // "%s": the package path
+};
+
+// The built-in text of a key; for the keys that carry a value, the text before "%s".
+std::string StelsDefault(StelsKey key);
+
+}  // namespace velgaro

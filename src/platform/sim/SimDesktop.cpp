@@ -1,0 +1,264 @@
+#include "platform/sim/SimDesktop.h"
+
+#include <algorithm>
+
+namespace velgaro {
+namespace {
+
+constexpr std::size_t kMaxTextChars = 255;
+constexpr std::int64_t kAbsoluteSpan = 65536;
+
+// Case folding as user32 compares window texts: ASCII and the Cyrillic capitals (two-byte UTF-8).
+std::string Fold(const std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c == 0xD0 && i + 1 < s.size()) {
+      std::uint32_t cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3Fu);
+      if (cp >= 0x400 && cp <= 0x40F) cp += 0x50;
+      else if (cp >= 0x410 && cp <= 0x42F) cp += 0x20;
+      out += static_cast<char>(0xC0u | (cp >> 6));
+      out += static_cast<char>(0x80u | (cp & 0x3Fu));
+      ++i;
+      continue;
+    }
+    out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
+  }
+  return out;
+}
+
+// The first maxChars characters of a UTF-8 text.
+std::string FirstChars(const std::string& s, std::size_t maxChars) {
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0u) == 0x80u) continue;
+    if (chars == maxChars) return s.substr(0, i);
+    ++chars;
+  }
+  return s;
+}
+
+bool Matches(const std::optional<std::string>& wanted, const std::string& actual) {
+  return !wanted || Fold(*wanted) == Fold(actual);
+}
+
+}  // namespace
+
+SimDesktop::SimDesktop(int screenWidth, int screenHeight) : screenWidth_(screenWidth), screenHeight_(screenHeight) {}
+
+WindowHandle SimDesktop::Create(const SimWindowSpec& spec) {
+  const WindowHandle handle = next_;
+  next_ += 0x10;
+  SimWindowSpec stored = spec;
+  if (stored.parent != 0 && !Exists(stored.parent)) stored.parent = 0;
+  if (stored.parent != 0) stored.owner = 0;
+  windows_[handle] = stored;
+  if (stored.parent != 0) {
+    children_[stored.parent].push_back(handle);   // as for dialog controls: creation order is z-order
+  } else {
+    topLevel_.push_back(handle);
+    PlaceOnTop(handle);
+  }
+  return handle;
+}
+
+void SimDesktop::Destroy(WindowHandle window) {
+  if (!Exists(window)) return;
+  const std::vector<WindowHandle> kids = children_[window];
+  for (WindowHandle child : kids) Destroy(child);
+  std::vector<WindowHandle> owned;
+  for (const auto& [handle, spec] : windows_) {
+    if (spec.owner == window) owned.push_back(handle);
+  }
+  for (WindowHandle w : owned) Destroy(w);
+  if (std::vector<WindowHandle>* siblings = SiblingsOf(window)) {
+    siblings->erase(std::remove(siblings->begin(), siblings->end(), window), siblings->end());
+  }
+  children_.erase(window);
+  clickHandlers_.erase(window);
+  windows_.erase(window);
+  if (pressed_ == window) pressed_ = 0;
+  if (foreground_ == window) foreground_ = 0;
+}
+
+void SimDesktop::Show(WindowHandle window, bool visible) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.visible = visible;
+}
+
+void SimDesktop::MoveBy(WindowHandle window, std::int32_t dx, std::int32_t dy) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  Rect& r = it->second.rect;
+  r.left += dx;
+  r.right += dx;
+  r.top += dy;
+  r.bottom += dy;
+  const std::vector<WindowHandle> kids = children_[window];
+  for (WindowHandle child : kids) MoveBy(child, dx, dy);
+}
+
+const SimWindowSpec* SimDesktop::Find(WindowHandle window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+bool SimDesktop::IsTopMost(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  return spec != nullptr && spec->topMost;
+}
+
+void SimDesktop::OnClick(WindowHandle window, std::function<void()> handler) {
+  clickHandlers_[window] = std::move(handler);
+}
+
+WindowHandle SimDesktop::FindWindowEx(WindowHandle parent, WindowHandle after,
+                                      const std::optional<std::string>& className,
+                                      const std::optional<std::string>& caption) const {
+  const std::vector<WindowHandle>* list = &topLevel_;
+  if (parent != 0 && parent != kDesktop) {
+    auto it = children_.find(parent);
+    if (it == children_.end()) return 0;
+    list = &it->second;
+  }
+  auto from = list->begin();
+  if (after != 0) {
+    from = std::find(list->begin(), list->end(), after);
+    if (from == list->end()) return 0;
+    ++from;
+  }
+  for (auto it = from; it != list->end(); ++it) {
+    const SimWindowSpec& spec = windows_.at(*it);
+    if (Matches(className, spec.className) && Matches(caption, spec.caption)) return *it;
+  }
+  return 0;
+}
+
+WindowHandle SimDesktop::WindowFromPoint(Point screen) const {
+  for (WindowHandle w : topLevel_) {
+    const SimWindowSpec& spec = windows_.at(w);
+    if (spec.visible && spec.rect.Contains(screen)) return DeepestAt(w, screen);
+  }
+  return kDesktop;
+}
+
+WindowHandle SimDesktop::DeepestAt(WindowHandle window, Point p) const {
+  auto it = children_.find(window);
+  if (it != children_.end()) {
+    for (WindowHandle child : it->second) {
+      const SimWindowSpec& spec = windows_.at(child);
+      if (spec.visible && spec.rect.Contains(p)) return DeepestAt(child, p);
+    }
+  }
+  return window;
+}
+
+Point SimDesktop::ClientToScreen(WindowHandle window, Point client) const {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr) return client;
+  return Point{spec->rect.left + client.x, spec->rect.top + client.y};
+}
+
+WindowHandle SimDesktop::GetParent(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr) return 0;
+  return spec->parent != 0 ? spec->parent : spec->owner;
+}
+
+std::string SimDesktop::GetWindowText(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  return spec == nullptr ? std::string() : FirstChars(spec->caption, kMaxTextChars);
+}
+
+std::string SimDesktop::GetClassName(WindowHandle window) const {
+  if (window == kDesktop) return "#32769";
+  const SimWindowSpec* spec = Find(window);
+  return spec == nullptr ? std::string() : FirstChars(spec->className, kMaxTextChars);
+}
+
+bool SimDesktop::SetForegroundWindow(WindowHandle window) {
+  foregroundCalls_.push_back(window);
+  const WindowHandle top = TopLevelOf(window);
+  if (top == 0) return false;
+  PlaceOnTop(top);
+  foreground_ = top;
+  return true;
+}
+
+void SimDesktop::SetTopMost(WindowHandle window, bool topMost) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  it->second.visible = true;
+  if (it->second.parent != 0) return;   // z-order bands apply to top-level windows only
+  it->second.topMost = topMost;
+  PlaceOnTop(window);
+}
+
+void SimDesktop::SetText(WindowHandle window, const std::string& text) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.caption = text;
+}
+
+std::string SimDesktop::GetTextByMessage(WindowHandle window, std::size_t maxChars) const {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr || maxChars == 0) return std::string();
+  return FirstChars(spec->caption, maxChars - 1);   // the buffer keeps room for the terminating NUL
+}
+
+void SimDesktop::SetCursorPos(std::int32_t x, std::int32_t y) {
+  inputLog_.push_back(InputEvent{InputEvent::kCursor, 0, x, y});
+  cursor_ = Point{x, y};
+}
+
+void SimDesktop::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy) {
+  inputLog_.push_back(InputEvent{InputEvent::kMouse, flags, dx, dy});
+  if (flags & kMouseMove) {
+    if (flags & kMouseAbsolute) {
+      cursor_ = Point{static_cast<std::int32_t>(std::int64_t{dx} * screenWidth_ / kAbsoluteSpan),
+                      static_cast<std::int32_t>(std::int64_t{dy} * screenHeight_ / kAbsoluteSpan)};
+    } else {
+      cursor_ = Point{cursor_.x + dx, cursor_.y + dy};
+    }
+  }
+  if (flags & kMouseLeftDown) pressed_ = WindowFromPoint(cursor_);
+  if (flags & kMouseLeftUp) {
+    const WindowHandle pressed = pressed_;
+    pressed_ = 0;
+    if (pressed == 0 || WindowFromPoint(cursor_) != pressed) return;
+    auto it = clickHandlers_.find(pressed);
+    if (it == clickHandlers_.end()) return;
+    const std::function<void()> handler = it->second;   // the handler may destroy its own window
+    handler();
+  }
+}
+
+std::vector<WindowHandle>* SimDesktop::SiblingsOf(WindowHandle window) {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr) return nullptr;
+  if (spec->parent == 0) return &topLevel_;
+  auto it = children_.find(spec->parent);
+  return it == children_.end() ? nullptr : &it->second;
+}
+
+void SimDesktop::PlaceOnTop(WindowHandle window) {
+  std::vector<WindowHandle>* siblings = SiblingsOf(window);
+  if (siblings == nullptr) return;
+  siblings->erase(std::remove(siblings->begin(), siblings->end(), window), siblings->end());
+  auto at = siblings->begin();
+  if (siblings == &topLevel_ && !windows_.at(window).topMost) {
+    at = std::find_if(siblings->begin(), siblings->end(), [this](WindowHandle w) { return !windows_.at(w).topMost; });
+  }
+  siblings->insert(at, window);
+}
+
+WindowHandle SimDesktop::TopLevelOf(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  while (spec != nullptr && spec->parent != 0) {
+    window = spec->parent;
+    spec = Find(window);
+  }
+  return spec == nullptr ? 0 : window;
+}
+
+}  // namespace velgaro

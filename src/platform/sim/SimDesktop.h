@@ -1,0 +1,109 @@
+// A simulated desktop for tests: windows with class, caption, parent, owner, rectangle (screen
+// coordinates), z-order and visibility, searched as user32 searches them, and a log of injected input.
+// Processes, clock, timers and the message pump are in SimRuntime.h; a scripted installer in SimInstaller.h.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Ports.h"
+#include "platform/sim/SimRuntime.h"
+
+namespace velgaro {
+
+struct Rect {
+  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+};
+
+struct SimWindowSpec {
+  std::string className;
+  std::string caption;
+  WindowHandle parent = 0;   // 0: a top-level window
+  WindowHandle owner = 0;    // top-level windows only: the owner that GetParent reports
+  Rect rect;                 // screen coordinates; the client area is the whole rectangle
+  bool visible = true;
+  bool topMost = false;
+};
+
+// One injected call, as the program made it.
+struct InputEvent {
+  enum Kind { kCursor, kMouse };
+  Kind kind = kCursor;
+  std::uint32_t flags = 0;   // kMouse: the mouse_event flags
+  std::int32_t x = 0;        // kCursor: the position; kMouse: dx
+  std::int32_t y = 0;
+  bool operator==(const InputEvent& o) const { return kind == o.kind && flags == o.flags && x == o.x && y == o.y; }
+};
+
+class SimDesktop : public WindowSystem, public Input {
+ public:
+  static constexpr WindowHandle kDesktop = 0x10010;
+
+  explicit SimDesktop(int screenWidth = 1024, int screenHeight = 768);
+
+  // A new top-level window goes on top (top-most windows stay above the others); a new child goes below
+  // its siblings, so that children are found in the order they were created.
+  WindowHandle Create(const SimWindowSpec& spec);
+  // Destroys the window, its children and the windows it owns.
+  void Destroy(WindowHandle window);
+  void Show(WindowHandle window, bool visible);
+  // Moves the window and its children by (dx, dy).
+  void MoveBy(WindowHandle window, std::int32_t dx, std::int32_t dy);
+  bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
+  const SimWindowSpec* Find(WindowHandle window) const;
+  bool IsTopMost(WindowHandle window) const;
+  std::vector<WindowHandle> TopLevelZOrder() const { return topLevel_; }   // front first
+
+  // Called when a left press and its release land on the same window.
+  void OnClick(WindowHandle window, std::function<void()> handler);
+
+  const std::vector<InputEvent>& InputLog() const { return inputLog_; }
+  void ClearInputLog() { inputLog_.clear(); }
+  Point Cursor() const { return cursor_; }
+  const std::vector<WindowHandle>& ForegroundCalls() const { return foregroundCalls_; }
+  WindowHandle Foreground() const { return foreground_; }
+
+  // WindowSystem.
+  WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after, const std::optional<std::string>& className,
+                            const std::optional<std::string>& caption) const override;
+  WindowHandle WindowFromPoint(Point screen) const override;
+  Point ClientToScreen(WindowHandle window, Point client) const override;
+  WindowHandle GetParent(WindowHandle window) const override;
+  std::string GetWindowText(WindowHandle window) const override;
+  std::string GetClassName(WindowHandle window) const override;
+  WindowHandle GetDesktopWindow() const override { return kDesktop; }
+  bool SetForegroundWindow(WindowHandle window) override;
+  void SetTopMost(WindowHandle window, bool topMost) override;
+  void SetText(WindowHandle window, const std::string& text) override;
+  std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
+
+  // Input.
+  void SetCursorPos(std::int32_t x, std::int32_t y) override;
+  void MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy) override;
+
+ private:
+  std::vector<WindowHandle>* SiblingsOf(WindowHandle window);
+  void PlaceOnTop(WindowHandle window);   // among its siblings, within its band
+  WindowHandle DeepestAt(WindowHandle window, Point p) const;
+  WindowHandle TopLevelOf(WindowHandle window) const;
+
+  int screenWidth_;
+  int screenHeight_;
+  WindowHandle next_ = 0x20000;
+  std::map<WindowHandle, SimWindowSpec> windows_;
+  std::map<WindowHandle, std::vector<WindowHandle>> children_;   // front first
+  std::vector<WindowHandle> topLevel_;                           // front first, top-most band first
+  std::map<WindowHandle, std::function<void()>> clickHandlers_;
+  std::vector<InputEvent> inputLog_;
+  std::vector<WindowHandle> foregroundCalls_;
+  WindowHandle foreground_ = 0;
+  WindowHandle pressed_ = 0;
+  Point cursor_;
+};
+
+}  // namespace velgaro

@@ -1,0 +1,166 @@
+// A player on the simulated desktop: packages written with PackageImage into the simulated file system,
+// an installer scripted as dialog pages, time moved by the test, and the windows layer's hooks logged.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Player.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimInstaller.h"
+#include "platform/sim/SimPlatform.h"
+
+namespace velgaro {
+
+struct TestAction {
+  WindowPath path;
+  std::vector<MouseStep> steps;
+  std::string text;
+};
+
+struct TestPackage {
+  std::string installer = "C:\\Setup\\setup.exe";
+  std::string commandLine;
+  std::vector<TestAction> actions;
+  bool needWait = false;
+  bool createReboot = false;
+  std::int32_t localSpeed = 0;
+  std::int16_t versionMajor = kProgramVersionMajor;
+};
+
+// A left click at a point of the window's client area, released where it was pressed.
+inline std::vector<MouseStep> ClickAt(std::int32_t x, std::int32_t y) {
+  return {{kButtonLeft, kStepPress, x, y}, {kButtonLeft, kStepRelease, 0, 0}};
+}
+
+// The next button of an installer page.
+inline TestAction ClickNext(const std::string& pageCaption) {
+  return TestAction{{{"#32770", pageCaption, 1}, {"Button", "Next >", 1}}, ClickAt(5, 5), ""};
+}
+
+// A click into the n-th empty edit field of a page, followed by its text.
+inline TestAction TypeInto(const std::string& pageCaption, std::int32_t n, const std::string& text) {
+  return TestAction{{{"#32770", pageCaption, 1}, {"Edit", "", n}}, ClickAt(3, 3), text};
+}
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
+  static constexpr const char* kFolder = "C:\\Packages\\";
+  static constexpr Rect kControlRect{271, 13, 752, 56};
+
+  PlayerTest() {
+    fs.AddFolder("C:\\Packages");
+    fs.AddFile(kSetup, "MZ");
+    settings.Set("Install", "Speed", "0");
+    control = desktop.Create(SimWindowSpec{"ThunderRT6FormDC", "Velgaro", 0, 0, kControlRect, true, false});
+    std::array<PathVariable, PathVariables::kCount> table{{{"%CDROM%", ""},
+                                                          {"%USERNAME%", "User"},
+                                                          {"%WINDOWS%", "C:\\WINDOWS"},
+                                                          {"%TEMP%", "C:\\TEMP"},
+                                                          {"%PROGRAMFILES%", "C:\\Program Files"},
+                                                          {"%APPFOLDER%", "C:\\Tools\\Rec\\"},
+                                                          {"%DRIVEAPP%", "C:\\"}}};
+    paths.SetTable(table, {});
+  }
+
+  // Writes a package file as the recorder would; returns its path.
+  std::string WritePackage(const std::string& name, const TestPackage& spec) {
+    PackageImage image(PackageTextContext{codepage, nullptr});
+    image.NewPackageImage(1024, 768, spec.installer, "test package");
+    for (const TestAction& a : spec.actions) {
+      image.action = PackageAction{a.path, a.steps, a.text};
+      image.AppendAction();
+    }
+    image.options.needWait = true;   // lets a package without actions take its installer path
+    EXPECT_TRUE(image.AppendExePath(spec.installer, [] { return true; }));
+    image.AppendCommandLine(spec.commandLine);
+    image.AppendCreationDate(clock.now);
+    image.options.needWait = spec.needWait;
+    image.options.createReboot = spec.createReboot;
+    image.options.localSpeed = spec.localSpeed;
+    EXPECT_TRUE(image.WriteOptions());
+    image.Image()[8] = static_cast<std::uint8_t>(spec.versionMajor);
+    image.ScramblePackage();
+    const std::string path = std::string(kFolder) + name + ".vgp";
+    EXPECT_TRUE(image.WritePackageFile(fs, path));
+    return path;
+  }
+
+  // The installer at kSetup: its pages appear when a command line naming it is started.
+  SimInstaller& Installer(std::vector<SimInstallerPage> pages) {
+    installer = std::make_unique<SimInstaller>(desktop, processes, timers, std::move(pages));
+    installer->AttachTo("setup.exe");
+    return *installer;
+  }
+
+  void Queue(const std::vector<std::string>& packages) {
+    runList = {""};
+    runList.insert(runList.end(), packages.begin(), packages.end());
+    currentPath = packages.empty() ? std::string() : packages.front();
+  }
+
+  void MakePlayer() {
+    PlayerHooks hooks;
+    hooks.viewChanged = [this] { ++viewChanges; };
+    hooks.hideControlWindow = [this] { calls.push_back("hide"); };
+    hooks.showMainWindow = [this] { calls.push_back("main"); };
+    hooks.showStatistics = [this] { calls.push_back("stats"); };
+    hooks.unloadControlWindow = [this] {
+      calls.push_back("unload");
+      if (destroyOnUnload) player.reset();
+    };
+    player = std::make_unique<Player>(
+        PlayerDeps{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, package,
+                   stats, sys},
+        RunState{runList, currentPath, currentCommandLine, unattended, noStatistics, &processWideId}, hooks, control);
+  }
+
+  // Loads the control window in play mode: the run starts with the first tmrExit tick.
+  void Start() {
+    MakePlayer();
+    player->Load();
+  }
+
+  void Run(std::int64_t ms) { timers.Advance(ms); }
+
+  bool Unloaded() const { return !calls.empty() && calls.back() == "unload"; }
+
+  const InstallStat& Row(std::size_t i) const { return stats.Rows().at(i); }
+
+  SimSystemInfo sys;
+  SimFileSystem fs;
+  SimRegistry registry;
+  SimSettingsStore settings;
+  SimCodepage codepage;
+  SimDesktop desktop;
+  SimProcesses processes;
+  SimClock clock;
+  SimTimers timers;
+  SimMessagePump pump;
+  Language language;
+  PathVariables paths;
+  PackageImage package{PackageTextContext{codepage, [this](const std::string& t) {
+                                            return paths.ExpandPathVariables(t, fs);
+                                          }}};
+  Statistics stats;
+
+  std::vector<std::string> runList{""};
+  std::string currentPath;
+  std::string currentCommandLine;
+  bool unattended = true;
+  bool noStatistics = false;
+  std::int32_t processWideId = 0;
+
+  WindowHandle control = 0;
+  std::unique_ptr<SimInstaller> installer;
+  std::unique_ptr<Player> player;
+  bool destroyOnUnload = false;
+  std::vector<std::string> calls;
+  int viewChanges = 0;
+};
+
+}  // namespace velgaro
