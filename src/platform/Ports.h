@@ -120,6 +120,15 @@ class Dialogs {
   virtual std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) = 0;
 };
 
+// <windows.h> defines some of these names as macros for its A/W functions; the port keeps its own
+// names whichever header comes first.
+#pragma push_macro("FindWindowEx")
+#pragma push_macro("GetWindowText")
+#pragma push_macro("GetClassName")
+#undef FindWindowEx
+#undef GetWindowText
+#undef GetClassName
+
 // Windows as user32 sees them. Optional texts: nullopt passes "no value" (matches any).
 class WindowSystem {
  public:
@@ -138,6 +147,10 @@ class WindowSystem {
   virtual void SetText(WindowHandle window, const std::string& text) = 0;            // WM_SETTEXT
   virtual std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const = 0;  // WM_GETTEXT
 };
+
+#pragma pop_macro("GetClassName")
+#pragma pop_macro("GetWindowText")
+#pragma pop_macro("FindWindowEx")
 
 // mouse_event flags.
 enum : std::uint32_t { kMouseMove = 0x0001, kMouseLeftDown = 0x0002, kMouseLeftUp = 0x0004, kMouseRightDown = 0x0008,

@@ -1,0 +1,54 @@
+#include "platform/win32/Win32Dialogs.h"
+
+#include <windows.h>
+#include <commdlg.h>
+#undef MessageBox  // the port's method, not the A/W macro
+
+#include <algorithm>
+
+#include "platform/win32/WideText.h"
+
+namespace velgaro::win32 {
+namespace {
+
+constexpr std::size_t kFileNameChars = 255;
+
+HWND AsWindow(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+
+}  // namespace
+
+std::wstring DialogFilter(const std::string& filter) {
+  std::wstring text = ToWide(filter);
+  std::replace(text.begin(), text.end(), L'|', L'\0');
+  if (text.empty() || text.back() != L'\0') text.push_back(L'\0');
+  text.push_back(L'\0');
+  return text;
+}
+
+int Win32Dialogs::MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) {
+  return MessageBoxW(AsWindow(owner), ToWide(text).c_str(), ToWide(title).c_str(), style);
+}
+
+std::optional<std::string> Win32Dialogs::SaveFile(WindowHandle owner, const SaveFileRequest& request) {
+  const std::wstring filter = DialogFilter(request.filter);
+  const std::wstring title = ToWide(request.title);
+  const std::wstring startFolder = ToWidePath(request.startFolder);
+  std::wstring fileName(kFileNameChars, L'\0');
+  const std::wstring initial = ToWidePath(request.fileName);
+  std::copy_n(initial.begin(), std::min(initial.size(), kFileNameChars - 1), fileName.begin());
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = AsWindow(owner);
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = fileName.data();
+  dialog.nMaxFile = static_cast<DWORD>(kFileNameChars);
+  dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.Flags = request.flags;
+  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  return ToUtf8(WideFromBuffer(fileName.data(), fileName.size()));
+}
+
+}  // namespace velgaro::win32

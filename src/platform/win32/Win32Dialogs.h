@@ -1,0 +1,19 @@
+// Message boxes and the common save dialog.
+#pragma once
+
+#include <string>
+
+#include "platform/Ports.h"
+
+namespace velgaro::win32 {
+
+class Win32Dialogs final : public Dialogs {
+ public:
+  int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
+  std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+};
+
+// "Name (*.X)|*.X|" as the dialog wants it: every "|" a NUL, the whole ended by two NULs.
+std::wstring DialogFilter(const std::string& filter);
+
+}  // namespace velgaro::win32

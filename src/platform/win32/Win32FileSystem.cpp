@@ -1,0 +1,143 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
+
+namespace velgaro::win32 {
+namespace {
+
+constexpr DWORD kChunk = 1u << 20;
+
+bool HasWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != std::wstring::npos; }
+
+// Attributes of an existing entry. FindFirstFile sees files that GetFileAttributes cannot open (in use
+// by the system); GetFileAttributes sees drive roots and folders given with a trailing backslash.
+std::optional<DWORD> AttributesOf(const std::string& path) {
+  const std::wstring wide = ToWidePath(path);
+  if (wide.empty()) return std::nullopt;
+  if (!HasWildcard(wide)) {
+    WIN32_FIND_DATAW data;
+    UniqueFind find(FindFirstFileW(wide.c_str(), &data));
+    if (find) return data.dwFileAttributes;
+  }
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return attributes;
+}
+
+bool WriteEverything(HANDLE file, const Bytes& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, part, &written, nullptr) || written != part) return false;
+    done += part;
+  }
+  return FlushFileBuffers(file) != 0;
+}
+
+// A new file beside target that no one else uses; its handle and name.
+UniqueFile CreateSiblingTemp(const std::wstring& target, std::wstring& name) {
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    name = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+    UniqueFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY, nullptr));
+    if (file) return file;
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  name.clear();
+  return UniqueFile();
+}
+
+}  // namespace
+
+bool Win32FileSystem::Exists(const std::string& path) const { return AttributesOf(path).has_value(); }
+
+bool Win32FileSystem::IsDirectory(const std::string& path) const {
+  const auto attributes = AttributesOf(path);
+  return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<Bytes> Win32FileSystem::ReadAll(const std::string& path) const {
+  const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  UniqueFile file(CreateFileW(ToWidePath(path).c_str(), GENERIC_READ, share, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
+  const auto total = static_cast<unsigned long long>(size.QuadPart);
+  if (total > static_cast<unsigned long long>(SIZE_MAX / 2)) return std::nullopt;
+  Bytes bytes(static_cast<std::size_t>(total));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data() + done, part, &read, nullptr)) return std::nullopt;
+    if (read == 0) break;  // the file shrank while we read it
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) const {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(ToWidePath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Win32FileSystem::WriteAllReplacing(const std::string& path, const Bytes& bytes) {
+  const std::wstring target = ToWidePath(path);
+  if (target.empty() || HasWildcard(target)) return false;
+  const DWORD existing = GetFileAttributesW(target.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES &&
+      (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+    return false;
+  }
+  std::wstring tempName;
+  UniqueFile temp = CreateSiblingTemp(target, tempName);
+  if (!temp) return false;
+  const bool written = WriteEverything(temp.Get(), bytes);
+  temp.Reset();
+  if (written && MoveFileExW(tempName.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileW(tempName.c_str());
+  return false;
+}
+
+std::vector<std::string> Win32FileSystem::List(const std::string& folder, const std::string& pattern) const {
+  std::wstring query = ToWidePath(folder);
+  const std::wstring widePattern = ToWidePath(pattern);
+  if (widePattern.empty()) return {};
+  if (!query.empty() && query.back() != L'\\' && query.back() != L'/') query += L'\\';
+  query += widePattern;
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data;
+  UniqueFind find(FindFirstFileW(query.c_str(), &data));
+  if (!find) return names;
+  do {
+    const std::wstring name = WideFromBuffer(data.cFileName, MAX_PATH);
+    if (name != L"." && name != L"..") names.push_back(ToUtf8(name));
+  } while (FindNextFileW(find.Get(), &data));
+  return names;
+}
+
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+  return CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != 0;
+}
+
+bool Win32FileSystem::Remove(const std::string& path) {
+  const std::wstring wide = ToWidePath(path);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return RemoveDirectoryW(wide.c_str()) != 0;
+  return DeleteFileW(wide.c_str()) != 0;
+}
+
+}  // namespace velgaro::win32

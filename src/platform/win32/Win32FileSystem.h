@@ -1,0 +1,21 @@
+// Files and folders through the wide Win32 API.
+#pragma once
+
+#include "platform/Ports.h"
+
+namespace velgaro::win32 {
+
+class Win32FileSystem final : public FileSystem {
+ public:
+  bool Exists(const std::string& path) const override;
+  bool IsDirectory(const std::string& path) const override;
+  std::optional<Bytes> ReadAll(const std::string& path) const override;
+  std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+  // Refuses to replace a read-only file, so a write-protected package is never overwritten.
+  bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
+  std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
+  bool CreateFolder(const std::string& path) override;
+  bool Remove(const std::string& path) override;
+};
+
+}  // namespace velgaro::win32

@@ -1,0 +1,57 @@
+#include "platform/win32/Win32IniFile.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/win32/AnsiPath.h"
+#include "platform/win32/WideText.h"
+
+namespace velgaro::win32 {
+namespace {
+
+constexpr std::size_t kMaxBuffer = 1u << 20;
+
+std::string Ansi(const std::string& utf8) { return WideToAnsi(ToWide(utf8)); }
+
+// A line break or NUL would end the line early; the separator would be read as the end of the name.
+bool BreaksLine(const std::string& text, char separator) {
+  return text.find_first_of("\r\n") != std::string::npos || text.find('\0') != std::string::npos ||
+         (separator != '\0' && text.find(separator) != std::string::npos);
+}
+
+bool BreaksStructure(const std::string& section, const std::string& key, const std::string& value) {
+  return section.empty() || key.empty() || BreaksLine(section, ']') || BreaksLine(key, '=') || BreaksLine(value, '\0');
+}
+
+}  // namespace
+
+std::string Win32IniFile::Read(const std::string& file, const std::string& section, const std::string& key,
+                               const std::string& defaultValue, std::size_t bufferSize) const {
+  if (bufferSize == 0) return {};
+  if (bufferSize > kMaxBuffer) bufferSize = kMaxBuffer;
+  const std::string ansiDefault = Ansi(defaultValue);
+  const auto path = AnsiPath(file);
+  if (!path) return ToUtf8(AnsiToWide(ansiDefault.substr(0, bufferSize - 1)));
+  std::vector<char> buffer(bufferSize, '\0');
+  const DWORD length = GetPrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), ansiDefault.c_str(),
+                                                buffer.data(), static_cast<DWORD>(bufferSize), path->c_str());
+  return ToUtf8(AnsiToWide(std::string(buffer.data(), std::min<std::size_t>(length, bufferSize - 1))));
+}
+
+bool Win32IniFile::Write(const std::string& file, const std::string& section, const std::string& key,
+                         const std::string& value) {
+  if (BreaksStructure(section, key, value)) return false;
+  // Windows refuses a read-only file; checked here too because a process with full rights (Wine
+  // running as root) would write it anyway.
+  const DWORD attributes = GetFileAttributesW(ToWidePath(file).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+    return false;
+  }
+  const auto path = AnsiPath(file);
+  if (!path) return false;
+  return WritePrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), Ansi(value).c_str(), path->c_str()) != 0;
+}
+
+}  // namespace velgaro::win32
