@@ -6,13 +6,13 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
 status=0
 log=$(mktemp)
-for preset in native windows; do
+for preset in native native-asan windows; do
   cmake --preset "$preset" >/dev/null || exit 1
   if ! cmake --build --preset "$preset" >"$log.build" 2>&1; then
     grep -E 'error|Error' "$log.build" | head -40; tail -20 "$log.build"; exit 1
   fi
 done
-for preset in native windows; do
+for preset in native native-asan windows; do
   ctest --preset "$preset" 2>&1 | tee -a "$log" || status=1
 done
 passed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" | wc -l)
