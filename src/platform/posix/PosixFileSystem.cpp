@@ -8,31 +8,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/TextFold.h"
 #include "platform/posix/PosixPaths.h"
 
 namespace velgaro {
 namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), LowerAscii);
-  return s;
-}
-
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
-  const std::string n = Lower(name);
-  const std::string p = Lower(pattern);
-  std::size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
-  while (ni < n.size()) {
-    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) { ++ni; ++pi; }
-    else if (pi < p.size() && p[pi] == '*') { star = pi++; mark = ni; }
-    else if (star != std::string::npos) { pi = star + 1; ni = ++mark; }
-    else return false;
-  }
-  while (pi < p.size() && p[pi] == '*') ++pi;
-  return pi == p.size();
-}
 
 bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
@@ -77,11 +57,11 @@ std::vector<std::string> PosixFileSystem::List(const std::string& folder, const 
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
-    if (MatchesPattern(name, pattern)) names.push_back(name);
+    if (WildcardMatch(name, pattern)) names.push_back(name);
   }
   ::closedir(dir);
   std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+            [](const std::string& a, const std::string& b) { return FoldCase(a) < FoldCase(b); });
   return names;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
+#include "platform/TextFold.h"
+
 #include <algorithm>
 
 namespace velgaro {
@@ -8,25 +10,6 @@ namespace {
 constexpr std::size_t kMaxTextChars = 255;
 constexpr std::int64_t kAbsoluteSpan = 65536;
 
-// Case folding as user32 compares window texts: ASCII and the Cyrillic capitals (two-byte UTF-8).
-std::string Fold(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c == 0xD0 && i + 1 < s.size()) {
-      std::uint32_t cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3Fu);
-      if (cp >= 0x400 && cp <= 0x40F) cp += 0x50;
-      else if (cp >= 0x410 && cp <= 0x42F) cp += 0x20;
-      out += static_cast<char>(0xC0u | (cp >> 6));
-      out += static_cast<char>(0x80u | (cp & 0x3Fu));
-      ++i;
-      continue;
-    }
-    out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
-  }
-  return out;
-}
 
 // The first maxChars characters of a UTF-8 text.
 std::string FirstChars(const std::string& s, std::size_t maxChars) {
@@ -40,7 +23,7 @@ std::string FirstChars(const std::string& s, std::size_t maxChars) {
 }
 
 bool Matches(const std::optional<std::string>& wanted, const std::string& actual) {
-  return !wanted || Fold(*wanted) == Fold(actual);
+  return !wanted || FoldCase(*wanted) == FoldCase(actual);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/sim/SimPlatform.h"
 
+#include "platform/TextFold.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -23,26 +25,6 @@ std::string UpperAscii(std::string s) {
   return s;
 }
 
-// Lower case for ASCII and the Cyrillic capitals U+0400..U+042F, which are two-byte UTF-8.
-std::string LowerPathText(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if ((c == 0xD0) && i + 1 < s.size()) {
-      const auto d = static_cast<unsigned char>(s[i + 1]);
-      std::uint32_t cp = ((c & 0x1Fu) << 6) | (d & 0x3Fu);
-      if (cp >= 0x400 && cp <= 0x40F) cp += 0x50;
-      else if (cp >= 0x410 && cp <= 0x42F) cp += 0x20;
-      out += static_cast<char>(0xC0u | (cp >> 6));
-      out += static_cast<char>(0x80u | (cp & 0x3Fu));
-      ++i;
-      continue;
-    }
-    out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
-  }
-  return out;
-}
 
 // The folder part of a normalised key; empty for a root or a name without folder.
 std::string ParentKey(const std::string& key) {
@@ -61,20 +43,6 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? p : p.substr(slash + 1);
 }
 
-// "*" and "?" wildcards, without regard to case.
-bool MatchesPattern(const std::string& name, const std::string& pattern) {
-  const std::string n = LowerPathText(name);
-  const std::string p = LowerPathText(pattern);
-  std::size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
-  while (ni < n.size()) {
-    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) { ++ni; ++pi; }
-    else if (pi < p.size() && p[pi] == '*') { star = pi++; mark = ni; }
-    else if (star != std::string::npos) { pi = star + 1; ni = ++mark; }
-    else return false;
-  }
-  while (pi < p.size() && p[pi] == '*') ++pi;
-  return pi == p.size();
-}
 
 }  // namespace
 
@@ -89,7 +57,7 @@ std::string SimPathKey(const std::string& path) {
   }
   while (out.size() > 1 && out.back() == '\\' && !(out.size() == 3 && out[1] == ':')) out.pop_back();
   if (out.size() == 2 && out[1] == ':') out += '\\';
-  return LowerPathText(out);
+  return FoldCase(out);
 }
 
 // ---- SimSystemInfo
@@ -193,10 +161,10 @@ std::vector<std::string> SimFileSystem::List(const std::string& folder, const st
   for (const auto& [key, entry] : entries_) {
     if (ParentKey(key) != folderKey) continue;
     const std::string name = NameOf(entry.path);
-    if (MatchesPattern(name, pattern)) names.push_back(name);
+    if (WildcardMatch(name, pattern)) names.push_back(name);
   }
   std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return LowerPathText(a) < LowerPathText(b); });
+            [](const std::string& a, const std::string& b) { return FoldCase(a) < FoldCase(b); });
   return names;
 }
 

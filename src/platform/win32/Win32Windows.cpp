@@ -1,0 +1,88 @@
+#include "platform/win32/Win32Windows.h"
+
+#include <windows.h>
+// The port's method names, not the A/W macros of <windows.h>.
+#undef FindWindowEx
+#undef GetWindowText
+#undef GetClassName
+
+#include <vector>
+
+#include "platform/win32/WideText.h"
+
+namespace velgaro::win32 {
+namespace {
+
+HWND ToHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+WindowHandle FromHwnd(HWND w) { return reinterpret_cast<WindowHandle>(w); }
+
+constexpr int kTextCapacity = 256;  // 255 characters and the terminator
+
+}  // namespace
+
+WindowHandle Win32Windows::FindWindowEx(WindowHandle parent, WindowHandle after,
+                                        const std::optional<std::string>& className,
+                                        const std::optional<std::string>& caption) const {
+  // An absent text is NULL (matches any); user32 compares both texts without regard to case.
+  const std::wstring wideClass = className ? ToWide(*className) : std::wstring();
+  const std::wstring wideCaption = caption ? ToWide(*caption) : std::wstring();
+  return FromHwnd(FindWindowExW(ToHwnd(parent), ToHwnd(after), className ? wideClass.c_str() : nullptr,
+                                caption ? wideCaption.c_str() : nullptr));
+}
+
+WindowHandle Win32Windows::WindowFromPoint(Point screen) const {
+  return FromHwnd(::WindowFromPoint(POINT{screen.x, screen.y}));
+}
+
+Point Win32Windows::ClientToScreen(WindowHandle window, Point client) const {
+  POINT p{client.x, client.y};
+  if (!::ClientToScreen(ToHwnd(window), &p)) return client;
+  return Point{p.x, p.y};
+}
+
+WindowHandle Win32Windows::GetParent(WindowHandle window) const { return FromHwnd(::GetParent(ToHwnd(window))); }
+
+std::string Win32Windows::GetWindowText(WindowHandle window) const {
+  wchar_t buffer[kTextCapacity] = {};
+  const int n = GetWindowTextW(ToHwnd(window), buffer, kTextCapacity);
+  return n > 0 ? ToUtf8(std::wstring(buffer, static_cast<std::size_t>(n))) : std::string();
+}
+
+std::string Win32Windows::GetClassName(WindowHandle window) const {
+  wchar_t buffer[kTextCapacity] = {};
+  const int n = GetClassNameW(ToHwnd(window), buffer, kTextCapacity);
+  return n > 0 ? ToUtf8(std::wstring(buffer, static_cast<std::size_t>(n))) : std::string();
+}
+
+WindowHandle Win32Windows::GetDesktopWindow() const { return FromHwnd(::GetDesktopWindow()); }
+
+bool Win32Windows::SetForegroundWindow(WindowHandle window) { return ::SetForegroundWindow(ToHwnd(window)) != FALSE; }
+
+void Win32Windows::SetTopMost(WindowHandle window, bool topMost) {
+  SetWindowPos(ToHwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void Win32Windows::SetText(WindowHandle window, const std::string& text) {
+  // A hung installer must not freeze the control window (its stop button included).
+  const std::wstring wide = ToWide(text);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
+                      SMTO_NORMAL | SMTO_ABORTIFHUNG, kMessageTimeoutMs, &ignored);
+}
+
+std::string Win32Windows::GetTextByMessage(WindowHandle window, std::size_t maxChars) const {
+  if (maxChars == 0) return {};
+  // The window copies at most maxChars - 1 characters and a terminator into the buffer.
+  std::vector<wchar_t> buffer(maxChars + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, static_cast<WPARAM>(maxChars),
+                           reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                           kMessageTimeoutMs, &copied)) {
+    return {};
+  }
+  const std::size_t n = copied < maxChars ? static_cast<std::size_t>(copied) : maxChars;
+  return ToUtf8(std::wstring(buffer.data(), n));
+}
+
+}  // namespace velgaro::win32

@@ -1,0 +1,39 @@
+// Windows as user32 sees them, through the wide API; texts cross the port as UTF-8.
+#pragma once
+
+#include "platform/Ports.h"
+
+// The port's method names, not the A/W macros of <windows.h> (see Ports.h).
+#pragma push_macro("FindWindowEx")
+#pragma push_macro("GetWindowText")
+#pragma push_macro("GetClassName")
+#undef FindWindowEx
+#undef GetWindowText
+#undef GetClassName
+
+namespace velgaro::win32 {
+
+class Win32Windows final : public WindowSystem {
+ public:
+  // A window that does not answer WM_SETTEXT / WM_GETTEXT within this time is treated as hung.
+  static constexpr unsigned kMessageTimeoutMs = 10000;
+
+  WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after, const std::optional<std::string>& className,
+                            const std::optional<std::string>& caption) const override;
+  WindowHandle WindowFromPoint(Point screen) const override;
+  Point ClientToScreen(WindowHandle window, Point client) const override;
+  WindowHandle GetParent(WindowHandle window) const override;
+  std::string GetWindowText(WindowHandle window) const override;
+  std::string GetClassName(WindowHandle window) const override;
+  WindowHandle GetDesktopWindow() const override;
+  bool SetForegroundWindow(WindowHandle window) override;
+  void SetTopMost(WindowHandle window, bool topMost) override;
+  void SetText(WindowHandle window, const std::string& text) override;
+  std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
+};
+
+}  // namespace velgaro::win32
+
+#pragma pop_macro("GetClassName")
+#pragma pop_macro("GetWindowText")
+#pragma pop_macro("FindWindowEx")
