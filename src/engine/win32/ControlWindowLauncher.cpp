@@ -1,0 +1,154 @@
+#include "engine/win32/ControlWindowLauncher.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "engine/Player.h"
+#include "engine/RunExitCode.h"
+#include "engine/Statistics.h"
+#include "engine/win32/FrmStat.h"
+#include "engine/win32/FrmStels.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32MessagePump.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32Timers.h"
+#include "platform/win32/Win32Windows.h"
+
+namespace velgaro {
+namespace {
+
+// Everything one opening of the control window needs, alive until the run unloads the window.
+class ControlSession {
+ public:
+  explicit ControlSession(App& app) : app_(app) {}
+  ControlSession(const ControlSession&) = delete;
+  ControlSession& operator=(const ControlSession&) = delete;
+
+  bool Open();
+  int ExitCode() const { return player_ ? player_->ExitCode() : kExitNotInstalled; }
+  bool Unattended() const { return app_.UnattendedInstall; }
+
+ private:
+  stels::ControlWindowTips Tips() const;
+  PlayerHooks Hooks();
+  void ShowStatistics();
+
+  App& app_;
+  win32::Win32Windows windows_;
+  win32::Win32Input input_;
+  win32::Win32Processes processes_;
+  win32::Win32Clock clock_;
+  win32::Win32TimerFactory timers_;
+  win32::Win32MessagePump pump_;
+  Statistics stats_;
+  std::unique_ptr<stels::FrmStels> window_;
+  std::unique_ptr<Player> player_;   // declared last: it goes first, while the window still exists
+};
+
+std::unique_ptr<ControlSession>& CurrentSession() {
+  static std::unique_ptr<ControlSession> session;
+  return session;
+}
+
+// The last installer launched in this process, across runs (a package without installer waits for it).
+std::int32_t& LastInstallerProcessId() {
+  static std::int32_t id = 0;
+  return id;
+}
+
+// Runs from the control window's posted unload message, once no handler of the session is on the stack.
+void EndSession() {
+  std::unique_ptr<ControlSession>& session = CurrentSession();
+  if (!session) return;
+  const int exitCode = session->ExitCode();
+  const bool unattended = session->Unattended();
+  session.reset();
+  if (unattended) PostQuitMessage(exitCode);
+}
+
+stels::ControlWindowTips ControlSession::Tips() const {
+  const Language& lang = app_.language;
+  stels::ControlWindowTips tips;
+  tips.play = lang.LangText("Продолжить установку", "Stels", 11);
+  tips.pause = lang.LangText("Режим Паузы", "Stels", 12);
+  tips.playNext = lang.LangText("Перейти к установке следующего пакета", "Stels", 13);
+  tips.stop = lang.LangText("Остановить Запись/Воспроизведение", "Stels", 14);
+  return tips;
+}
+
+PlayerHooks ControlSession::Hooks() {
+  PlayerHooks hooks;
+  hooks.viewChanged = [this] {
+    if (player_) window_->SetView(player_->View());
+  };
+  hooks.setTopMost = [this](bool topMost) {
+    if (topMost) {
+      window_->ShowTopMost();
+    } else {
+      windows_.SetTopMost(reinterpret_cast<WindowHandle>(window_->Handle()), false);
+    }
+  };
+  hooks.hideControlWindow = [this] { window_->Hide(); };
+  hooks.showMainWindow = [this] {
+    if (app_.windows.openMainWindow) app_.windows.openMainWindow();
+  };
+  hooks.showStatistics = [this] { ShowStatistics(); };
+  hooks.unloadControlWindow = [this] {
+    window_->Hide();
+    window_->RequestUnload();
+  };
+  return hooks;
+}
+
+void ControlSession::ShowStatistics() {
+  stat::FrmStat statWindow(app_.language, stats_, app_.UnattendedInstall,
+                           [this] { PostQuitMessage(ExitCode()); });
+  statWindow.ShowModal(window_->Handle());
+}
+
+bool ControlSession::Open() {
+  stels::ControlWindowEvents events;
+  events.pause = [this] { player_->PausePlay(); };
+  events.play = [this] { player_->PlayAfterPause(); };
+  events.playNext = [this] { player_->SkipPackage(); };
+  events.stop = [this] { player_->StopRun(); };
+  events.unload = &EndSession;
+  window_ = std::make_unique<stels::FrmStels>(std::move(events), Tips());
+  if (!window_->Create()) return false;
+
+  const Platform& p = app_.platform;
+  PlayerDeps deps{windows_, input_,      processes_,   p.fs,         p.registry, p.settings,
+                  clock_,   timers_,     pump_,        app_.language, app_.paths, app_.package,
+                  stats_,   p.sys};
+  RunState run{app_.RunList, app_.CurrentPackagePath, app_.CurrentCommandLine, app_.UnattendedInstall,
+               app_.NoStatistics, &LastInstallerProcessId()};
+  player_ = std::make_unique<Player>(deps, run, Hooks(), reinterpret_cast<WindowHandle>(window_->Handle()));
+  window_->SetView(player_->View());
+  player_->Load();
+  return true;
+}
+
+}  // namespace
+
+void OpenControlWindow(App& app) {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  std::unique_ptr<ControlSession>& session = CurrentSession();
+  if (session) return;  // one control window at a time
+  session = std::make_unique<ControlSession>(app);
+  if (!session->Open()) {
+    // Without its window the run cannot be played.
+    const bool unattended = app.UnattendedInstall;
+    session.reset();
+    if (unattended) {
+      PostQuitMessage(kExitNotInstalled);
+    } else if (app.windows.openMainWindow) {
+      app.windows.openMainWindow();
+    }
+  }
+}
+
+}  // namespace velgaro

@@ -1,0 +1,283 @@
+#include "engine/win32/FrmStels.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <array>
+#include <tuple>
+
+#include "app/ProductName.h"
+#include "engine/win32/ControlPictures.h"
+#include "platform/win32/WideText.h"
+
+namespace velgaro::stels {
+namespace {
+
+constexpr UINT kUnloadMessage = WM_APP + 1;
+
+// Tooltip tools: one per picture place (play and pause share theirs).
+enum : UINT_PTR { kToolPlayPause = 1, kToolStop = 2, kToolPlayNext = 3 };
+
+RECT ToRect(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
+
+HFONT MakeFont(int pixelHeight, int weight) {
+  return CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+}
+
+void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, const Box& box, UINT format) {
+  const std::wstring wide = win32::ToWide(text);
+  RECT r = ToRect(box);
+  HGDIOBJ old = SelectObject(dc, font);
+  SetTextColor(dc, colour);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  if (GetClassInfoExW(instance, FrmStels::kClassName, &wc)) return true;
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(103));
+  wc.lpszClassName = FrmStels::kClassName;
+  return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips)
+    : events_(std::move(events)), tips_(std::move(tips)) {}
+
+FrmStels::~FrmStels() {
+  if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);  // no message reaches a half-destroyed object
+  hwnd_.Reset();
+}
+
+bool FrmStels::Create() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (!RegisterClassOnce(instance, &FrmStels::WindowProc)) return false;
+  captionFont_.Reset(MakeFont(12, FW_BOLD));
+  textFont_.Reset(MakeFont(11, FW_NORMAL));
+  positionFont_.Reset(MakeFont(16, FW_BOLD));
+  const std::wstring title = win32::ToWide(kProductName);
+  HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kClassName, title.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                              kBar.width, kBar.height, nullptr, nullptr, instance, this);
+  if (hwnd == nullptr) {
+    hwnd_.Release();  // a window destroyed during creation has already gone
+    return false;
+  }
+  PositionForm();
+  CreateTooltips();
+  return true;
+}
+
+void FrmStels::PositionForm() {
+  const auto points = RegionPoints();
+  std::array<POINT, std::tuple_size_v<decltype(points)>> winPoints{};
+  for (std::size_t i = 0; i < points.size(); ++i) winPoints[i] = POINT{points[i].x, points[i].y};
+  HRGN region = CreatePolygonRgn(winPoints.data(), static_cast<int>(winPoints.size()), WINDING);
+  // The window owns the region once SetWindowRgn succeeds.
+  if (region != nullptr && !SetWindowRgn(hwnd_.Get(), region, TRUE)) DeleteObject(region);
+  const Point at = WindowPosition(GetSystemMetrics(SM_CXSCREEN));
+  SetWindowPos(hwnd_.Get(), nullptr, at.x, at.y, kBar.width, kBar.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrmStels::CreateTooltips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.Get(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  if (tooltip_ == nullptr) return;
+  const std::pair<UINT_PTR, Box> tools[] = {
+      {kToolPlayPause, kPlayPicture}, {kToolStop, kStopPicture}, {kToolPlayNext, kPlayNextPicture}};
+  for (const auto& [id, box] : tools) {
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_SUBCLASS;
+    ti.hwnd = hwnd_.Get();
+    ti.uId = id;
+    ti.rect = ToRect(box);
+    ti.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+const std::string& FrmStels::TipText(UINT_PTR tool) const {
+  switch (tool) {
+    case kToolStop: return tips_.stop;
+    case kToolPlayNext: return tips_.playNext;
+    default: return view_.imgPauseVisible ? tips_.pause : tips_.play;
+  }
+}
+
+void FrmStels::ShowTopMost() {
+  SetWindowPos(hwnd_.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void FrmStels::Hide() { ShowWindow(hwnd_.Get(), SW_HIDE); }
+
+void FrmStels::SetView(const PlayerView& view) {
+  view_ = view;
+  if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+}
+
+void FrmStels::RequestUnload() {
+  if (hwnd_) PostMessageW(hwnd_.Get(), kUnloadMessage, 0, 0);
+}
+
+void FrmStels::Click(Picture picture) {
+  if (!PictureVisible(picture, view_)) return;
+  const std::function<void()>* handler = nullptr;
+  switch (picture) {
+    case Picture::Pause: handler = &events_.pause; break;
+    case Picture::Play: handler = &events_.play; break;
+    case Picture::PlayNext: handler = &events_.playNext; break;
+    case Picture::Stop: handler = &events_.stop; break;
+  }
+  if (handler != nullptr && *handler) (*handler)();
+}
+
+void FrmStels::OnLeftDown(Point p) {
+  if (auto picture = PictureAt(p, view_)) {
+    pressed_ = picture;
+    SetCapture(hwnd_.Get());
+    InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+    return;
+  }
+  // Body and labels: the system drags the window as by its title bar.
+  ReleaseCapture();
+  SendMessageW(hwnd_.Get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void FrmStels::OnLeftUp(Point p) {
+  if (!pressed_) return;
+  const Picture picture = *pressed_;
+  pressed_.reset();
+  ReleaseCapture();
+  InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  // A click counts when the button is released over the picture it was pressed on.
+  if (PictureAt(p, view_) == picture) Click(picture);
+}
+
+void FrmStels::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_.Get(), &ps);
+  // Drawn off screen first: the labels change up to ten times a second.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, kBar.width, kBar.height);
+  if (memory != nullptr && bitmap != nullptr) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    Draw(memory);
+    BitBlt(dc, 0, 0, kBar.width, kBar.height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+  } else {
+    Draw(dc);
+  }
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  if (memory != nullptr) DeleteDC(memory);
+  EndPaint(hwnd_.Get(), &ps);
+}
+
+void FrmStels::Draw(HDC dc) {
+  RECT bar = ToRect(kBar);
+  HBRUSH background = CreateSolidBrush(kBarColour);
+  FillRect(dc, &bar, background);
+  DeleteObject(background);
+  HBRUSH edge = CreateSolidBrush(kBarEdgeColour);
+  FrameRect(dc, &bar, edge);
+  DeleteObject(edge);
+
+  SetBkMode(dc, TRANSPARENT);
+  HGDIOBJ oldFont = SelectObject(dc, captionFont_.Get());
+  DrawLogo(dc, kLogo);
+  SelectObject(dc, oldFont);
+
+  if (view_.lblCaptionVisible) {
+    DrawLabel(dc, static_cast<HFONT>(captionFont_.Get()), kTextColour, view_.lblCaption, kCaptionLabel,
+              DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+  }
+  DrawLabel(dc, static_cast<HFONT>(textFont_.Get()), kDimTextColour, view_.lblAct, kActLabel,
+            DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
+  DrawLabel(dc, static_cast<HFONT>(positionFont_.Get()), kTextColour, view_.lblKolvoProg, kPositionLabel,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+  // Line7, the separator between the texts and the run position.
+  HPEN pen = CreatePen(PS_SOLID, 1, kBarEdgeColour);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  MoveToEx(dc, kSeparatorX, 0, nullptr);
+  LineTo(dc, kSeparatorX, kBar.height);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+
+  for (Picture picture : {Picture::Play, Picture::Pause, Picture::Stop, Picture::PlayNext}) {
+    if (PictureVisible(picture, view_)) DrawPicture(dc, picture, PictureBox(picture), pressed_ == picture);
+  }
+}
+
+LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = hwnd_.Get();
+  switch (msg) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel
+    case WM_LBUTTONDOWN:
+      OnLeftDown(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_LBUTTONUP:
+      OnLeftUp(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != hwnd) {
+        pressed_.reset();
+        InvalidateRect(hwnd, nullptr, FALSE);
+      }
+      return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOW) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        tipBuffer_ = win32::ToWide(TipText(header->idFrom));
+        info->lpszText = tipBuffer_.data();
+        return 0;
+      }
+      break;
+    }
+    case WM_QUERYENDSESSION:
+      return FALSE;  // shutting down or logging off must not cut a run short
+    case WM_CLOSE:
+      // Closing by hand ends the run as the stop picture does, so the run keeps its statistics.
+      if (events_.stop) events_.stop();
+      return 0;
+    case kUnloadMessage: {
+      // The handler destroys this object: nothing of it may be touched afterwards.
+      std::function<void()> unload = events_.unload;
+      if (unload) unload();
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK FrmStels::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* self = static_cast<FrmStels*>(create->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->hwnd_.Reset(hwnd);
+  }
+  auto* self = reinterpret_cast<FrmStels*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  try {
+    return self->HandleMessage(msg, wParam, lParam);
+  } catch (...) {
+    return 0;  // nothing unwinds through DispatchMessage
+  }
+}
+
+}  // namespace velgaro::stels

@@ -1,0 +1,76 @@
+// The control window frmStels in play mode: a small top-most bar that shows the player's view and
+// hands the clicks on its pictures to the player. Labels and pictures are drawn, not child windows,
+// so a press on any of them yields the control window's own handle.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/Player.h"
+#include "engine/win32/ControlBarLayout.h"
+#include "platform/win32/Handles.h"
+
+namespace velgaro::stels {
+
+struct ControlWindowEvents {
+  std::function<void()> pause;      // imgPause
+  std::function<void()> play;       // imgPlay
+  std::function<void()> playNext;   // imgPlayNext
+  std::function<void()> stop;       // imgStop, and a user's request to close the window
+  std::function<void()> unload;     // runs once the message that asked for the unload is over
+};
+
+// Tooltips of the pictures.
+struct ControlWindowTips {
+  std::string play, pause, playNext, stop;
+};
+
+class FrmStels {
+ public:
+  static constexpr wchar_t kClassName[] = L"VelgaroControlWindow";
+
+  FrmStels(ControlWindowEvents events, ControlWindowTips tips);
+  ~FrmStels();
+  FrmStels(const FrmStels&) = delete;
+  FrmStels& operator=(const FrmStels&) = delete;
+
+  // Creates the window hidden, shaped and placed (PositionForm). False when the window cannot be created.
+  bool Create();
+  HWND Handle() const { return hwnd_.Get(); }
+
+  void ShowTopMost();
+  void Hide();
+  void SetView(const PlayerView& view);
+  const PlayerView& View() const { return view_; }
+
+  // Unloading runs the unload event from a posted message, after the current timer tick or click is over.
+  void RequestUnload();
+
+  // What a click on a picture does; public for tests that drive the window without a mouse.
+  void Click(Picture picture);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void PositionForm();
+  void CreateTooltips();
+  void OnPaint();
+  void Draw(HDC dc);
+  void OnLeftDown(Point p);
+  void OnLeftUp(Point p);
+  const std::string& TipText(UINT_PTR tool) const;
+
+  ControlWindowEvents events_;
+  ControlWindowTips tips_;
+  PlayerView view_;
+  std::optional<Picture> pressed_;
+  win32::UniqueWindow hwnd_;
+  HWND tooltip_ = nullptr;  // owned by hwnd_
+  win32::UniqueGdiObject captionFont_, textFont_, positionFont_;
+  std::wstring tipBuffer_;
+};
+
+}  // namespace velgaro::stels

@@ -1,0 +1,94 @@
+// The window port over real windows of this process: FindWindowEx order and matching, texts in and
+// out (Cyrillic included), coordinates and parents.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/Win32Windows.h"
+
+// The port's methods are called by name here, not through the A/W macros.
+#undef FindWindowEx
+#undef GetWindowText
+#undef GetClassName
+
+namespace velgaro::win32 {
+namespace {
+
+WindowHandle H(HWND w) { return reinterpret_cast<WindowHandle>(w); }
+
+class Win32WindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    top = CreateWindowExW(0, L"STATIC", L"Velgaro Тест Setup", WS_POPUP, 100, 120, 300, 200, nullptr, nullptr,
+                          nullptr, nullptr);
+    ASSERT_NE(top, nullptr);
+    ShowWindow(top, SW_SHOWNOACTIVATE);  // an activated window takes Wine seconds to destroy
+    first = Child(L"BUTTON", L"&Next >", 10);
+    cancel = Child(L"BUTTON", L"Cancel", 40);
+    second = Child(L"BUTTON", L"&Next >", 70);
+    edit = Child(L"EDIT", L"C:\\Program Files\\Тест", 100);
+  }
+  void TearDown() override { DestroyWindow(top); }
+
+  HWND Child(const wchar_t* cls, const wchar_t* text, int y) {
+    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE, 10, y, 200, 24, top, nullptr, nullptr, nullptr);
+  }
+
+  Win32Windows ws;
+  HWND top = nullptr, first = nullptr, cancel = nullptr, second = nullptr, edit = nullptr;
+};
+
+TEST_F(Win32WindowsTest, FindsChildrenInOrderWithoutRegardToCase) {
+  const WindowHandle a = ws.FindWindowEx(H(top), 0, std::string("button"), std::string("&NEXT >"));
+  EXPECT_EQ(a, H(first));
+  EXPECT_EQ(ws.FindWindowEx(H(top), a, std::string("Button"), std::string("&Next >")), H(second));
+  EXPECT_EQ(ws.FindWindowEx(H(top), H(second), std::string("Button"), std::string("&Next >")), 0u);
+  // No caption: any caption matches.
+  EXPECT_EQ(ws.FindWindowEx(H(top), a, std::string("Button"), std::nullopt), H(cancel));
+}
+
+TEST_F(Win32WindowsTest, FindsTopLevelWindowByCyrillicCaption) {
+  EXPECT_EQ(ws.FindWindowEx(0, 0, std::nullopt, std::string("Velgaro Тест Setup")), H(top));
+  EXPECT_EQ(ws.FindWindowEx(ws.GetDesktopWindow(), 0, std::nullopt, std::string("velgaro тест setup")), H(top));
+}
+
+TEST_F(Win32WindowsTest, ReadsTextsAndClassNames) {
+  EXPECT_EQ(ws.GetWindowText(H(top)), "Velgaro Тест Setup");
+  EXPECT_EQ(ws.GetClassName(H(edit)), "Edit");
+  EXPECT_EQ(ws.GetParent(H(edit)), H(top));
+  EXPECT_EQ(ws.GetParent(H(top)), 0u);
+}
+
+TEST_F(Win32WindowsTest, WindowTextIsCutTo255Characters) {
+  SetWindowTextW(cancel, std::wstring(300, L'я').c_str());
+  EXPECT_EQ(ws.GetWindowText(H(cancel)), [] {
+    std::string s;
+    for (int i = 0; i < 255; ++i) s += "я";
+    return s;
+  }());
+}
+
+TEST_F(Win32WindowsTest, SetTextReplacesContentAndGetTextByMessageReadsIt) {
+  ws.SetText(H(edit), "D:\\Установка\\App");
+  EXPECT_EQ(ws.GetTextByMessage(H(edit), 255), "D:\\Установка\\App");
+  // The buffer holds maxChars characters with the terminator.
+  EXPECT_EQ(ws.GetTextByMessage(H(edit), 4), "D:\\");
+  EXPECT_EQ(ws.GetTextByMessage(H(edit), 0), "");
+}
+
+TEST_F(Win32WindowsTest, ClientToScreenAndWindowFromPoint) {
+  const Point p = ws.ClientToScreen(H(cancel), Point{5, 5});
+  RECT r{};
+  GetWindowRect(cancel, &r);
+  EXPECT_EQ(p, (Point{r.left + 5, r.top + 5}));
+  ws.SetTopMost(H(top), true);
+  EXPECT_TRUE(GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(ws.WindowFromPoint(p), H(cancel));
+  ws.SetTopMost(H(top), false);
+  EXPECT_FALSE(GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+}  // namespace
+}  // namespace velgaro::win32
