@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowProc.h"
 
 namespace velgaro::stat {
 namespace {
@@ -243,18 +244,7 @@ LRESULT FrmStat::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK FrmStat::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<FrmStat*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_.Reset(hwnd);
-  }
-  auto* self = reinterpret_cast<FrmStat*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  try {
-    return self->HandleMessage(msg, wParam, lParam);
-  } catch (...) {
-    return 0;  // nothing unwinds through DispatchMessage
-  }
+  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmStat::hwnd_, &FrmStat::HandleMessage);
 }
 
 void FrmStat::ShowModal(HWND owner) {

@@ -9,6 +9,7 @@
 #include "app/ProductName.h"
 #include "engine/win32/ControlPictures.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowProc.h"
 
 namespace velgaro::stels {
 namespace {
@@ -265,19 +266,7 @@ LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK FrmStels::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* self = static_cast<FrmStels*>(create->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_.Reset(hwnd);
-  }
-  auto* self = reinterpret_cast<FrmStels*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  try {
-    return self->HandleMessage(msg, wParam, lParam);
-  } catch (...) {
-    return 0;  // nothing unwinds through DispatchMessage
-  }
+  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmStels::hwnd_, &FrmStels::HandleMessage);
 }
 
 }  // namespace velgaro::stels
