@@ -134,15 +134,15 @@ Location Locate(const std::string& content, const std::vector<Line>& lines, cons
 
 bool HasLineBreakOrNul(const std::string& s) { return s.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
 
-bool IsWritable(const std::string& section, const std::string& key, const std::string& value) {
+}  // namespace
+
+bool IniIsWritable(const std::string& section, const std::string& key, const std::string& value) {
   if (TrimBlanks(key).empty() || TrimBlanks(section).empty()) return false;
   if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value)) return false;
   if (key.find('=') != std::string::npos || section.find(']') != std::string::npos) return false;
   const std::string k = TrimBlanks(key);
   return k[0] != '[' && k[0] != ';';
 }
-
-}  // namespace
 
 std::optional<std::string> IniFindValue(const std::string& content, const std::string& section,
                                         const std::string& key) {
@@ -164,7 +164,7 @@ std::string IniReadValue(const std::string& content, const std::string& section,
 
 std::optional<std::string> IniWriteValue(const std::string& content, const std::string& section,
                                          const std::string& key, const std::string& value) {
-  if (!IsWritable(section, key, value)) return std::nullopt;
+  if (!IniIsWritable(section, key, value)) return std::nullopt;
   const std::size_t firstLf = content.find('\n');
   const std::string eol = (firstLf != std::string::npos && (firstLf == 0 || content[firstLf - 1] != '\r')) ? "\n" : "\r\n";
   const std::vector<Line> lines = SplitLines(content);

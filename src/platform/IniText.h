@@ -28,6 +28,9 @@ std::optional<std::string> IniFindValue(const std::string& content, const std::s
 std::optional<std::string> IniWriteValue(const std::string& content, const std::string& section,
                                          const std::string& key, const std::string& value);
 
+// False for names or values that would break the file's structure (the cases IniWriteValue refuses).
+bool IniIsWritable(const std::string& section, const std::string& key, const std::string& value);
+
 // IniFile over any file system: files hold ANSI bytes, converted with the given code page.
 class ProfileFile : public IniFile {
  public:

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/IniText.h"
 #include "platform/win32/AnsiPath.h"
 #include "platform/win32/WideText.h"
 
@@ -14,16 +15,6 @@ namespace {
 constexpr std::size_t kMaxBuffer = 1u << 20;
 
 std::string Ansi(const std::string& utf8) { return WideToAnsi(ToWide(utf8)); }
-
-// A line break or NUL would end the line early; the separator would be read as the end of the name.
-bool BreaksLine(const std::string& text, char separator) {
-  return text.find_first_of("\r\n") != std::string::npos || text.find('\0') != std::string::npos ||
-         (separator != '\0' && text.find(separator) != std::string::npos);
-}
-
-bool BreaksStructure(const std::string& section, const std::string& key, const std::string& value) {
-  return section.empty() || key.empty() || BreaksLine(section, ']') || BreaksLine(key, '=') || BreaksLine(value, '\0');
-}
 
 }  // namespace
 
@@ -42,7 +33,7 @@ std::string Win32IniFile::Read(const std::string& file, const std::string& secti
 
 bool Win32IniFile::Write(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& value) {
-  if (BreaksStructure(section, key, value)) return false;
+  if (!IniIsWritable(section, key, value)) return false;
   // Windows refuses a read-only file; checked here too because a process with full rights (Wine
   // running as root) would write it anyway.
   const DWORD attributes = GetFileAttributesW(ToWidePath(file).c_str());
