@@ -23,7 +23,7 @@ installed_ok() {
   [ "$PAYLOAD_MB" -eq 0 ] || [ "$(stat -c %s "$1/payload.bin" 2>/dev/null)" = "$((PAYLOAD_MB * 1048576))" ]
 }
 
-e2e_start
+e2e_desktop
 payload=()
 if [ "$PAYLOAD_MB" -gt 0 ]; then
   head -c "$((PAYLOAD_MB * 1048576))" /dev/urandom >"$E2E_WORK/payload.bin" || fail "payload"

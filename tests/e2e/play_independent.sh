@@ -22,7 +22,7 @@
 E2E_NAME=play_independent
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
+e2e_desktop
 makensis -V1 "-DOUTFILE=$E2E_WORK/orrin.exe" "$E2E_FIXTURES/classic_setup.nsi" >"$E2E_WORK/makensis.log" 2>&1 \
   || { cat "$E2E_WORK/makensis.log"; fail "makensis"; }
 exe="$(velgaro_winpath "$E2E_WORK/orrin.exe")"

@@ -3,7 +3,7 @@
 E2E_NAME=play_missing_installer
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
+e2e_desktop
 cat >"$E2E_WORK/pkg.json" <<'JSON'
 {"description":"gone","exe_path":"C:\\\\NoSuchFolder\\\\setup-gone.exe","command_line":"/S",
  "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":true},

@@ -4,7 +4,7 @@
 E2E_NAME=play_msi
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
+e2e_desktop
 wixl -o "$E2E_WORK/tiny.msi" "$E2E_FIXTURES/tiny_product.wxs" >"$E2E_WORK/wixl.log" 2>&1 \
   || { cat "$E2E_WORK/wixl.log"; fail "wixl"; }
 msi="$(velgaro_winpath "$E2E_WORK/tiny.msi")"

@@ -4,7 +4,7 @@
 E2E_NAME=play_nsis
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
+e2e_desktop
 nsis_build "$E2E_WORK/vtapp.exe"
 nsis_package_json "$(velgaro_winpath "$E2E_WORK/vtapp.exe")" 'C:\VelgaroOut\nsis' >"$E2E_WORK/pkg.json"
 vgp_pack "$E2E_WORK/pkg.json" "$E2E_WORK/nsis.vgp"

@@ -4,7 +4,7 @@
 E2E_NAME=play_nsis_slow
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
+e2e_desktop
 nsis_build "$E2E_WORK/vtslow.exe" -DSLOW_LICENSE_MS=8000
 nsis_package_json "$(velgaro_winpath "$E2E_WORK/vtslow.exe")" 'C:\VelgaroOut\slow' >"$E2E_WORK/pkg.json"
 vgp_pack "$E2E_WORK/pkg.json" "$E2E_WORK/slow.vgp"

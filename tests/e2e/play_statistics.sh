@@ -5,9 +5,9 @@
 E2E_NAME=play_statistics
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
+e2e_desktop
 # The built-in Russian texts, whatever language file lies beside the program.
-wine reg add 'HKCU\Software\Velgaro\Language' /v Language /d Russian /f >/dev/null 2>&1
+e2e_preset_russian
 nsis_build "$E2E_WORK/vtapp.exe"
 nsis_package_json "$(velgaro_winpath "$E2E_WORK/vtapp.exe")" 'C:\VelgaroOut\stat' >"$E2E_WORK/pkg.json"
 vgp_pack "$E2E_WORK/pkg.json" "$E2E_WORK/stat.vgp"

@@ -5,8 +5,8 @@
 E2E_NAME=play_stop
 source "$(dirname "$0")/fixtures/play_common.sh"
 
-e2e_start
-wine reg add 'HKCU\Software\Velgaro\Language' /v Language /d Russian /f >/dev/null 2>&1
+e2e_desktop
+e2e_preset_russian
 cat >"$E2E_WORK/pkg.json" <<'JSON'
 {"description":"waits for ever","exe_path":"-","command_line":"",
  "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":false},

@@ -1,44 +1,15 @@
 # Shared steps of the start-up end-to-end tests. Source it with the path of velgaro.exe as $1.
-# Each test gets its own Xvfb and Wine prefix; everything is stopped on exit.
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/fixtures/e2e_common.sh"
 
-E2E_NAME="$(basename "$0" .sh)"
 E2E_EXE="$(readlink -f "${1:-}")"
-E2E_SHOTS="$VELGARO_ROOT/build/e2e-shots"
-E2E_WORK=""
-E2E_PID=""
 
-e2e_cleanup() {
-  [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null
-  velgaro_cleanup
-  [ -n "$E2E_WORK" ] && rm -rf "$E2E_WORK"
-}
-trap e2e_cleanup EXIT
-
-e2e_fail() {
-  echo "FAIL $E2E_NAME: $*" >&2
-  mkdir -p "$E2E_SHOTS"
-  velgaro_screenshot "$E2E_SHOTS/$E2E_NAME-failure.png"
-  exit 1
-}
-
-# Fresh prefix, private display, and a work folder under build/ (Wine sees it through Z:).
+# Desktop, prefix and (unless E2E_PRESET_LANGUAGE=no) the Russian language setting.
 e2e_begin() {
   [ -f "$E2E_EXE" ] || { echo "velgaro.exe not found: $E2E_EXE" >&2; exit 1; }
-  velgaro_fresh_prefix
-  velgaro_start_xvfb || exit 1
-  mkdir -p "$VELGARO_ROOT/build/e2e-work"
-  E2E_WORK="$(mktemp -d "$VELGARO_ROOT/build/e2e-work/$E2E_NAME.XXXXXX")"
-  # Russian needs no language file, so no "translation file missing" box gets in the way.
+  e2e_desktop
   [ "${E2E_PRESET_LANGUAGE:-yes}" = yes ] || return 0
-  local attempt
-  for attempt in 1 2 3; do
-    wine reg add 'HKCU\Software\Velgaro\Language' /v Language /t REG_SZ /d Russian /f \
-      >"$E2E_WORK/reg-add.log" 2>&1 && return 0
-    sleep 1
-  done
-  e2e_fail "could not preset the language: $(tr -d '\r' <"$E2E_WORK/reg-add.log")"
+  e2e_preset_russian
 }
 
 # Starts the program in the background with the given arguments.
@@ -77,16 +48,5 @@ e2e_wait_setting() {
     sleep 1
   done
   value="$(e2e_setting "$1" "$2")"
-  [ "$value" = "$4" ] || e2e_fail "$1/$2 is '$value', expected '$4'"
-}
-
-# The id of a visible X window whose name matches $1, waiting up to $2 seconds; empty if none.
-e2e_find_window() {
-  local i id
-  for i in $(seq 1 $(( $2 * 5 ))); do
-    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)"
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.2
-  done
-  return 1
+  [ "$value" = "$4" ] || fail "$1/$2 is '$value', expected '$4'"
 }

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/startup_common.sh"
 e2e_begin
 e2e_start "/?"
-box="$(e2e_find_window "Quick Command Help" 40)" || e2e_fail "no help box"
+box="$(wait_for_window "Quick Command Help" 40)" || fail "no help box"
 mkdir -p "$E2E_SHOTS"
 velgaro_screenshot "$E2E_SHOTS/$E2E_NAME.png"
 xdotool windowfocus --sync "$box" 2>/dev/null || xdotool windowfocus "$box"
@@ -14,8 +14,8 @@ for i in $(seq 1 50); do
   xdotool search --onlyvisible --name "^Velgaro Replaysetup" >/dev/null 2>&1 && break
   sleep 0.2
 done
-xdotool search --onlyvisible --name "Quick Command Help" >/dev/null 2>&1 && e2e_fail "help box still open"
+xdotool search --onlyvisible --name "Quick Command Help" >/dev/null 2>&1 && fail "help box still open"
 if e2e_running && ! xdotool search --onlyvisible --name "^Velgaro Replaysetup" >/dev/null 2>&1; then
-  e2e_fail "process still running after the help box closed"
+  fail "process still running after the help box closed"
 fi
 echo "PASS $E2E_NAME"
