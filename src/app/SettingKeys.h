@@ -7,12 +7,17 @@ namespace velgaro::settings {
 inline constexpr const char* kInstall = "Install";
 inline constexpr const char* kSpeed = "Speed";
 inline constexpr const char* kSpeedDefault = "2";
+inline constexpr const char* kRegistry = "Registry";
 
 inline constexpr const char* kPath = "Path";
 inline constexpr const char* kFolderVgp = "FolderVGP";
+inline constexpr const char* kFolderBrowseExe = "FolderBrowseExe";
 
 inline constexpr const char* kView = "View";
 inline constexpr const char* kErrorShowed = "ErrorShowed";
+inline constexpr const char* kTopMost = "TopMost";
+inline constexpr const char* kFirstTip = "FirstTip";
+inline constexpr const char* kPauseTip = "PauseTip";
 
 inline constexpr const char* kLanguage = "Language";   // section and key
 

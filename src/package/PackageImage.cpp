@@ -27,7 +27,7 @@ constexpr std::int64_t kActionHeadSize = 12;
 
 }  // namespace
 
-bool PackageImage::ReadPackageFile(FileSystem& fs, const std::string& path) {
+bool PackageImage::ReadPackageFile(const FileSystem& fs, const std::string& path) {
   image_.clear();
   header = PackageHeader{};
   options = PackageOptions{};
@@ -112,7 +112,7 @@ bool PackageImage::ReadHeader() {
 
 bool PackageImage::CheckPackageVersion() const { return header.versionMajor <= kProgramVersionMajor; }
 
-bool PackageImage::LoadPackage(FileSystem& fs, const std::string& path) {
+bool PackageImage::LoadPackage(const FileSystem& fs, const std::string& path) {
   if (!ReadPackageFile(fs, path)) return false;
   UnscramblePackage();
   return ReadHeader() && ReadOptions();

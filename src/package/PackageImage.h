@@ -80,7 +80,7 @@ class PackageImage {
   explicit PackageImage(PackageTextContext text) : text_(std::move(text)) {}
 
   // Whole file into a new image (still scrambled). False when the file cannot be read or is empty.
-  bool ReadPackageFile(FileSystem& fs, const std::string& path);
+  bool ReadPackageFile(const FileSystem& fs, const std::string& path);
   // Image to file, replacing the old file only once the new content is written.
   bool WritePackageFile(FileSystem& fs, const std::string& path) const;
   void ScramblePackage();
@@ -95,7 +95,7 @@ class PackageImage {
   bool CheckPackageVersion() const;
   // ReadPackageFile, UnscramblePackage, ReadHeader and ReadOptions in one go: false when the file cannot
   // be read or is not a sound package.
-  bool LoadPackage(FileSystem& fs, const std::string& path);
+  bool LoadPackage(const FileSystem& fs, const std::string& path);
 
   void WriteDescription(const std::string& text);
   std::string ReadDescription() const;

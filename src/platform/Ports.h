@@ -40,6 +40,7 @@ class SystemInfo {
   virtual std::uint16_t UserDefaultLangId() const = 0;
   virtual int ScreenWidth() const = 0;
   virtual int ScreenHeight() const = 0;
+  virtual std::string EnvironmentVariable(const std::string& name) const = 0;   // empty when not set
 };
 
 class FileSystem {
@@ -54,6 +55,10 @@ class FileSystem {
   virtual bool WriteAllReplacing(const std::string& path, const Bytes& bytes) = 0;
   // Names (not paths) of the entries of folder that match a pattern such as "*.lng", in file-list order.
   virtual std::vector<std::string> List(const std::string& folder, const std::string& pattern) const = 0;
+  // Names of the ordinary files of folder that match pattern (no folders, no hidden or system files), in
+  // no particular order; nullopt when the folder cannot be listed (missing, not a folder, no access).
+  virtual std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
+                                                            const std::string& pattern) const = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
 };
@@ -118,6 +123,16 @@ class Dialogs {
   virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) = 0;
   // The chosen path, or nullopt when the user cancelled.
   virtual std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) = 0;
+  // The shell's folder browser starting at startFolder; the chosen folder, or empty when cancelled.
+  virtual std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) = 0;
+};
+
+// The shell: documents and commands started on the user's behalf. False when nothing was started.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  virtual bool Open(const std::string& target) = 0;                 // ShellExecute "open", SW_SHOW
+  virtual bool RunMinimized(const std::string& commandLine) = 0;    // a process, minimised and activated
 };
 
 // <windows.h> defines some of these names as macros for its A/W functions; the port keeps its own

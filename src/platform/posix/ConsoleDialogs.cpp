@@ -11,4 +11,6 @@ int ConsoleDialogs::MessageBox(WindowHandle, const std::string& text, const std:
 
 std::optional<std::string> ConsoleDialogs::SaveFile(WindowHandle, const SaveFileRequest&) { return std::nullopt; }
 
+std::string ConsoleDialogs::BrowseForFolder(WindowHandle, const std::string&, const std::string&) { return {}; }
+
 }  // namespace velgaro

@@ -65,6 +65,22 @@ std::vector<std::string> PosixFileSystem::List(const std::string& folder, const 
   return names;
 }
 
+std::optional<std::vector<std::string>> PosixFileSystem::ListFiles(const std::string& folder,
+                                                                   const std::string& pattern) const {
+  const std::string native = ToNativePath(folder.empty() ? "." : folder);
+  DIR* dir = ::opendir(native.c_str());
+  if (!dir) return std::nullopt;
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.empty() || name[0] == '.' || !WildcardMatch(name, pattern)) continue;
+    struct stat st {};
+    if (::stat((native + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+  }
+  ::closedir(dir);
+  return names;
+}
+
 bool PosixFileSystem::CreateFolder(const std::string& path) {
   return !path.empty() && ::mkdir(ToNativePath(path).c_str(), 0777) == 0;
 }

@@ -14,6 +14,9 @@ class PosixFileSystem : public FileSystem {
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
   // Patterns with "*" and "?", matched without regard to case as on Windows; names sorted likewise.
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
+  // Regular files only; names beginning with "." count as hidden.
+  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
+                                                    const std::string& pattern) const override;
   bool CreateFolder(const std::string& path) override;
   // Like DeleteFileA / RemoveDirectoryA: a read-only file or a folder that is not empty stays.
   bool Remove(const std::string& path) override;

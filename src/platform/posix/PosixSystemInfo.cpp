@@ -77,4 +77,9 @@ std::uint16_t PosixSystemInfo::UserDefaultLangId() const {
 int PosixSystemInfo::ScreenWidth() const { return 1024; }
 int PosixSystemInfo::ScreenHeight() const { return 768; }
 
+std::string PosixSystemInfo::EnvironmentVariable(const std::string& name) const {
+  const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
+  return value ? value : "";
+}
+
 }  // namespace velgaro

@@ -16,6 +16,7 @@ class PosixSystemInfo : public SystemInfo {
   std::uint16_t UserDefaultLangId() const override;
   int ScreenWidth() const override;
   int ScreenHeight() const override;
+  std::string EnvironmentVariable(const std::string& name) const override;
 };
 
 // Language id for a locale name such as "ru_RU.UTF-8"; 1033 (English) for anything unknown.

@@ -69,6 +69,13 @@ int SimSystemInfo::DriveType(const std::string& root) const {
   return it == driveTypes.end() ? kDriveNoRoot : it->second;
 }
 
+std::string SimSystemInfo::EnvironmentVariable(const std::string& name) const {
+  for (const auto& [key, value] : environment) {
+    if (LowerAscii(key) == LowerAscii(name)) return value;
+  }
+  return {};
+}
+
 void SimSystemInfo::AddDrive(const std::string& root, int kind) {
   const std::string r = UpperAscii(root);
   driveTypes[r] = kind;
@@ -112,6 +119,17 @@ void SimFileSystem::AddFolder(const std::string& path) {
 void SimFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
   const auto it = entries_.find(SimPathKey(path));
   if (it != entries_.end()) it->second.readOnly = readOnly;
+}
+
+void SimFileSystem::SetHidden(const std::string& path, bool hidden) {
+  const auto it = entries_.find(SimPathKey(path));
+  if (it != entries_.end()) it->second.hidden = hidden;
+}
+
+void SimFileSystem::SetUnlistable(const std::string& path, bool unlistable) {
+  const std::string key = SimPathKey(path);
+  unlistable_.erase(std::remove(unlistable_.begin(), unlistable_.end(), key), unlistable_.end());
+  if (unlistable) unlistable_.push_back(key);
 }
 
 std::string SimFileSystem::Text(const std::string& path) const {
@@ -165,6 +183,20 @@ std::vector<std::string> SimFileSystem::List(const std::string& folder, const st
   }
   std::sort(names.begin(), names.end(),
             [](const std::string& a, const std::string& b) { return FoldCase(a) < FoldCase(b); });
+  return names;
+}
+
+std::optional<std::vector<std::string>> SimFileSystem::ListFiles(const std::string& folder,
+                                                                 const std::string& pattern) const {
+  const std::string folderKey = SimPathKey(folder);
+  if (!IsDirectory(folder)) return std::nullopt;
+  if (std::find(unlistable_.begin(), unlistable_.end(), folderKey) != unlistable_.end()) return std::nullopt;
+  std::vector<std::string> names;
+  for (const auto& [key, entry] : entries_) {
+    if (entry.isFolder || entry.hidden || ParentKey(key) != folderKey) continue;
+    const std::string name = NameOf(entry.path);
+    if (WildcardMatch(name, pattern)) names.push_back(name);
+  }
   return names;
 }
 
@@ -303,6 +335,31 @@ std::optional<std::string> SimDialogs::SaveFile(WindowHandle owner, const SaveFi
   std::optional<std::string> answer = saveAnswers.front();
   saveAnswers.pop_front();
   return answer;
+}
+
+std::string SimDialogs::BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) {
+  Shown s;
+  s.text = title;
+  s.title = startFolder;
+  s.isFolderDialog = true;
+  s.owner = owner;
+  shown.push_back(s);
+  if (folderAnswers.empty()) return {};
+  std::string answer = folderAnswers.front();
+  folderAnswers.pop_front();
+  return answer;
+}
+
+// ---- SimShell
+
+bool SimShell::Open(const std::string& target) {
+  opened.push_back(target);
+  return !fail;
+}
+
+bool SimShell::RunMinimized(const std::string& commandLine) {
+  ran.push_back(commandLine);
+  return !fail;
 }
 
 }  // namespace velgaro

@@ -43,6 +43,9 @@ class SimSystemInfo : public SystemInfo {
   std::uint16_t UserDefaultLangId() const override { return langId; }
   int ScreenWidth() const override { return screenWidth; }
   int ScreenHeight() const override { return screenHeight; }
+  std::string EnvironmentVariable(const std::string& name) const override;
+
+  std::map<std::string, std::string> environment{{"SystemRoot", "C:\\WINDOWS"}};   // names without regard to case
 
   // Adds root to the logical drives (if absent) with the given kind.
   void AddDrive(const std::string& root, int kind);
@@ -55,6 +58,7 @@ class SimFileSystem : public FileSystem {
     bool isFolder = false;
     Bytes content;
     bool readOnly = false;
+    bool hidden = false;     // hidden or system: left out of ListFiles
   };
 
   // Parent folders are implied: adding a file creates them.
@@ -62,6 +66,9 @@ class SimFileSystem : public FileSystem {
   void AddFile(const std::string& path, const std::string& content);
   void AddFolder(const std::string& path);
   void SetReadOnly(const std::string& path, bool readOnly);
+  void SetHidden(const std::string& path, bool hidden);
+  // A folder that exists but cannot be listed (no access).
+  void SetUnlistable(const std::string& path, bool unlistable);
   void SetFailWrites(bool fail) { failWrites_ = fail; }
   // File content as text; empty when missing.
   std::string Text(const std::string& path) const;
@@ -76,6 +83,8 @@ class SimFileSystem : public FileSystem {
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
   // Patterns: "*", "*.ext", or an exact name; sorted without regard to case.
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
+  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
+                                                    const std::string& pattern) const override;
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
 
@@ -84,6 +93,7 @@ class SimFileSystem : public FileSystem {
   void AddParents(const std::string& path);
 
   std::map<std::string, Entry> entries_;   // key: SimPathKey
+  std::vector<std::string> unlistable_;    // keys
   bool failWrites_ = false;
   std::size_t writeCount_ = 0;
 };
@@ -145,6 +155,7 @@ class SimDialogs : public Dialogs {
     std::string title;       // message title, or the save dialog's filter
     unsigned style = 0;      // message style; save dialog: its flags
     bool isSaveDialog = false;
+    bool isFolderDialog = false;   // text: its title, title: its start folder
     WindowHandle owner = 0;
     SaveFileRequest request; // the save dialog's whole request
   };
@@ -153,10 +164,24 @@ class SimDialogs : public Dialogs {
   std::deque<int> answers;
   // Save dialog answers in order; when empty, cancel (nullopt).
   std::deque<std::optional<std::string>> saveAnswers;
+  // Folder browser answers in order; when empty, cancel (empty text).
+  std::deque<std::string> folderAnswers;
   std::vector<Shown> shown;
 
   int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
   std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+  std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) override;
+};
+
+// Records what the program asked the shell to open or run.
+class SimShell : public Shell {
+ public:
+  bool Open(const std::string& target) override;
+  bool RunMinimized(const std::string& commandLine) override;
+
+  std::vector<std::string> opened;
+  std::vector<std::string> ran;
+  bool fail = false;
 };
 
 }  // namespace velgaro

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <shlobj.h>
 #undef MessageBox  // the port's method, not the A/W macro
 
 #include <algorithm>
@@ -14,6 +15,13 @@ namespace {
 constexpr std::size_t kFileNameChars = 255;
 
 HWND AsWindow(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+
+constexpr UINT kBrowseFlags = 0x50;   // BIF_EDITBOX | BIF_NEWDIALOGSTYLE
+
+int CALLBACK PreselectFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
+  if (message == BFFM_INITIALIZED && data != 0) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+  return 0;
+}
 
 }  // namespace
 
@@ -49,6 +57,24 @@ std::optional<std::string> Win32Dialogs::SaveFile(WindowHandle owner, const Save
   dialog.Flags = request.flags;
   if (!GetSaveFileNameW(&dialog)) return std::nullopt;
   return ToUtf8(WideFromBuffer(fileName.data(), fileName.size()));
+}
+
+std::string Win32Dialogs::BrowseForFolder(WindowHandle owner, const std::string& title,
+                                          const std::string& startFolder) {
+  const std::wstring wideTitle = ToWide(title);
+  const std::wstring start = ToWidePath(startFolder);
+  BROWSEINFOW info{};
+  info.hwndOwner = AsWindow(owner);
+  info.lpszTitle = wideTitle.c_str();
+  info.ulFlags = kBrowseFlags;
+  info.lpfn = &PreselectFolder;
+  info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+  if (chosen == nullptr) return {};
+  std::wstring path(MAX_PATH + 1, L'\0');
+  const bool ok = SHGetPathFromIDListW(chosen, path.data()) != FALSE;
+  CoTaskMemFree(chosen);
+  return ok ? ToUtf8(WideFromBuffer(path.data(), path.size())) : std::string();
 }
 
 }  // namespace velgaro::win32

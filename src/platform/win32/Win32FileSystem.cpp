@@ -128,6 +128,31 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder, const 
   return names;
 }
 
+std::optional<std::vector<std::string>> Win32FileSystem::ListFiles(const std::string& folder,
+                                                                   const std::string& pattern) const {
+  if (!IsDirectory(folder)) return std::nullopt;
+  std::wstring query = ToWidePath(folder);
+  const std::wstring widePattern = ToWidePath(pattern);
+  if (query.empty() || widePattern.empty()) return std::nullopt;
+  if (query.back() != L'\\' && query.back() != L'/') query += L'\\';
+  query += widePattern;
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data;
+  UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH));
+  if (!find) {
+    // An existing folder without a match is an empty list; anything else (no access) is a failure.
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return names;
+    return std::nullopt;
+  }
+  constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  do {
+    if ((data.dwFileAttributes & kSkipped) == 0) names.push_back(ToUtf8(WideFromBuffer(data.cFileName, MAX_PATH)));
+  } while (FindNextFileW(find.Get(), &data));
+  return names;
+}
+
 bool Win32FileSystem::CreateFolder(const std::string& path) {
   return CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != 0;
 }

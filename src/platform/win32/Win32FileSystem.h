@@ -14,6 +14,8 @@ class Win32FileSystem final : public FileSystem {
   // Refuses to replace a read-only file, so a write-protected package is never overwritten.
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
+  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
+                                                    const std::string& pattern) const override;
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
 };

@@ -85,4 +85,12 @@ int Win32SystemInfo::ScreenWidth() const { return GetSystemMetrics(SM_CXSCREEN);
 
 int Win32SystemInfo::ScreenHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
 
+std::string Win32SystemInfo::EnvironmentVariable(const std::string& name) const {
+  const std::wstring wide = ToWide(name);
+  if (wide.empty() || wide.find(L'\0') != std::wstring::npos) return {};
+  return ToUtf8(ReadSizedText([&wide](DWORD size, wchar_t* buffer) {
+    return GetEnvironmentVariableW(wide.c_str(), buffer, size);
+  }));
+}
+
 }  // namespace velgaro::win32

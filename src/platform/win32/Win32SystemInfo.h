@@ -16,6 +16,7 @@ class Win32SystemInfo final : public SystemInfo {
   std::uint16_t UserDefaultLangId() const override;
   int ScreenWidth() const override;
   int ScreenHeight() const override;
+  std::string EnvironmentVariable(const std::string& name) const override;
 };
 
 // The folder part of a file path: without trailing backslash unless it is a drive root ("C:\").

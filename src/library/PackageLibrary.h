@@ -1,0 +1,93 @@
+// The package list: the package folder, its rows in the user's order, and the operations on them.
+// The main window shows the rows; everything it does to them happens here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "lang/Language.h"
+#include "library/LibraryRow.h"
+#include "package/PackageImage.h"
+#include "package/paths/PathVariables.h"
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+// Shows the reading of the summaries: the progress window and status-bar panel 2.
+class LibraryProgress {
+ public:
+  virtual ~LibraryProgress() = default;
+  virtual void Begin(int rows) = 0;
+  // text: "Загрузка k из N"; called for rows whose package file exists.
+  virtual void Step(int row, int rows, const std::string& text) = 0;
+  virtual void End() = 0;
+};
+
+struct LibraryDeps {
+  FileSystem& fs;
+  const Codepage& codepage;
+  const PathVariables& paths;
+  PackageImage& package;   // the program's one package image: summaries are read into it
+  const Language& language;
+};
+
+class PackageLibrary {
+ public:
+  explicit PackageLibrary(LibraryDeps deps) : d_(deps) {}
+
+  // The package folder: one absolute folder, empty when none is chosen.
+  const std::string& Folder() const { return folder_; }
+  void SetFolder(std::string folder) { folder_ = std::move(folder); }
+
+  std::vector<LibraryRow>& Rows() { return rows_; }
+  const std::vector<LibraryRow>& Rows() const { return rows_; }
+  void Clear() { rows_.clear(); }
+
+  // Rescans the folder into rows (names only, alphabetical, then the saved order). False when the
+  // folder cannot be listed: the rows are then empty and the folder is cleared.
+  bool LoadListView();
+  void LoadPositionLV();
+  // Reads every row's summary into its columns and check box.
+  void LoadTipTextLV(LibraryProgress* progress);
+  // Writes Position.lst from the row order; false when it was not written (nothing to write, or the
+  // write failed: the old file then stays as it was).
+  bool SavePositionList();
+  // The folder still holds exactly the packages shown.
+  bool IsEqualList() const;
+
+  int CheckedCount() const;
+  void ListSelectAll();
+  void ListUnSelect();
+  void ListInvertSel();
+  void Invert(std::size_t row);
+  // Exchange the first highlighted row with its neighbour; false when nothing moved.
+  bool MoveUpLV();
+  bool MoveDownLV();
+
+  struct Deletion {
+    int checked = 0;
+    int deleted = 0;
+  };
+  // Deletes the package files of the checked rows (no question asked here), then rescans.
+  Deletion DeleteChecked(LibraryProgress* progress);
+
+  // The package file of a row: folder, backslash, text, ".VGP".
+  std::string PackagePath(const std::string& text) const;
+  // Run lists (entry 0 empty): the checked rows, or all rows, top to bottom.
+  std::vector<std::string> PutVGParray() const;
+  std::vector<std::string> AllPackagesRunList() const;
+
+ private:
+  std::optional<std::vector<std::string>> PackageNames() const;
+  void ApplySummary(LibraryRow& row, const std::string& packagePath);
+  void Exchange(std::size_t a, std::size_t b);
+
+  LibraryDeps d_;
+  std::string folder_;
+  std::vector<LibraryRow> rows_;
+};
+
+// A row text that names a file inside the folder: no path separators, no drive, not "." or "..".
+bool IsPlainPackageName(const std::string& text);
+
+}  // namespace velgaro
