@@ -30,6 +30,7 @@ struct AppWindows {
   std::function<bool()> bringFirstCopyForward;   // true: a first copy's main window was brought forward
   std::function<void()> openControlWindow;       // play RunList unattended
   std::function<void()> openMainWindow;
+  std::function<void(bool refreshList)> showMainWindow;   // after a run or a recording
   std::function<void()> endProcess;              // ends this copy at once
   std::function<std::string()> commandLine;      // the process's command line without the program name
   std::function<void(const std::string& text, const std::string& title)> showHelp;  // "/?": information box

@@ -355,7 +355,7 @@ void Player::StopRun() {
   ++m.packageSerial;
   m.stage = Stage::Over;
   if (!m.run.NoStatistics && m.hooks.showStatistics) m.hooks.showStatistics();
-  if (!m.run.UnattendedInstall && m.hooks.showMainWindow) m.hooks.showMainWindow();
+  if (!m.run.UnattendedInstall && m.hooks.showMainWindow) m.hooks.showMainWindow(true);
   Unload();
 }
 
@@ -384,7 +384,7 @@ void Player::EndRun() {
   tmrWait_->SetEnabled(false);
   tmrExit_->SetEnabled(false);
   CloseInstallerProcess();
-  if (!m.run.UnattendedInstall && m.hooks.showMainWindow) m.hooks.showMainWindow();
+  if (!m.run.UnattendedInstall && m.hooks.showMainWindow) m.hooks.showMainWindow(false);
   if (m.hooks.hideControlWindow) m.hooks.hideControlWindow();
   if (!m.run.NoStatistics && m.hooks.showStatistics) m.hooks.showStatistics();
   Unload();

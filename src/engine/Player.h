@@ -37,7 +37,8 @@ struct PlayerHooks {
   std::function<void()> viewChanged;          // PlayerView changed: repaint
   std::function<void(bool)> setTopMost;       // the control window in or out of the top-most band
   std::function<void()> hideControlWindow;
-  std::function<void()> showMainWindow;       // and refresh its list
+  // The main window back: after a stop its list is read again, at the end of a run it keeps its rows.
+  std::function<void(bool refreshList)> showMainWindow;
   std::function<void()> showStatistics;       // modal; returns when the statistics window closes
   std::function<void()> unloadControlWindow;  // the run is over
 };

@@ -92,8 +92,8 @@ PlayerHooks ControlSession::Hooks() {
     }
   };
   hooks.hideControlWindow = [this] { window_->Hide(); };
-  hooks.showMainWindow = [this] {
-    if (app_.windows.openMainWindow) app_.windows.openMainWindow();
+  hooks.showMainWindow = [this](bool refreshList) {
+    if (app_.windows.showMainWindow) app_.windows.showMainWindow(refreshList);
   };
   hooks.showStatistics = [this] { ShowStatistics(); };
   hooks.unloadControlWindow = [this] {
@@ -145,8 +145,8 @@ void OpenControlWindow(App& app) {
     session.reset();
     if (unattended) {
       PostQuitMessage(kExitNotInstalled);
-    } else if (app.windows.openMainWindow) {
-      app.windows.openMainWindow();
+    } else if (app.windows.showMainWindow) {
+      app.windows.showMainWindow(false);
     }
   }
 }

@@ -1,6 +1,7 @@
 // The program's entry: the Win32 platform, the start-up sequence, and the message loop that lives as
 // long as a window of the program is open.
 #include <windows.h>
+#include <ole2.h>
 
 #include <exception>
 
@@ -9,6 +10,7 @@
 #include "app/win32/CommandLineArguments.h"
 #include "app/win32/FirstCopy.h"
 #include "engine/win32/ControlWindowLauncher.h"
+#include "library/win32/MainWindowLauncher.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
@@ -22,6 +24,7 @@ int RunMessageLoop() {
   MSG message;
   BOOL got;
   while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+    if (PreTranslateMainWindowMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -44,7 +47,9 @@ int Run() {
   w.showHelp = [](const std::string& text, const std::string& title) {
     MessageBoxW(nullptr, win32::ToWide(text).c_str(), win32::ToWide(title).c_str(), MB_ICONINFORMATION);
   };
-  w.openMainWindow = [] {};
+  // Closing the main window ends the message loop; without it there is nothing to run.
+  w.openMainWindow = [&app, &windowOpened] { windowOpened = OpenMainWindow(app) || windowOpened; };
+  w.showMainWindow = [](bool refreshList) { ShowMainWindow(refreshList); };
   // The control window ends the message loop itself, also when it could not open.
   w.openControlWindow = [&app, &windowOpened] {
     windowOpened = true;
@@ -58,9 +63,14 @@ int Run() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Drops on the lists and the shell's folder browser need OLE on this thread.
+  const bool ole = SUCCEEDED(OleInitialize(nullptr));
+  int exitCode = 1;
   try {
-    return Run();
+    exitCode = Run();
   } catch (const std::exception&) {
-    return 1;  // out of memory at the top: nothing sensible left to show
+    exitCode = 1;  // out of memory at the top: nothing sensible left to show
   }
+  if (ole) OleUninitialize();
+  return exitCode;
 }

@@ -107,7 +107,7 @@ class PlayerTest : public ::testing::Test {
     PlayerHooks hooks;
     hooks.viewChanged = [this] { ++viewChanges; };
     hooks.hideControlWindow = [this] { calls.push_back("hide"); };
-    hooks.showMainWindow = [this] { calls.push_back("main"); };
+    hooks.showMainWindow = [this](bool) { calls.push_back("main"); };
     hooks.showStatistics = [this] { calls.push_back("stats"); };
     hooks.unloadControlWindow = [this] {
       calls.push_back("unload");

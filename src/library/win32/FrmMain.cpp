@@ -1,0 +1,573 @@
+#include "library/win32/FrmMain.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "app/win32/MainWindowClass.h"
+#include "library/LibraryTexts.h"
+#include "library/win32/LibraryResources.h"
+#include "library/win32/MainWindowLayout.h"
+#include "library/win32/ReadingProgress.h"
+#include "library/win32/ToolbarPictures.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/WindowProc.h"
+
+namespace velgaro::library {
+namespace {
+
+constexpr UINT kIconResource = 103;
+constexpr UINT kFolderEnter = 0x7001;          // notification of Text1: Enter was pressed
+constexpr UINT kDroppedMessage = WM_APP + 10;  // files were dropped on the list
+constexpr UINT kMarkFromKeyboard = WM_APP + 11;  // a key in the list may have moved the selection
+constexpr int kPictureSize = 24;
+constexpr int kDefaultWidth = 760;
+constexpr int kDefaultHeight = 520;
+constexpr int kCountPanelWidth = 110;
+constexpr const char* kFrameCaption = "Каталог расположения VGP-файлов";
+constexpr const char* kFolderBoxTip = "Путь к текущей папке vgp";
+
+enum : UINT_PTR { kTipFolderBox = 1, kTipCountPanel = 2, kTipPortablePanel = 3 };
+
+bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  if (GetClassInfoExW(instance, win32::kMainWindowClass, &wc)) return true;
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+  wc.lpszClassName = win32::kMainWindowClass;
+  return RegisterClassExW(&wc) != 0;
+}
+
+HFONT MessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void Move(HWND window, const RECT& r) {
+  if (window != nullptr) MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+int TextWidth(HWND window, const std::wstring& text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return size.cx;
+}
+
+bool IsCommandEnabled(HMENU bar, UINT id) {
+  const UINT state = GetMenuState(bar, id, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(App& app, Shell& shell, MainFrameEvents events)
+    : app_(app),
+      events_(std::move(events)),
+      dropTarget_([this](const std::vector<std::string>& paths) {
+        // The drag source waits for the drop to return: the work is done once it has.
+        dropped_ = paths;
+        PostMessageW(hwnd_.Get(), kDroppedMessage, 0, 0);
+      }) {
+  MainWindowHooks hooks;
+  hooks.hideMainWindow = [this] { ShowWindow(hwnd_.Get(), SW_HIDE); };
+  hooks.openControlWindow = [this] {
+    if (events_.openControlWindow) events_.openControlWindow();
+  };
+  hooks.openNewPackage = [this](const std::string& exe, const std::string& name) {
+    if (events_.openNewPackage) events_.openNewPackage(hwnd_.Get(), exe, name);
+  };
+  hooks.setTopMost = [this](bool topMost) { SetTopMost(topMost); };
+  hooks.focusFolderBox = [this] {
+    SetFocus(folderBox_);
+    SendMessageW(folderBox_, EM_SETSEL, 0, -1);
+  };
+  hooks.captionsChanged = [this] { ApplyCaptions(); };
+  model_ = std::make_unique<MainWindowModel>(app, shell, std::move(hooks));
+}
+
+FrmMain::~FrmMain() {
+  dropTarget_.Revoke();
+  if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);
+  hwnd_.Reset();
+  if (toolbarPictures_ != nullptr) ImageList_Destroy(toolbarPictures_);
+  if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+}
+
+double FrmMain::Scale() const {
+  HDC dc = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  ReleaseDC(nullptr, dc);
+  return dpi > 0 ? dpi / 96.0 : 1.0;
+}
+
+bool FrmMain::Create() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+  if (!RegisterClassOnce(instance, &FrmMain::WindowProc)) return false;
+  font_.Reset(MessageFont());
+  const double scale = Scale();
+  const int width = static_cast<int>(kDefaultWidth * scale), height = static_cast<int>(kDefaultHeight * scale);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const std::wstring caption = win32::ToWide(MainWindowCaption());
+  HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, win32::kMainWindowClass, caption.c_str(),
+                              WS_OVERLAPPEDWINDOW, left, top, width, height, nullptr,
+                              menus_.Bar(), instance, this);
+  if (hwnd == nullptr) {
+    hwnd_.Release();
+    return false;
+  }
+  menus_.AttachedToWindow();
+  model_->SetOwner(reinterpret_cast<WindowHandle>(hwnd));
+  CreateControls();
+  const ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'N', IDM_NEW_INSTALL},
+                        {FVIRTKEY | FCONTROL, 'A', IDM_SELECT_ALL},
+                        {FVIRTKEY, VK_DELETE, IDM_DEL_SELECT},
+                        {FVIRTKEY, VK_F5, IDM_RUN_SELECT}};
+  accelerators_ = CreateAcceleratorTableW(const_cast<ACCEL*>(keys), static_cast<int>(std::size(keys)));
+  progress_ = std::make_unique<ReadingProgress>(hwnd, status_, app_.language, pump_, [this](int) { list_.Refresh(); });
+  ApplyCaptions();
+  Layout();
+  ShowWindow(hwnd, SW_SHOW);
+  UpdateWindow(hwnd);
+  model_->Load();
+  loaded_ = true;
+  Refresh();
+  return true;
+}
+
+void FrmMain::CreateControls() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  HWND hwnd = hwnd_.Get();
+  CreateToolbar();
+  frame_ = CreateWindowExW(0, L"BUTTON", win32::ToWide(kFrameCaption).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+                           0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(IDC_MAIN_FRAME), instance, nullptr);
+  folderBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                               0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(IDC_MAIN_FOLDER), instance, nullptr);
+  SetWindowSubclass(folderBox_, &FrmMain::FolderBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  browse_ = CreateWindowExW(0, L"BUTTON", L"...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
+                            hwnd, reinterpret_cast<HMENU>(IDC_MAIN_BROWSE), instance, nullptr);
+  list_.Create(hwnd, IDC_MAIN_LIST, model_->Library().Rows());
+  moveUp_ = CreateWindowExW(0, L"BUTTON", L"Вверх", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
+                            hwnd, reinterpret_cast<HMENU>(IDC_MAIN_MOVEUP), instance, nullptr);
+  moveDown_ = CreateWindowExW(0, L"BUTTON", L"Вниз", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
+                              hwnd, reinterpret_cast<HMENU>(IDC_MAIN_MOVEDOWN), instance, nullptr);
+  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
+                            reinterpret_cast<HMENU>(IDC_MAIN_STATUS), instance, nullptr);
+  for (HWND child : {frame_, folderBox_, browse_, list_.Handle(), status_}) {
+    if (child != nullptr && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  }
+  dropTarget_.Register(list_.Handle());
+  CreateTooltips();
+}
+
+void FrmMain::CreateToolbar() {
+  HWND hwnd = hwnd_.Get();
+  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
+                             0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR), GetModuleHandleW(nullptr),
+                             nullptr);
+  if (toolbar_ == nullptr) return;
+  SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  const int size = static_cast<int>(kPictureSize * Scale());
+  toolbarPictures_ = CreateToolbarPictures(size);
+  SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolbarPictures_));
+}
+
+void FrmMain::LoadToolBar(const Language& lang) {
+  // Cleared and filled again, so that the buttons are sized for the captions of the language.
+  while (SendMessageW(toolbar_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(toolbar_, TB_DELETEBUTTON, 0, 0);
+  toolbarCaptions_ = {win32::ToWide(MainText(lang, kMainFolderButton)),
+                      win32::ToWide(lang.LangText("Новый пакет", "MainMenu", 32)),
+                      win32::ToWide(MainText(lang, kMainInstallButton))};
+  const auto text = [this](std::size_t i) { return reinterpret_cast<INT_PTR>(toolbarCaptions_[i].c_str()); };
+  const BYTE style = BTNS_BUTTON | BTNS_AUTOSIZE;
+  // Buttons 1, 2 and 5 of the design; 3 and 6 are separators.
+  const TBBUTTON buttons[] = {
+      {kPictureFolder, IDM_TB_FOLDER, TBSTATE_ENABLED, style, {}, 0, text(0)},
+      {kPictureNewPackage, IDM_NEW_INSTALL, TBSTATE_ENABLED, style, {}, 0, text(1)},
+      {0, 0, 0, BTNS_SEP, {}, 0, 0},
+      {kPictureInstall, IDM_RUN_SELECT, TBSTATE_ENABLED, style, {}, 0, text(2)},
+      {0, 0, 0, BTNS_SEP, {}, 0, 0},
+  };
+  SendMessageW(toolbar_, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+  SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+}
+
+void FrmMain::CreateTooltips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.Get(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  if (tooltip_ == nullptr) return;
+  TOOLINFOW box{};
+  box.cbSize = sizeof(box);
+  box.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  box.hwnd = hwnd_.Get();
+  box.uId = reinterpret_cast<UINT_PTR>(folderBox_);
+  box.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&box));
+  for (UINT_PTR id : {kTipCountPanel, kTipPortablePanel}) {
+    TOOLINFOW panel{};
+    panel.cbSize = sizeof(panel);
+    panel.uFlags = TTF_SUBCLASS;
+    panel.hwnd = status_;
+    panel.uId = id;
+    panel.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&panel));
+  }
+}
+
+void FrmMain::ApplyCaptions() {
+  const Language& lang = app_.language;
+  menus_.ApplyCaptions(lang);
+  list_.ApplyCaptions(lang);
+  // Toolbar captions and tool tips: button 1 main/27, 28; button 2 MainMenu/32, main/29; button 5 main/30, MainMenu/33.
+  tipTexts_ = {win32::ToWide(MainText(lang, kMainFolderButtonTip)), win32::ToWide(MainText(lang, kMainNewPackageTip)),
+               win32::ToWide(lang.LangText("Установить выбранное", "MainMenu", 33)),
+               win32::ToWide(kFolderBoxTip), win32::ToWide(MainText(lang, kMainCountTip)),
+               win32::ToWide("Реестр игнорируется. Настройки сохраняются в файле velgaro.ini")};
+  LoadToolBar(lang);
+  if (hwnd_) DrawMenuBar(hwnd_.Get());
+  Layout();
+}
+
+void FrmMain::Layout() {
+  if (!hwnd_ || status_ == nullptr) return;
+  RECT client{};
+  GetClientRect(hwnd_.Get(), &client);
+  SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+  SendMessageW(status_, WM_SIZE, 0, 0);
+  RECT tb{}, sb{};
+  GetWindowRect(toolbar_, &tb);
+  GetWindowRect(status_, &sb);
+  const MainLayout l = ComputeMainLayout(client, tb.bottom - tb.top, sb.bottom - sb.top, Scale());
+  Move(frame_, l.frame);
+  Move(folderBox_, l.folderBox);
+  Move(browse_, l.browse);
+  Move(list_.Handle(), l.list);
+  Move(moveUp_, l.moveUp);
+  Move(moveDown_, l.moveDown);
+  LayoutStatusBar();
+}
+
+void FrmMain::LayoutStatusBar() {
+  const MainWindowView& v = model_->View();
+  RECT client{};
+  GetClientRect(status_, &client);
+  const double scale = Scale();
+  const int grip = GetSystemMetrics(SM_CXVSCROLL);
+  const int pad = static_cast<int>(16 * scale);
+  const int panel3 = v.panel3Visible ? TextWidth(status_, win32::ToWide(v.panels[2])) + pad : 0;
+  const int panel4 = v.panel4Visible ? TextWidth(status_, win32::ToWide(v.panels[3])) + pad : 0;
+  int right[4];
+  right[3] = client.right - grip;
+  right[2] = right[3] - panel4;
+  right[1] = right[2] - panel3;
+  right[0] = std::min<int>(static_cast<int>(kCountPanelWidth * scale), right[1]);
+  SendMessageW(status_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(right));
+  if (tooltip_ != nullptr) {
+    const std::pair<UINT_PTR, RECT> tools[] = {{kTipCountPanel, RECT{0, 0, right[0], client.bottom}},
+                                               {kTipPortablePanel, RECT{right[2], 0, right[3], client.bottom}}};
+    for (const auto& [id, rect] : tools) {
+      TOOLINFOW info{};
+      info.cbSize = sizeof(info);
+      info.hwnd = status_;
+      info.uId = id;
+      info.rect = rect;
+      SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+  }
+}
+
+void FrmMain::SetStatusText(int panel, const std::string& text) {
+  const std::wstring wide = win32::ToWide(text);
+  SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void FrmMain::Refresh() {
+  if (closeRequested_ && loaded_ && !model_->Busy()) {
+    closeRequested_ = false;
+    PostMessageW(hwnd_.Get(), WM_CLOSE, 0, 0);
+  }
+  const MainWindowView& v = model_->View();
+  const std::wstring caption = win32::ToWide(v.caption);
+  wchar_t current[256] = {};
+  GetWindowTextW(hwnd_.Get(), current, 255);
+  if (!v.caption.empty() && caption != current) SetWindowTextW(hwnd_.Get(), caption.c_str());
+  const std::wstring folder = win32::ToWide(v.folderText);
+  const int length = GetWindowTextLengthW(folderBox_);
+  std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(folderBox_, shown.data(), length + 1);
+  shown.resize(static_cast<std::size_t>(length));
+  if (shown != folder) SetWindowTextW(folderBox_, folder.c_str());
+  LayoutStatusBar();
+  SetStatusText(0, v.panels[0]);
+  SetStatusText(1, v.panels[1]);
+  SetStatusText(2, v.panel3Visible ? v.panels[2] : std::string());
+  SetStatusText(3, v.panel4Visible ? v.panels[3] : std::string());
+  menus_.Update(v, app_.language.Name());
+  DrawMenuBar(hwnd_.Get());
+  SendMessageW(toolbar_, TB_ENABLEBUTTON, IDM_NEW_INSTALL, v.newInstallEnabled);
+  SendMessageW(toolbar_, TB_ENABLEBUTTON, IDM_RUN_SELECT, v.runSelectEnabled);
+  list_.Refresh();
+  InvalidateRect(moveUp_, nullptr, FALSE);
+  InvalidateRect(moveDown_, nullptr, FALSE);
+}
+
+void FrmMain::SyncHighlight() { model_->SetHighlighted(list_.Highlighted()); }
+
+void FrmMain::SetTopMost(bool topMost) {
+  SetWindowPos(hwnd_.Get(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void FrmMain::ShowAgain(bool refreshList) {
+  ShowWindow(hwnd_.Get(), SW_SHOW);
+  SetForegroundWindow(hwnd_.Get());
+  if (refreshList) model_->RefreshList();
+  Refresh();
+}
+
+void FrmMain::FolderButton() {
+  if (!model_->FolderButton()) return;
+  RECT button{};
+  SendMessageW(toolbar_, TB_GETRECT, IDM_TB_FOLDER, reinterpret_cast<LPARAM>(&button));
+  MapWindowPoints(toolbar_, nullptr, reinterpret_cast<POINT*>(&button), 2);
+  const UINT chosen = menus_.ShowRecentMenu(hwnd_.Get(), POINT{button.left, button.bottom}, model_->Recent());
+  if (chosen != 0) Command(chosen);
+}
+
+void FrmMain::Command(UINT id) {
+  MainWindowModel& m = *model_;
+  SyncHighlight();
+  switch (id) {
+    case IDM_ADD_FOLDER:
+    case IDC_MAIN_BROWSE:
+    case IDM_RECENT_FIRST: m.ChooseFolderVGP(); break;
+    case IDM_TB_FOLDER: FolderButton(); break;
+    case IDM_RELOAD: m.Reload(); break;
+    case IDM_NEW_INSTALL:
+    case IDM_NEW_INSTALL2: m.NewPackage(); break;
+    case IDM_EXIT: PostMessageW(hwnd_.Get(), WM_CLOSE, 0, 0); break;
+    case IDM_SELECT_ALL:
+    case IDM_SELECT_ALL2: m.ListSelectAll(); break;
+    case IDM_UNSELECT_ALL:
+    case IDM_UNSELECT_ALL2: m.ListUnSelect(); break;
+    case IDM_INVERT_SEL:
+    case IDM_INVERT_SEL2: m.ListInvertSel(); break;
+    case IDM_DEL_SELECT:
+    case IDM_DEL_SELECT2: m.DelSelect(); break;
+    case IDM_SEL_ITEM2: m.SetChecked(m.View().markedRow, true); break;
+    case IDM_UNSELECT_ONE2: m.SetChecked(m.View().markedRow, false); break;
+    case IDM_TOPMOST: m.ToggleTopMost(); break;
+    case IDM_RUN_SELECT:
+    case IDM_RUN_SELECT2: m.ProcRunVGP(); break;
+    case IDM_RUN_ALL: m.RunAll(); break;
+    case IDM_CONTROL_PANEL: m.OpenControlPanel(); break;
+    case IDM_ADD_REMOVE: m.OpenAddRemovePrograms(); break;
+    case IDM_ASOC: m.Associate(); break;
+    case IDM_PORTABLE: m.TogglePortable(); break;
+    case IDC_MAIN_MOVEUP: m.MoveUpLV(); break;
+    case IDC_MAIN_MOVEDOWN: m.MoveDownLV(); break;
+    default:
+      if (id >= IDM_SPEED_FIRST && id < IDM_SPEED_FIRST + 3) {
+        m.SelectSpeed(static_cast<int>(id - IDM_SPEED_FIRST));
+      } else if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) {
+        m.SelectLanguage(menus_.LanguageOf(id));
+      } else if (id > IDM_RECENT_FIRST && id <= IDM_RECENT_FIRST + RecentFolders::kCount) {
+        m.OpenRecentFolder(static_cast<int>(id - IDM_RECENT_FIRST));
+      }
+      break;
+  }
+  if (hwnd_) Refresh();
+}
+
+void FrmMain::OnListClick(NMITEMACTIVATE* click, bool doubleClick) {
+  bool onCheckBox = false;
+  const int row = list_.RowAt(click->ptAction, &onCheckBox);
+  if (row == 0) return;
+  SyncHighlight();
+  model_->MarkRow(row);
+  // A click on the box ticks it; a double click elsewhere on the row does the same.
+  if (onCheckBox != doubleClick) model_->ToggleCheck(row);
+  Refresh();
+}
+
+void FrmMain::OnRightClick() {
+  POINT screen{};
+  GetCursorPos(&screen);
+  POINT client = screen;
+  ScreenToClient(list_.Handle(), &client);
+  SyncHighlight();
+  const ContextMenuState state = model_->RightClick(list_.RowAt(client));
+  Refresh();
+  menus_.ShowContextMenu(hwnd_.Get(), screen, state);
+}
+
+LRESULT FrmMain::OnNotify(NMHDR* header) {
+  if (list_.Answer(header, [this](int row) { return model_->RowTip(row); })) return 0;
+  if (header->hwndFrom == list_.Handle()) {
+    switch (header->code) {
+      case NM_CLICK: OnListClick(reinterpret_cast<NMITEMACTIVATE*>(header), false); return 0;
+      case NM_DBLCLK: OnListClick(reinterpret_cast<NMITEMACTIVATE*>(header), true); return 0;
+      case NM_RCLICK: OnRightClick(); return 0;
+      case LVN_KEYDOWN: {
+        const WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
+        if (key == VK_SPACE) {
+          SyncHighlight();
+          model_->ToggleCheck(list_.FocusedRow());
+          Refresh();
+        }
+        // The marked row follows the keyboard once the key has moved the selection.
+        PostMessageW(hwnd_.Get(), kMarkFromKeyboard, 0, 0);
+        return 0;
+      }
+      default: break;
+    }
+  }
+  if (header->code == TTN_GETDISPINFOW) {
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+    const UINT_PTR id = header->idFrom;
+    std::size_t tip = tipTexts_.size();
+    if (id == IDM_TB_FOLDER) tip = 0;
+    if (id == IDM_NEW_INSTALL) tip = 1;
+    if (id == IDM_RUN_SELECT) tip = 2;
+    if (id == reinterpret_cast<UINT_PTR>(folderBox_)) tip = 3;
+    if (header->hwndFrom == tooltip_ && id == kTipCountPanel) tip = 4;
+    if (header->hwndFrom == tooltip_ && id == kTipPortablePanel) tip = model_->View().panel4Visible ? 5 : tipTexts_.size();
+    tipBuffer_ = tip < tipTexts_.size() ? tipTexts_[tip] : std::wstring();
+    info->lpszText = tipBuffer_.data();
+    return 0;
+  }
+  return 0;
+}
+
+void FrmMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  RECT r = item.rcItem;
+  DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  const bool enabled = (item.itemState & ODS_DISABLED) == 0;
+  DrawMoveArrow(item.hDC, item.rcItem, item.CtlID == IDC_MAIN_MOVEUP, enabled);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -4, -4);
+    DrawFocusRect(item.hDC, &focus);
+  }
+}
+
+bool FrmMain::PreTranslate(MSG& message) {
+  HWND hwnd = hwnd_.Get();
+  if (hwnd == nullptr || !IsWindowVisible(hwnd)) return false;
+  if (message.hwnd != hwnd && !IsChild(hwnd, message.hwnd)) return false;
+  if (message.message == WM_KEYDOWN && GetFocus() == folderBox_) {
+    // In the folder box these keys edit the text.
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    if (message.wParam == VK_DELETE || (control && message.wParam == 'A')) return false;
+  }
+  if (accelerators_ != nullptr && TranslateAcceleratorW(hwnd, accelerators_, &message)) return true;
+  return IsDialogMessageW(hwnd, &message) != FALSE;
+}
+
+LRESULT CALLBACK FrmMain::FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) {
+  switch (msg) {
+    case WM_GETDLGCODE:
+      if (lParam != 0 && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
+      break;
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) {
+        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(IDC_MAIN_FOLDER, kFolderEnter), reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (wParam == L'\r') return 0;   // no beep
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &FrmMain::FolderBoxProc, 1);
+      break;
+    default:
+      break;
+  }
+  (void)self;
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT FrmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = hwnd_.Get();
+  switch (msg) {
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      const SIZE least = MinimumMainWindowSize(Scale());
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{least.cx, least.cy};
+      return 0;
+    }
+    case WM_COMMAND: {
+      const UINT id = LOWORD(wParam);
+      if (id == IDC_MAIN_FOLDER) {
+        if (HIWORD(wParam) == kFolderEnter) {
+          const int length = GetWindowTextLengthW(folderBox_);
+          std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+          GetWindowTextW(folderBox_, text.data(), length + 1);
+          text.resize(static_cast<std::size_t>(length));
+          model_->FolderTyped(win32::ToUtf8(text));
+          Refresh();
+        }
+        return 0;
+      }
+      // A shortcut of a disabled command does nothing, as its menu item would.
+      if (HIWORD(wParam) == 1 && !IsCommandEnabled(GetMenu(hwnd), id)) return 0;
+      Command(id);
+      return 0;
+    }
+    case WM_NOTIFY:
+      return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case kDroppedMessage: {
+      const std::vector<std::string> paths = std::move(dropped_);
+      dropped_.clear();
+      model_->Drop(paths);
+      Refresh();
+      return 0;
+    }
+    case kMarkFromKeyboard:
+      model_->MarkRow(list_.SelectionMark());
+      SyncHighlight();
+      return 0;
+    case WM_CLOSE:
+      if (model_->Busy() || !loaded_) {
+        // The read goes on with messages flowing: the window closes once it is over (Refresh).
+        closeRequested_ = true;
+        return 0;
+      }
+      model_->Unload();
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_DESTROY:
+      dropTarget_.Revoke();
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK FrmMain::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmMain::hwnd_, &FrmMain::HandleMessage);
+}
+
+}  // namespace velgaro::library

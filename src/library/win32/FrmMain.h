@@ -1,0 +1,100 @@
+// frmMain, the main window: the package list with its folder box, menus, toolbar and status bar. It
+// forwards every command to MainWindowModel and then shows the model's state.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "library/MainWindowModel.h"
+#include "library/win32/MainMenus.h"
+#include "library/win32/PackageListView.h"
+#include "platform/win32/FileDropTarget.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32MessagePump.h"
+
+namespace velgaro::library {
+
+class ReadingProgress;
+
+// What the main window hands on to the windows around it.
+struct MainFrameEvents {
+  std::function<void()> openControlWindow;   // play RunList
+  std::function<void(HWND owner, const std::string& exePath, const std::string& name)> openNewPackage;
+};
+
+class FrmMain {
+ public:
+  FrmMain(App& app, Shell& shell, MainFrameEvents events);
+  ~FrmMain();
+  FrmMain(const FrmMain&) = delete;
+  FrmMain& operator=(const FrmMain&) = delete;
+
+  // Creates and shows the window, then loads it (the package folder is read). False when the window
+  // cannot be created.
+  bool Create();
+  HWND Handle() const { return hwnd_.Get(); }
+  // Back after a run or a recording; refreshList reads the folder again.
+  void ShowAgain(bool refreshList);
+  // Keyboard shortcuts and dialog keys of the window; true when the message was used.
+  bool PreTranslate(MSG& message);
+
+  MainWindowModel& Model() { return *model_; }
+  // The controls, for tests that drive the window by messages.
+  HWND ListView() const { return list_.Handle(); }
+  HWND StatusBar() const { return status_; }
+  HWND FolderBox() const { return folderBox_; }
+  HWND Toolbar() const { return toolbar_; }
+  // Runs a command as the menus, buttons and keys do.
+  void Command(UINT id);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR self);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnNotify(NMHDR* header);
+  void OnListClick(NMITEMACTIVATE* click, bool doubleClick);
+  void OnRightClick();
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  void CreateControls();
+  void CreateToolbar();
+  void LoadToolBar(const Language& language);
+  void CreateTooltips();
+  void Layout();
+  void LayoutStatusBar();
+  void ApplyCaptions();
+  void Refresh();
+  void SyncHighlight();
+  void FolderButton();
+  void SetTopMost(bool topMost);
+  void SetStatusText(int panel, const std::string& text);
+  double Scale() const;
+
+  App& app_;
+  MainFrameEvents events_;
+  std::unique_ptr<ReadingProgress> progress_;
+  std::unique_ptr<MainWindowModel> model_;
+  MainMenus menus_;
+  PackageListView list_;
+  win32::FileDropTarget dropTarget_;
+  win32::Win32MessagePump pump_;
+  win32::UniqueWindow hwnd_;
+  HWND toolbar_ = nullptr, frame_ = nullptr, folderBox_ = nullptr, browse_ = nullptr;
+  HWND moveUp_ = nullptr, moveDown_ = nullptr, status_ = nullptr, tooltip_ = nullptr;
+  HIMAGELIST toolbarPictures_ = nullptr;
+  HACCEL accelerators_ = nullptr;
+  win32::UniqueGdiObject font_;
+  std::vector<std::wstring> tipTexts_;
+  std::vector<std::wstring> toolbarCaptions_;
+  std::wstring tipBuffer_;
+  std::vector<std::string> dropped_;   // handled once the drag source has let go
+  bool closeRequested_ = false;
+  bool loaded_ = false;
+};
+
+}  // namespace velgaro::library

@@ -1,0 +1,52 @@
+#include "library/win32/ReadingProgress.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/WideText.h"
+
+namespace velgaro::library {
+
+ReadingProgress::ReadingProgress(HWND owner, HWND statusBar, const Language& language, MessagePump& pump,
+                                 std::function<void(int)> rowsRead)
+    : owner_(owner), status_(statusBar), language_(language), pump_(pump), rowsRead_(std::move(rowsRead)) {}
+
+ReadingProgress::~ReadingProgress() { End(); }
+
+void ReadingProgress::Begin(int rows) {
+  if (rowsRead_) rowsRead_(rows);
+  bar_ = std::make_unique<widgets::ClsPBar>();
+  bar_->Model().Min = 0;
+  window_ = std::make_unique<widgets::FrmProgresBar>();
+  if (!window_->Show(owner_, language_.LangText("Чтение информации", "Progress", 1))) {
+    window_.reset();
+    return;
+  }
+  window_->SetBar(bar_.get());
+}
+
+void ReadingProgress::Step(int row, int rows, const std::string& text) {
+  if (!bar_) return;
+  bar_->Model().Max = rows;
+  bar_->Model().Value = row;
+  const bool moved = window_ && rows > 0 && bar_->ShowProgress(window_->Picture());
+  // Only when the bar moves: ten thousand status texts a second would be slower than the reading.
+  if (moved || row == 1 || row == rows) SetPanelText(text);
+  if (moved) pump_.RunOnce();
+}
+
+void ReadingProgress::End() {
+  if (!bar_ && !window_) return;
+  SetPanelText("");
+  if (window_) window_->SetBar(nullptr);
+  bar_.reset();
+  window_.reset();
+}
+
+void ReadingProgress::SetPanelText(const std::string& text) {
+  if (status_ == nullptr) return;
+  const std::wstring wide = win32::ToWide(text);
+  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide.c_str()));
+  UpdateWindow(status_);
+}
+
+}  // namespace velgaro::library

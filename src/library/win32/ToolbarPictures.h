@@ -1,0 +1,17 @@
+// The pictures of the main window's toolbar, drawn by the program: one image list of square glyphs.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace velgaro::library {
+
+enum ToolbarPicture : int { kPictureFolder = 0, kPictureNewPackage = 1, kPictureInstall = 2, kPictureCount = 3 };
+
+// An image list of kPictureCount glyphs of size x size pixels; the caller owns it.
+HIMAGELIST CreateToolbarPictures(int size);
+
+// An arrow for the move buttons: up or down, in the rectangle.
+void DrawMoveArrow(HDC dc, const RECT& box, bool up, bool enabled);
+
+}  // namespace velgaro::library

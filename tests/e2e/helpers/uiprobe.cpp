@@ -1,0 +1,207 @@
+// uiprobe: reads back what the program's main window shows, for the end-to-end tests, through window
+// messages sent from this separate process (buffers are placed in the program's own memory).
+//   uiprobe rows                 every row: check box (0/1), then the four columns, tab-separated
+//   uiprobe status               the four status-bar panels, one per line
+//   uiprobe text ID              the text of the control ID
+//   uiprobe rect ID              the screen rectangle of the control ID: left top right bottom
+//   uiprobe itemrect ROW         the screen rectangle of a row of the list (1-based)
+//   uiprobe toolrect COMMAND     the screen rectangle of the toolbar button of COMMAND
+//   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
+//   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
+// Exit code 0, or 2 when the main window (or the control) is not there.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kListId = 104;
+constexpr int kStatusId = 107;
+constexpr int kToolbarId = 100;
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+// Memory inside the window's process, for messages that carry pointers.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, std::size_t size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_ != nullptr) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_ != nullptr) CloseHandle(process_);
+  }
+  bool Ok() const { return address_ != nullptr; }
+  char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+  LPARAM Param(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
+  bool Write(std::size_t offset, const void* data, std::size_t size) const {
+    return WriteProcessMemory(process_, At(offset), data, size, nullptr) != 0;
+  }
+  bool Read(std::size_t offset, void* data, std::size_t size) const {
+    return ReadProcessMemory(process_, At(offset), data, size, nullptr) != 0;
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+  std::size_t size_;
+};
+
+constexpr std::size_t kTextChars = 1024;
+constexpr std::size_t kTextAt = 256;
+
+std::string ItemText(HWND list, const RemoteBuffer& buffer, int item, int column) {
+  LVITEMW it{};
+  it.iSubItem = column;
+  it.pszText = reinterpret_cast<LPWSTR>(buffer.At(kTextAt));
+  it.cchTextMax = static_cast<int>(kTextChars);
+  buffer.Write(0, &it, sizeof(it));
+  const auto n = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), buffer.Param());
+  std::wstring text(kTextChars, L'\0');
+  buffer.Read(kTextAt, text.data(), kTextChars * sizeof(wchar_t));
+  text.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+  return Utf8(text);
+}
+
+bool ScreenRect(HWND window, const RECT& client, HWND from) {
+  RECT r = client;
+  MapWindowPoints(from, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  (void)window;
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  return true;
+}
+
+int Rows(HWND main) {
+  HWND list = GetDlgItem(main, kListId);
+  RemoteBuffer buffer(list, kTextAt + kTextChars * sizeof(wchar_t));
+  if (list == nullptr || !buffer.Ok()) return 2;
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto state = SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
+    std::printf("%d", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0);
+    for (int c = 0; c < 4; ++c) std::printf("\t%s", ItemText(list, buffer, i, c).c_str());
+    std::printf("\n");
+  }
+  return 0;
+}
+
+int Status(HWND main) {
+  HWND status = GetDlgItem(main, kStatusId);
+  RemoteBuffer buffer(status, kTextChars * sizeof(wchar_t));
+  if (status == nullptr || !buffer.Ok()) return 2;
+  for (int panel = 0; panel < 4; ++panel) {
+    const auto length = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
+    std::wstring text(kTextChars, L'\0');
+    if (length < kTextChars) {
+      SendMessageW(status, SB_GETTEXTW, static_cast<WPARAM>(panel), buffer.Param());
+      buffer.Read(0, text.data(), kTextChars * sizeof(wchar_t));
+    }
+    text.resize(length < kTextChars ? length : 0);
+    std::printf("%s\n", Utf8(text).c_str());
+  }
+  return 0;
+}
+
+int Text(HWND main, int id) {
+  HWND control = GetDlgItem(main, id);
+  if (control == nullptr) return 2;
+  wchar_t text[1024] = {};
+  SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  std::printf("%s\n", Utf8(text).c_str());
+  return 0;
+}
+
+int Rect(HWND main, int id) {
+  HWND control = GetDlgItem(main, id);
+  if (control == nullptr) return 2;
+  RECT r{};
+  GetClientRect(control, &r);
+  return ScreenRect(main, r, control) ? 0 : 2;
+}
+
+int ItemRect(HWND main, int row) {
+  HWND list = GetDlgItem(main, kListId);
+  RemoteBuffer buffer(list, sizeof(RECT));
+  if (list == nullptr || !buffer.Ok()) return 2;
+  RECT r{};
+  r.left = LVIR_BOUNDS;
+  buffer.Write(0, &r, sizeof(r));
+  if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), buffer.Param())) return 2;
+  buffer.Read(0, &r, sizeof(r));
+  return ScreenRect(main, r, list) ? 0 : 2;
+}
+
+int ToolRect(HWND main, int command) {
+  HWND toolbar = GetDlgItem(main, kToolbarId);
+  RemoteBuffer buffer(toolbar, sizeof(RECT));
+  if (toolbar == nullptr || !buffer.Ok()) return 2;
+  if (!SendMessageW(toolbar, TB_GETRECT, static_cast<WPARAM>(command), buffer.Param())) return 2;
+  RECT r{};
+  buffer.Read(0, &r, sizeof(r));
+  return ScreenRect(main, r, toolbar) ? 0 : 2;
+}
+
+int Command(HWND main, int id) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  QueryPerformanceCounter(&end);
+  std::printf("%.1f\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
+  return 0;
+}
+
+int Ping(HWND main, double seconds) {
+  LARGE_INTEGER frequency, begin, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&begin);
+  double slowest = 0;
+  int answers = 0;
+  for (;;) {
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) break;
+    QueryPerformanceCounter(&t1);
+    const double ms = (t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart;
+    if (ms > slowest) slowest = ms;
+    ++answers;
+    QueryPerformanceCounter(&now);
+    if ((now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart) >= seconds) break;
+    Sleep(5);
+  }
+  std::printf("%d %.1f\n", answers, slowest);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  HWND main = FindWindowW(L"VelgaroMainWindow", nullptr);
+  if (main == nullptr) return 2;
+  const std::wstring what = argv[1];
+  const int arg = argc > 2 ? _wtoi(argv[2]) : 0;
+  if (what == L"rows") return Rows(main);
+  if (what == L"status") return Status(main);
+  if (what == L"text") return Text(main, arg);
+  if (what == L"rect") return Rect(main, arg);
+  if (what == L"itemrect") return ItemRect(main, arg);
+  if (what == L"toolrect") return ToolRect(main, arg);
+  if (what == L"command") return Command(main, arg);
+  if (what == L"ping") return Ping(main, argc > 2 ? _wtof(argv[2]) : 1.0);
+  return 2;
+}
