@@ -34,6 +34,10 @@ class FirstCopyWindowTest : public ::testing::Test {
     windowClass.lpszClassName = L"SomeOtherClass";
     RegisterClassW(&windowClass);
   }
+  static void TearDownTestSuite() {
+    UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
+    UnregisterClassW(L"SomeOtherClass", GetModuleHandleW(nullptr));
+  }
   void TearDown() override {
     for (HWND window : windows_) DestroyWindow(window);
     ProcessPendingMessages();

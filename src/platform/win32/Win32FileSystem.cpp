@@ -161,8 +161,11 @@ bool Win32FileSystem::Remove(const std::string& path) {
   const std::wstring wide = ToWidePath(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return RemoveDirectoryW(wide.c_str()) != 0;
-  return DeleteFileW(wide.c_str()) != 0;
+  const bool removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(wide.c_str()) != 0
+                                                             : DeleteFileW(wide.c_str()) != 0;
+  // A deletion can be reported done and still fail when the handle closes (Wine on a read-only file
+  // system): it counts only once the entry is gone.
+  return removed && GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace velgaro::win32

@@ -14,6 +14,8 @@ LRESULT ForwardToWindowObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                               LRESULT (T::*handle)(UINT, WPARAM, LPARAM)) {
   if (msg == WM_NCCREATE) {
     auto* created = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    // A window of the class made by someone else (a test, another copy's search) has no object.
+    if (created == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     (created->*window).Reset(hwnd);
   }

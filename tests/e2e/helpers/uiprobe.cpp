@@ -1,6 +1,7 @@
 // uiprobe: reads back what the program's main window shows, for the end-to-end tests, through window
 // messages sent from this separate process (buffers are placed in the program's own memory).
 //   uiprobe rows                 every row: check box (0/1), then the four columns, tab-separated
+//   uiprobe statrows             every row of the statistics window's list, tab-separated
 //   uiprobe status               the four status-bar panels, one per line
 //   uiprobe text ID              the text of the control ID
 //   uiprobe rect ID              the screen rectangle of the control ID: left top right bottom
@@ -84,18 +85,26 @@ bool ScreenRect(HWND window, const RECT& client, HWND from) {
   return true;
 }
 
-int Rows(HWND main) {
-  HWND list = GetDlgItem(main, kListId);
+// checkBoxes: the first field is the row's check box.
+int ListRows(HWND list, int columns, bool checkBoxes) {
   RemoteBuffer buffer(list, kTextAt + kTextChars * sizeof(wchar_t));
   if (list == nullptr || !buffer.Ok()) return 2;
   const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    const auto state = SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
-    std::printf("%d", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0);
-    for (int c = 0; c < 4; ++c) std::printf("\t%s", ItemText(list, buffer, i, c).c_str());
+    if (checkBoxes) {
+      const auto state = SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK);
+      std::printf("%d\t", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0);
+    }
+    for (int c = 0; c < columns; ++c) std::printf(c ? "\t%s" : "%s", ItemText(list, buffer, i, c).c_str());
     std::printf("\n");
   }
   return 0;
+}
+
+int StatRows() {
+  HWND stat = FindWindowW(L"VelgaroStatWindow", nullptr);
+  if (stat == nullptr) return 2;
+  return ListRows(FindWindowExW(stat, nullptr, WC_LISTVIEWW, nullptr), 7, false);
 }
 
 int Status(HWND main) {
@@ -191,11 +200,12 @@ int Ping(HWND main, double seconds) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
+  if (std::wstring(argv[1]) == L"statrows") return StatRows();
   HWND main = FindWindowW(L"VelgaroMainWindow", nullptr);
   if (main == nullptr) return 2;
   const std::wstring what = argv[1];
   const int arg = argc > 2 ? _wtoi(argv[2]) : 0;
-  if (what == L"rows") return Rows(main);
+  if (what == L"rows") return ListRows(GetDlgItem(main, kListId), 4, true);
   if (what == L"status") return Status(main);
   if (what == L"text") return Text(main, arg);
   if (what == L"rect") return Rect(main, arg);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# A batch run from the main window: two of three NSIS packages are checked with the mouse and the run is
+# started from the toolbar; both installers are installed into their folders, the third is not, and
+# the statistics window lists both packages as installed. Screenshot: main-batch-statistics.png.
+E2E_NAME=main_batch_run
+source "$(dirname "$0")/fixtures/main_common.sh"
+
+e2e_desktop
+e2e_preset_russian
+nsis_build "$E2E_WORK/vtapp.exe"
+for n in one skipped two; do nsis_package "$n" "$E2E_WORK/vtapp.exe" "C:\\VelgaroOut\\$n"; done
+main_set_folder "$PACKAGES"
+wine reg add 'HKCU\Software\Velgaro\Install' /v Speed /t REG_SZ /d 0 /f >/dev/null 2>&1
+main_start 3
+click_check_box 1
+click_check_box 3
+[ "$(probe rows | cut -f1,2 | paste -sd' ')" = "1	one 0	skipped 1	two" ] || fail "check boxes: $(probe rows | cut -f1,2)"
+[ "$(probe status | sed -n 2p)" = "Нажмите F5 чтобы начать установку" ] || fail "panel 2: $(probe status | sed -n 2p)"
+click_tool "$CMD_RUN_SELECT"
+
+wait_for_window "Статистика" 120 >/dev/null || fail "the statistics window did not appear"
+sleep 0.7
+velgaro_screenshot "$E2E_SHOTS/main-batch-statistics.png"
+stats="$(probe statrows)"
+note "statistics:"$'\n'"$stats"
+for n in one two; do
+  [ -f "$(c_drive "VelgaroOut/$n/installed.txt")" ] || fail "package $n was not installed"
+  grep -qP "^\d+\t$n\tУстановлен\t" <<<"$stats" || fail "the statistics do not list $n as installed"
+done
+[ ! -e "$(c_drive VelgaroOut/skipped)" ] || fail "the unchecked package was installed"
+[ "$(grep -cP '^\d+\t' <<<"$stats")" = 2 ] || fail "the statistics list other packages"
+echo "PASS $E2E_NAME"
