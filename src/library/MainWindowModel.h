@@ -66,6 +66,8 @@ class MainWindowModel {
   const PackageLibrary& Library() const { return library_; }
   const RecentFolders& Recent() const { return recent_; }
   void SetOwner(WindowHandle owner) { owner_ = owner; }
+  // Where the reading of the folder is shown; null shows nothing.
+  void SetProgress(LibraryProgress* progress) { hooks_.progress = progress; }
 
   // Start and end of the window.
   void Load();

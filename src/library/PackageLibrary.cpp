@@ -17,14 +17,6 @@ bool HasPackageExtension(const std::string& name) {
   return name.size() > kExtensionLength && ToLowerAscii(name.substr(name.size() - kExtensionLength)) == ".vgp";
 }
 
-// The alphabetical order of a file list: without regard to case.
-void SortAsFileList(std::vector<std::string>& names) {
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const std::string fa = FoldCase(a), fb = FoldCase(b);
-    return fa != fb ? fa < fb : a < b;
-  });
-}
-
 }  // namespace
 
 bool IsPlainPackageName(const std::string& text) {
@@ -32,31 +24,44 @@ bool IsPlainPackageName(const std::string& text) {
   return text.find_first_of("\\/:") == std::string::npos && text.find('\0') == std::string::npos;
 }
 
-std::optional<std::vector<std::string>> PackageLibrary::PackageNames() const {
+std::string PackageLibrary::ListedPath(const std::string& text) const {
+  const auto it = listedNames_.find(text);
+  return it == listedNames_.end() ? PackagePath(text) : AddBackslash(folder_) + it->second;
+}
+
+std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames() const {
   if (folder_.empty()) return std::nullopt;
   std::optional<std::vector<std::string>> files = d_.fs.ListFiles(folder_, "*.vgp");
   if (!files) return std::nullopt;
-  std::vector<std::string> names;
+  std::vector<ListedPackage> names;
   names.reserve(files->size());
   // The pattern may also match longer extensions (through short names); the list is of ".vgp" files only.
-  for (const std::string& file : *files) {
-    if (HasPackageExtension(file)) names.push_back(file.substr(0, file.size() - kExtensionLength));
+  for (std::string& file : *files) {
+    if (!HasPackageExtension(file)) continue;
+    std::string text = file.substr(0, file.size() - kExtensionLength);
+    names.push_back(ListedPackage{std::move(text), std::move(file)});
   }
-  SortAsFileList(names);
+  // The alphabetical order of a file list: without regard to case.
+  std::sort(names.begin(), names.end(), [](const ListedPackage& a, const ListedPackage& b) {
+    const std::string fa = FoldCase(a.text), fb = FoldCase(b.text);
+    return fa != fb ? fa < fb : a.text < b.text;
+  });
   return names;
 }
 
 bool PackageLibrary::LoadListView() {
   rows_.clear();
-  std::optional<std::vector<std::string>> names = PackageNames();
+  listedNames_.clear();
+  std::optional<std::vector<ListedPackage>> names = PackageNames();
   if (!names) {
     folder_.clear();
     return false;
   }
   rows_.reserve(names->size());
-  for (std::string& name : *names) {
+  for (ListedPackage& listed : *names) {
     LibraryRow row;
-    row.text = std::move(name);
+    row.text = listed.text;
+    listedNames_[listed.text] = std::move(listed.fileName);
     rows_.push_back(std::move(row));
   }
   LoadPositionLV();
@@ -115,7 +120,7 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   for (int k = 1; k <= n; ++k) {
     LibraryRow& row = rows_[static_cast<std::size_t>(k - 1)];
     if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
-    ApplySummary(row, PackagePath(row.text));
+    ApplySummary(row, ListedPath(row.text));
   }
   if (progress) progress->End();
 }
@@ -129,14 +134,14 @@ bool PackageLibrary::SavePositionList() {
 }
 
 bool PackageLibrary::IsEqualList() const {
-  const std::optional<std::vector<std::string>> names = PackageNames();
+  const std::optional<std::vector<ListedPackage>> names = PackageNames();
   if (!names || names->size() != rows_.size()) return false;
   std::vector<std::string> shown;
   shown.reserve(rows_.size());
   for (const LibraryRow& row : rows_) shown.push_back(row.text);
   std::sort(shown.begin(), shown.end());
-  for (const std::string& name : *names) {
-    if (!std::binary_search(shown.begin(), shown.end(), name)) return false;
+  for (const ListedPackage& listed : *names) {
+    if (!std::binary_search(shown.begin(), shown.end(), listed.text)) return false;
   }
   return true;
 }
@@ -189,7 +194,7 @@ PackageLibrary::Deletion PackageLibrary::DeleteChecked(LibraryProgress* progress
     ++result.checked;
     // Only a file of the folder goes: a row text that would lead elsewhere is not followed.
     if (!IsPlainPackageName(row.text)) continue;
-    const std::string path = PackagePath(row.text);
+    const std::string path = ListedPath(row.text);
     if (!d_.fs.IsDirectory(path) && d_.fs.Remove(path)) ++result.deleted;
   }
   LoadListView();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "lang/Language.h"
@@ -73,18 +74,26 @@ class PackageLibrary {
 
   // The package file of a row: folder, backslash, text, ".VGP".
   std::string PackagePath(const std::string& text) const;
+  // The same file under the name the folder listing gave it. Opening a file by a name in another case
+  // makes Wine search the folder for it, which in a folder of thousands costs more than reading it.
+  std::string ListedPath(const std::string& text) const;
   // Run lists (entry 0 empty): the checked rows, or all rows, top to bottom.
   std::vector<std::string> PutVGParray() const;
   std::vector<std::string> AllPackagesRunList() const;
 
  private:
-  std::optional<std::vector<std::string>> PackageNames() const;
+  struct ListedPackage {
+    std::string text;       // the name less ".vgp"
+    std::string fileName;   // as the folder listing gave it
+  };
+  std::optional<std::vector<ListedPackage>> PackageNames() const;
   void ApplySummary(LibraryRow& row, const std::string& packagePath);
   void Exchange(std::size_t a, std::size_t b);
 
   LibraryDeps d_;
   std::string folder_;
   std::vector<LibraryRow> rows_;
+  std::unordered_map<std::string, std::string> listedNames_;   // row text -> file name as listed
 };
 
 // A row text that names a file inside the folder: no path separators, no drive, not "." or "..".

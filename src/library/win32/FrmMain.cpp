@@ -135,7 +135,9 @@ bool FrmMain::Create() {
                         {FVIRTKEY, VK_DELETE, IDM_DEL_SELECT},
                         {FVIRTKEY, VK_F5, IDM_RUN_SELECT}};
   accelerators_ = CreateAcceleratorTableW(const_cast<ACCEL*>(keys), static_cast<int>(std::size(keys)));
-  progress_ = std::make_unique<ReadingProgress>(hwnd, status_, app_.language, pump_, [this](int) { list_.Refresh(); });
+  // Before the summaries come, the window already shows the folder and its names.
+  progress_ = std::make_unique<ReadingProgress>(hwnd, status_, app_.language, pump_, [this](int) { Refresh(); });
+  model_->SetProgress(progress_.get());
   ApplyCaptions();
   Layout();
   ShowWindow(hwnd, SW_SHOW);

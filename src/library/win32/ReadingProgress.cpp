@@ -26,11 +26,16 @@ void ReadingProgress::Begin(int rows) {
 
 void ReadingProgress::Step(int row, int rows, const std::string& text) {
   if (!bar_) return;
+  // The screen follows a few dozen times a second: drawing and repainting for every one of ten
+  // thousand packages would take longer than reading them.
+  const ULONGLONG now = GetTickCount64();
+  if (row != 1 && row != rows && now - lastShown_ < kShowEveryMs) return;
+  lastShown_ = now;
   bar_->Model().Max = rows;
   bar_->Model().Value = row;
   const bool moved = window_ && rows > 0 && bar_->ShowProgress(window_->Picture());
-  // Only when the bar moves: ten thousand status texts a second would be slower than the reading.
-  if (moved || row == 1 || row == rows) SetPanelText(text);
+  SetPanelText(text);
+  // Messages run whenever the bar has moved, so the window stays live during a long read.
   if (moved) pump_.RunOnce();
 }
 

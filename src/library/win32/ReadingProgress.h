@@ -40,6 +40,8 @@ class ReadingProgress final : public LibraryProgress {
   std::function<void(int)> rowsRead_;
   std::unique_ptr<widgets::ClsPBar> bar_;
   std::unique_ptr<widgets::FrmProgresBar> window_;
+  static constexpr ULONGLONG kShowEveryMs = 30;
+  ULONGLONG lastShown_ = 0;
 };
 
 }  // namespace velgaro::library

@@ -14,19 +14,20 @@ constexpr DWORD kChunk = 1u << 20;
 
 bool HasWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != std::wstring::npos; }
 
-// Attributes of an existing entry. FindFirstFile sees files that GetFileAttributes cannot open (in use
-// by the system); GetFileAttributes sees drive roots and folders given with a trailing backslash.
+// Attributes of an existing entry. GetFileAttributes answers in one call, also for drive roots and
+// folders given with a trailing backslash; FindFirstFile still sees the files it cannot open (in use
+// by the system).
 std::optional<DWORD> AttributesOf(const std::string& path) {
   const std::wstring wide = ToWidePath(path);
-  if (wide.empty()) return std::nullopt;
-  if (!HasWildcard(wide)) {
-    WIN32_FIND_DATAW data;
-    UniqueFind find(FindFirstFileW(wide.c_str(), &data));
-    if (find) return data.dwFileAttributes;
-  }
+  if (wide.empty() || HasWildcard(wide)) return std::nullopt;
   const DWORD attributes = GetFileAttributesW(wide.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  return attributes;
+  if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
+  const DWORD error = GetLastError();
+  if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return std::nullopt;
+  WIN32_FIND_DATAW data;
+  UniqueFind find(FindFirstFileW(wide.c_str(), &data));
+  if (find) return data.dwFileAttributes;
+  return std::nullopt;
 }
 
 bool WriteEverything(HANDLE file, const Bytes& bytes) {

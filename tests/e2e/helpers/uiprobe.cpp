@@ -2,6 +2,7 @@
 // messages sent from this separate process (buffers are placed in the program's own memory).
 //   uiprobe rows                 every row: check box (0/1), then the four columns, tab-separated
 //   uiprobe statrows             every row of the statistics window's list, tab-separated
+//   uiprobe count                the number of rows of the list
 //   uiprobe status               the four status-bar panels, one per line
 //   uiprobe text ID              the text of the control ID
 //   uiprobe rect ID              the screen rectangle of the control ID: left top right bottom
@@ -207,6 +208,10 @@ int wmain(int argc, wchar_t** argv) {
   const int arg = argc > 2 ? _wtoi(argv[2]) : 0;
   if (what == L"rows") return ListRows(GetDlgItem(main, kListId), 4, true);
   if (what == L"status") return Status(main);
+  if (what == L"count") {
+    std::printf("%d\n", static_cast<int>(SendMessageW(GetDlgItem(main, kListId), LVM_GETITEMCOUNT, 0, 0)));
+    return 0;
+  }
   if (what == L"text") return Text(main, arg);
   if (what == L"rect") return Rect(main, arg);
   if (what == L"itemrect") return ItemRect(main, arg);
