@@ -36,6 +36,16 @@ struct AppWindows {
   std::function<void(const std::string& text, const std::string& title)> showHelp;  // "/?": information box
 };
 
+// What the new-package dialog hands to the recorder.
+struct NewPackageRequest {
+  std::string installerPath;   // variables expanded; "-" for a package that starts no program
+  std::string packageName;     // the file name of the package, without ".vgp"
+  std::string description;
+  std::string commandLine;     // trimmed, variables expanded
+  PackageOptions options;
+  std::string packageFolder;   // where the package is saved
+};
+
 struct App {
   explicit App(Platform p)
       : platform(p),
@@ -62,6 +72,7 @@ struct App {
   std::vector<std::string> RunList{""};  // entry 0 is always empty
   std::string CurrentPackagePath;
   std::string CurrentCommandLine;
+  NewPackageRequest Recording;           // the package being recorded (RecordMode)
 
   PathVariables paths;
   Language language;

@@ -123,6 +123,8 @@ class Dialogs {
   virtual int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) = 0;
   // The chosen path, or nullopt when the user cancelled.
   virtual std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) = 0;
+  // The open-file dialog (flags as OFN_*); the chosen path, or nullopt when the user cancelled.
+  virtual std::optional<std::string> OpenFile(WindowHandle owner, const SaveFileRequest& request) = 0;
   // The shell's folder browser starting at startFolder; the chosen folder, or empty when cancelled.
   virtual std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) = 0;
 };
@@ -152,6 +154,7 @@ class WindowSystem {
                                     const std::optional<std::string>& caption) const = 0;
   virtual WindowHandle WindowFromPoint(Point screen) const = 0;
   virtual Point ClientToScreen(WindowHandle window, Point client) const = 0;
+  virtual Point ScreenToClient(WindowHandle window, Point screen) const = 0;
   virtual WindowHandle GetParent(WindowHandle window) const = 0;
   virtual std::string GetWindowText(WindowHandle window) const = 0;   // at most 255 characters
   virtual std::string GetClassName(WindowHandle window) const = 0;    // at most 255 characters

@@ -11,6 +11,8 @@ int ConsoleDialogs::MessageBox(WindowHandle, const std::string& text, const std:
 
 std::optional<std::string> ConsoleDialogs::SaveFile(WindowHandle, const SaveFileRequest&) { return std::nullopt; }
 
+std::optional<std::string> ConsoleDialogs::OpenFile(WindowHandle, const SaveFileRequest&) { return std::nullopt; }
+
 std::string ConsoleDialogs::BrowseForFolder(WindowHandle, const std::string&, const std::string&) { return {}; }
 
 }  // namespace velgaro

@@ -10,6 +10,7 @@ class ConsoleDialogs : public Dialogs {
  public:
   int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
   std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+  std::optional<std::string> OpenFile(WindowHandle owner, const SaveFileRequest& request) override;
   std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) override;
 };
 

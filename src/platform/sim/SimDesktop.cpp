@@ -143,6 +143,12 @@ Point SimDesktop::ClientToScreen(WindowHandle window, Point client) const {
   return Point{spec->rect.left + client.x, spec->rect.top + client.y};
 }
 
+Point SimDesktop::ScreenToClient(WindowHandle window, Point screen) const {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr) return screen;
+  return Point{screen.x - spec->rect.left, screen.y - spec->rect.top};
+}
+
 WindowHandle SimDesktop::GetParent(WindowHandle window) const {
   const SimWindowSpec* spec = Find(window);
   if (spec == nullptr) return 0;

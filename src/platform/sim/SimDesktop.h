@@ -73,6 +73,7 @@ class SimDesktop : public WindowSystem, public Input {
                             const std::optional<std::string>& caption) const override;
   WindowHandle WindowFromPoint(Point screen) const override;
   Point ClientToScreen(WindowHandle window, Point client) const override;
+  Point ScreenToClient(WindowHandle window, Point screen) const override;
   WindowHandle GetParent(WindowHandle window) const override;
   std::string GetWindowText(WindowHandle window) const override;
   std::string GetClassName(WindowHandle window) const override;

@@ -337,6 +337,21 @@ std::optional<std::string> SimDialogs::SaveFile(WindowHandle owner, const SaveFi
   return answer;
 }
 
+std::optional<std::string> SimDialogs::OpenFile(WindowHandle owner, const SaveFileRequest& request) {
+  Shown s;
+  s.text = request.title;
+  s.title = request.filter;
+  s.style = request.flags;
+  s.isOpenDialog = true;
+  s.owner = owner;
+  s.request = request;
+  shown.push_back(s);
+  if (openAnswers.empty()) return std::nullopt;
+  std::optional<std::string> answer = openAnswers.front();
+  openAnswers.pop_front();
+  return answer;
+}
+
 std::string SimDialogs::BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) {
   Shown s;
   s.text = title;

@@ -156,6 +156,7 @@ class SimDialogs : public Dialogs {
     unsigned style = 0;      // message style; save dialog: its flags
     bool isSaveDialog = false;
     bool isFolderDialog = false;   // text: its title, title: its start folder
+    bool isOpenDialog = false;     // as the save dialog
     WindowHandle owner = 0;
     SaveFileRequest request; // the save dialog's whole request
   };
@@ -164,12 +165,15 @@ class SimDialogs : public Dialogs {
   std::deque<int> answers;
   // Save dialog answers in order; when empty, cancel (nullopt).
   std::deque<std::optional<std::string>> saveAnswers;
+  // Open dialog answers in order; when empty, cancel (nullopt).
+  std::deque<std::optional<std::string>> openAnswers;
   // Folder browser answers in order; when empty, cancel (empty text).
   std::deque<std::string> folderAnswers;
   std::vector<Shown> shown;
 
   int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
   std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+  std::optional<std::string> OpenFile(WindowHandle owner, const SaveFileRequest& request) override;
   std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) override;
 };
 

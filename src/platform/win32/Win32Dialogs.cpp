@@ -37,7 +37,10 @@ int Win32Dialogs::MessageBox(WindowHandle owner, const std::string& text, const 
   return MessageBoxW(AsWindow(owner), ToWide(text).c_str(), ToWide(title).c_str(), style);
 }
 
-std::optional<std::string> Win32Dialogs::SaveFile(WindowHandle owner, const SaveFileRequest& request) {
+namespace {
+
+// The common file dialogs share everything but the call.
+std::optional<std::string> RunFileDialog(WindowHandle owner, const SaveFileRequest& request, bool save) {
   const std::wstring filter = DialogFilter(request.filter);
   const std::wstring title = ToWide(request.title);
   const std::wstring startFolder = ToWidePath(request.startFolder);
@@ -55,8 +58,18 @@ std::optional<std::string> Win32Dialogs::SaveFile(WindowHandle owner, const Save
   dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   dialog.Flags = request.flags;
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
   return ToUtf8(WideFromBuffer(fileName.data(), fileName.size()));
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Dialogs::SaveFile(WindowHandle owner, const SaveFileRequest& request) {
+  return RunFileDialog(owner, request, true);
+}
+
+std::optional<std::string> Win32Dialogs::OpenFile(WindowHandle owner, const SaveFileRequest& request) {
+  return RunFileDialog(owner, request, false);
 }
 
 std::string Win32Dialogs::BrowseForFolder(WindowHandle owner, const std::string& title,

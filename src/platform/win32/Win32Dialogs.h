@@ -11,6 +11,7 @@ class Win32Dialogs final : public Dialogs {
  public:
   int MessageBox(WindowHandle owner, const std::string& text, const std::string& title, unsigned style) override;
   std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
+  std::optional<std::string> OpenFile(WindowHandle owner, const SaveFileRequest& request) override;
   // SHBrowseForFolder with an edit box and the new dialog style, the start folder preselected.
   std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) override;
 };

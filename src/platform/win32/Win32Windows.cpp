@@ -40,6 +40,12 @@ Point Win32Windows::ClientToScreen(WindowHandle window, Point client) const {
   return Point{p.x, p.y};
 }
 
+Point Win32Windows::ScreenToClient(WindowHandle window, Point screen) const {
+  POINT p{screen.x, screen.y};
+  if (!::ScreenToClient(ToHwnd(window), &p)) return screen;
+  return Point{p.x, p.y};
+}
+
 WindowHandle Win32Windows::GetParent(WindowHandle window) const { return FromHwnd(::GetParent(ToHwnd(window))); }
 
 std::string Win32Windows::GetWindowText(WindowHandle window) const {

@@ -22,6 +22,7 @@ class Win32Windows final : public WindowSystem {
                             const std::optional<std::string>& caption) const override;
   WindowHandle WindowFromPoint(Point screen) const override;
   Point ClientToScreen(WindowHandle window, Point client) const override;
+  Point ScreenToClient(WindowHandle window, Point screen) const override;
   WindowHandle GetParent(WindowHandle window) const override;
   std::string GetWindowText(WindowHandle window) const override;
   std::string GetClassName(WindowHandle window) const override;
