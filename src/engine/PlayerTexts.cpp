@@ -4,6 +4,17 @@ namespace velgaro {
 
 std::string StelsDefault(StelsKey key) {
   switch (key) {
+    case kTextAutoReplace: return "Автозамена";
+    case kTextFilter: return "Фильтр";
+    case kTextRecording: return "Запись";
+    case kTextContinueChanged: return "Для продолжения с изменённым текстом нажмите `Продолжить запись`";
+    case kTextNotTextField: return "Последнее окно не распознано как текстовое";
+    case kTextClearFilter: return "Для внесения изменений уберите галочку `Фильтр`";
+    case kTextFieldNotRecognised: return "Выбранное окно не распознано текстовым полем";
+    case kTextContinueWithChanges: return "Продолжить запись с учётом внесённых изменений";
+    case kTextContinueUnchanged: return "Продолжить без внесения изменений";
+    case kTextSaving: return "Сохранение пакета...";
+    case kTextChangesMade: return "Внесены изменения";
     case kTextNextInstall: return "Запуск следующей инсталяции";
     case kTextPause: return "Пауза";
     case kTextReadingFile: return "Чтение файла";

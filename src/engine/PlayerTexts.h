@@ -8,6 +8,17 @@ namespace velgaro {
 constexpr const char* kStelsSection = "Stels";
 
 enum StelsKey : int {
+  kTextAutoReplace = 1,
+  kTextFilter = 2,
+  kTextRecording = 15,
+  kTextContinueChanged = 16,    // filter cleared
+  kTextNotTextField = 17,
+  kTextClearFilter = 20,
+  kTextFieldNotRecognised = 21,
+  kTextContinueWithChanges = 22,
+  kTextContinueUnchanged = 23,
+  kTextSaving = 25,
+  kTextChangesMade = 26,
   kTextNextInstall = 24,
   kTextPause = 28,
   kTextReadingFile = 32,
