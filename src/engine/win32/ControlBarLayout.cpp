@@ -19,7 +19,14 @@ Point WindowPosition(int screenWidth) {
   return Point{(screenWidth - kBar.width) / 2, kTopTwips / kTwipsPerPixel};
 }
 
-Box PictureBox(Picture picture) {
+int WindowHeight(bool panelShown) { return panelShown ? kPanel.top + kPanel.height : kBar.height; }
+
+Box PictureBox(Picture picture, ControlMode mode) {
+  if (mode == ControlMode::Record) {
+    if (picture == Picture::Play || picture == Picture::Pause) return kRecordPlayPicture;
+    if (picture == Picture::Stop) return kRecordStopPicture;
+    return {};
+  }
   switch (picture) {
     case Picture::Play:
     case Picture::Pause: return kPlayPicture;
@@ -29,7 +36,8 @@ Box PictureBox(Picture picture) {
   return {};
 }
 
-bool PictureVisible(Picture picture, const PlayerView& view) {
+bool PictureVisible(Picture picture, const PlayerView& view, ControlMode mode) {
+  if (mode == ControlMode::Record && picture == Picture::PlayNext) return false;
   switch (picture) {
     case Picture::Play: return view.imgPlayVisible;
     case Picture::Pause: return view.imgPauseVisible;
@@ -39,10 +47,10 @@ bool PictureVisible(Picture picture, const PlayerView& view) {
   return false;
 }
 
-std::optional<Picture> PictureAt(Point p, const PlayerView& view) {
+std::optional<Picture> PictureAt(Point p, const PlayerView& view, ControlMode mode) {
   // Pause is drawn over play where both are shown, so it is asked first.
   for (Picture picture : {Picture::Pause, Picture::Play, Picture::Stop, Picture::PlayNext}) {
-    if (PictureVisible(picture, view) && PictureBox(picture).Contains(p)) return picture;
+    if (PictureVisible(picture, view, mode) && PictureBox(picture, mode).Contains(p)) return picture;
   }
   return std::nullopt;
 }

@@ -1,4 +1,4 @@
-// Geometry of the control window in play mode, in window pixels at 96 dots per inch.
+// Geometry of the control window in both its modes, in window pixels at 96 dots per inch.
 // Kept apart from the window so that tests can check it without a desktop.
 #pragma once
 
@@ -31,6 +31,24 @@ constexpr Box kPlayPicture{376, 8, 30, kPictureSize};     // imgPlay and imgPaus
 constexpr Box kStopPicture{408, 8, 30, kPictureSize};
 constexpr Box kPlayNextPicture{440, 8, 30, kPictureSize};
 
+// Record mode: play and pause share a place further right, no next-package picture, no run position;
+// lblAct ends before the pictures.
+constexpr Box kRecordPlayPicture{384, 8, 30, kPictureSize};
+constexpr Box kRecordStopPicture{416, 8, 30, kPictureSize};
+constexpr Box kRecordActLabel{104, 16, 276, 26};
+
+// The pause panel's controls (record mode).
+constexpr Box kStatusLabel{8, 54, 465, 18};     // lblStatus
+constexpr Box kTextBox{8, 76, 465, 24};         // Text1
+constexpr Box kFilterBox{8, 108, 120, 20};      // chkFilter
+constexpr Box kReplaceBox{136, 108, 150, 20};   // chkReplace
+constexpr Box kInsertButton{8, 138, 112, 26};   // Command1
+constexpr Box kBrowseButton{126, 138, 124, 26}; // cmdBrowse
+constexpr Box kPanelButton{256, 138, 96, 26};   // Command3
+constexpr Box kRezumeButton{358, 138, 115, 26}; // cmdRezume
+
+enum class ControlMode { Play, Record };
+
 // The pictures that act as buttons.
 enum class Picture { Play, Pause, PlayNext, Stop };
 
@@ -41,10 +59,13 @@ std::array<Point, 9> RegionPoints();
 Point WindowPosition(int screenWidth);
 
 // The visible picture under a point of the window, if any.
-std::optional<Picture> PictureAt(Point p, const PlayerView& view);
+std::optional<Picture> PictureAt(Point p, const PlayerView& view, ControlMode mode = ControlMode::Play);
 
 // Where a picture is drawn and whether the view shows it.
-Box PictureBox(Picture picture);
-bool PictureVisible(Picture picture, const PlayerView& view);
+Box PictureBox(Picture picture, ControlMode mode = ControlMode::Play);
+bool PictureVisible(Picture picture, const PlayerView& view, ControlMode mode = ControlMode::Play);
+
+// The window's height: the bar, or the bar and the unfolded pause panel.
+int WindowHeight(bool panelShown);
 
 }  // namespace velgaro::stels

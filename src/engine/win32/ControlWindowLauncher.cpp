@@ -10,6 +10,7 @@
 #include "engine/Statistics.h"
 #include "engine/win32/FrmStat.h"
 #include "engine/win32/FrmStels.h"
+#include "engine/win32/ControlSession.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessagePump.h"
@@ -20,16 +21,14 @@
 namespace velgaro {
 namespace {
 
-// Everything one opening of the control window needs, alive until the run unloads the window.
-class ControlSession {
+// One opening of the control window in play mode, alive until the run unloads the window.
+class PlaySession final : public ControlSession {
  public:
-  explicit ControlSession(App& app) : app_(app) {}
-  ControlSession(const ControlSession&) = delete;
-  ControlSession& operator=(const ControlSession&) = delete;
+  explicit PlaySession(App& app) : app_(app) {}
 
-  bool Open();
-  int ExitCode() const { return player_ ? player_->ExitCode() : kExitNotInstalled; }
-  bool Unattended() const { return app_.UnattendedInstall; }
+  bool Open() override;
+  int ExitCode() const override { return player_ ? player_->ExitCode() : kExitNotInstalled; }
+  bool Unattended() const override { return app_.UnattendedInstall; }
 
  private:
   stels::ControlWindowTips Tips() const;
@@ -48,38 +47,15 @@ class ControlSession {
   std::unique_ptr<Player> player_;   // declared last: it goes first, while the window still exists
 };
 
-std::unique_ptr<ControlSession>& CurrentSession() {
-  static std::unique_ptr<ControlSession> session;
-  return session;
-}
-
 // The last installer launched in this process, across runs (a package without installer waits for it).
 std::int32_t& LastInstallerProcessId() {
   static std::int32_t id = 0;
   return id;
 }
 
-// Runs from the control window's posted unload message, once no handler of the session is on the stack.
-void EndSession() {
-  std::unique_ptr<ControlSession>& session = CurrentSession();
-  if (!session) return;
-  const int exitCode = session->ExitCode();
-  const bool unattended = session->Unattended();
-  session.reset();
-  if (unattended) PostQuitMessage(exitCode);
-}
+stels::ControlWindowTips PlaySession::Tips() const { return ControlTips(app_.language); }
 
-stels::ControlWindowTips ControlSession::Tips() const {
-  const Language& lang = app_.language;
-  stels::ControlWindowTips tips;
-  tips.play = lang.LangText("Продолжить установку", "Stels", 11);
-  tips.pause = lang.LangText("Режим Паузы", "Stels", 12);
-  tips.playNext = lang.LangText("Перейти к установке следующего пакета", "Stels", 13);
-  tips.stop = lang.LangText("Остановить Запись/Воспроизведение", "Stels", 14);
-  return tips;
-}
-
-PlayerHooks ControlSession::Hooks() {
+PlayerHooks PlaySession::Hooks() {
   PlayerHooks hooks;
   hooks.viewChanged = [this] {
     if (player_) window_->SetView(player_->View());
@@ -103,19 +79,19 @@ PlayerHooks ControlSession::Hooks() {
   return hooks;
 }
 
-void ControlSession::ShowStatistics() {
+void PlaySession::ShowStatistics() {
   stat::FrmStat statWindow(app_.language, stats_, app_.UnattendedInstall,
                            [this] { PostQuitMessage(ExitCode()); });
   statWindow.ShowModal(window_->Handle());
 }
 
-bool ControlSession::Open() {
+bool PlaySession::Open() {
   stels::ControlWindowEvents events;
   events.pause = [this] { player_->PausePlay(); };
   events.play = [this] { player_->PlayAfterPause(); };
   events.playNext = [this] { player_->SkipPackage(); };
   events.stop = [this] { player_->StopRun(); };
-  events.unload = &EndSession;
+  events.unload = &EndControlSession;
   window_ = std::make_unique<stels::FrmStels>(std::move(events), Tips());
   if (!window_->Create()) return false;
 
@@ -133,14 +109,41 @@ bool ControlSession::Open() {
 
 }  // namespace
 
+std::unique_ptr<ControlSession>& CurrentControlSession() {
+  static std::unique_ptr<ControlSession> session;
+  return session;
+}
+
+void EndControlSession() {
+  std::unique_ptr<ControlSession>& session = CurrentControlSession();
+  if (!session) return;
+  const int exitCode = session->ExitCode();
+  const bool unattended = session->Unattended();
+  session.reset();
+  if (unattended) PostQuitMessage(exitCode);
+}
+
+stels::ControlWindowTips ControlTips(const Language& lang) {
+  stels::ControlWindowTips tips;
+  tips.play = lang.LangText("Продолжить установку", "Stels", 11);
+  tips.pause = lang.LangText("Режим Паузы", "Stels", 12);
+  tips.playNext = lang.LangText("Перейти к установке следующего пакета", "Stels", 13);
+  tips.stop = lang.LangText("Остановить Запись/Воспроизведение", "Stels", 14);
+  return tips;
+}
+
 void OpenControlWindow(App& app) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
-  std::unique_ptr<ControlSession>& session = CurrentSession();
+  std::unique_ptr<ControlSession>& session = CurrentControlSession();
   if (session) return;  // one control window at a time
-  session = std::make_unique<ControlSession>(app);
+  if (app.RecordMode) {
+    session = MakeRecordSession(app);
+  } else {
+    session = std::make_unique<PlaySession>(app);
+  }
   if (!session->Open()) {
-    // Without its window the run cannot be played.
+    // Without its window nothing can be played or recorded.
     const bool unattended = app.UnattendedInstall;
     session.reset();
     if (unattended) {

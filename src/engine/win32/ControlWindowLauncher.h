@@ -1,6 +1,7 @@
-// Opens the control window in play mode over the run in App (RunList, the start-up flags) and starts
-// playing. The window, its player and the adapters they use live until the run unloads the window;
-// an unattended run then ends the message loop with the run's exit code.
+// Opens the control window over the run in App: in play mode it plays RunList (an unattended run then
+// ends the message loop with the run's exit code); in record mode (RecordMode) it starts the installer
+// of App.Recording and records until stop. The window, its player or recorder and the adapters they
+// use live until the window unloads.
 #pragma once
 
 #include "app/App.h"

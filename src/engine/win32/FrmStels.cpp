@@ -52,6 +52,13 @@ bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
 FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips)
     : events_(std::move(events)), tips_(std::move(tips)) {}
 
+FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips, PausePanelTexts panelTexts,
+                   PausePanelEvents panelEvents)
+    : events_(std::move(events)),
+      tips_(std::move(tips)),
+      mode_(ControlMode::Record),
+      panel_(std::make_unique<PausePanel>(std::move(panelTexts), std::move(panelEvents))) {}
+
 FrmStels::~FrmStels() {
   if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);  // no message reaches a half-destroyed object
   hwnd_.Reset();
@@ -72,6 +79,7 @@ bool FrmStels::Create() {
   }
   PositionForm();
   CreateTooltips();
+  if (panel_) panel_->Create(hwnd, static_cast<HFONT>(textFont_.Get()), tooltip_);
   return true;
 }
 
@@ -91,9 +99,11 @@ void FrmStels::CreateTooltips() {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.Get(), nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   if (tooltip_ == nullptr) return;
-  const std::pair<UINT_PTR, Box> tools[] = {
-      {kToolPlayPause, kPlayPicture}, {kToolStop, kStopPicture}, {kToolPlayNext, kPlayNextPicture}};
+  const std::pair<UINT_PTR, Box> tools[] = {{kToolPlayPause, PictureBox(Picture::Play, mode_)},
+                                            {kToolStop, PictureBox(Picture::Stop, mode_)},
+                                            {kToolPlayNext, PictureBox(Picture::PlayNext, mode_)}};
   for (const auto& [id, box] : tools) {
+    if (box.width == 0) continue;
     TOOLINFOW ti{};
     ti.cbSize = sizeof(ti);
     ti.uFlags = TTF_SUBCLASS;
@@ -124,12 +134,28 @@ void FrmStels::SetView(const PlayerView& view) {
   if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
 }
 
+void FrmStels::SetRecordView(const RecorderView& view) {
+  view_.lblCaption = view.lblCaption;
+  view_.lblCaptionVisible = view.lblCaptionVisible;
+  view_.lblAct = view.lblAct;
+  view_.lblKolvoProg.clear();
+  view_.imgPlayVisible = view.imgPlayVisible;
+  view_.imgPauseVisible = view.imgPauseVisible;
+  if (panel_) panel_->Show(view);
+  if (hwnd_ && view.panelShown != panelShown_) {
+    panelShown_ = view.panelShown;
+    SetWindowPos(hwnd_.Get(), nullptr, 0, 0, kBar.width, WindowHeight(panelShown_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+}
+
 void FrmStels::RequestUnload() {
   if (hwnd_) PostMessageW(hwnd_.Get(), kUnloadMessage, 0, 0);
 }
 
 void FrmStels::Click(Picture picture) {
-  if (!PictureVisible(picture, view_)) return;
+  if (!PictureVisible(picture, view_, mode_)) return;
   const std::function<void()>* handler = nullptr;
   switch (picture) {
     case Picture::Pause: handler = &events_.pause; break;
@@ -141,7 +167,7 @@ void FrmStels::Click(Picture picture) {
 }
 
 void FrmStels::OnLeftDown(Point p) {
-  if (auto picture = PictureAt(p, view_)) {
+  if (auto picture = PictureAt(p, view_, mode_)) {
     pressed_ = picture;
     SetCapture(hwnd_.Get());
     InvalidateRect(hwnd_.Get(), nullptr, FALSE);
@@ -159,7 +185,15 @@ void FrmStels::OnLeftUp(Point p) {
   ReleaseCapture();
   InvalidateRect(hwnd_.Get(), nullptr, FALSE);
   // A click counts when the button is released over the picture it was pressed on.
-  if (PictureAt(p, view_) == picture) Click(picture);
+  if (PictureAt(p, view_, mode_) == picture) Click(picture);
+}
+
+void FrmStels::OnMouseMove(Point p) {
+  // In record mode the pictures' hover texts go to the panel's status line.
+  if (!panel_ || !events_.hover) return;
+  const std::optional<Picture> picture = PictureAt(p, view_, mode_);
+  if (picture == Picture::Play) panel_->OnHoverText(events_.hover(RecorderControl::Play, tips_.play));
+  if (picture == Picture::Stop) panel_->OnHoverText(events_.hover(RecorderControl::Stop, tips_.stop));
 }
 
 void FrmStels::OnPaint() {
@@ -167,11 +201,13 @@ void FrmStels::OnPaint() {
   HDC dc = BeginPaint(hwnd_.Get(), &ps);
   // Drawn off screen first: the labels change up to ten times a second.
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, kBar.width, kBar.height);
+  RECT client{};
+  GetClientRect(hwnd_.Get(), &client);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
   if (memory != nullptr && bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     Draw(memory);
-    BitBlt(dc, 0, 0, kBar.width, kBar.height, memory, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
   } else {
     Draw(dc);
@@ -182,6 +218,10 @@ void FrmStels::OnPaint() {
 }
 
 void FrmStels::Draw(HDC dc) {
+  if (panel_) {
+    RECT panel = ToRect(kPanel);
+    FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
+  }
   RECT bar = ToRect(kBar);
   HBRUSH background = CreateSolidBrush(kBarColour);
   FillRect(dc, &bar, background);
@@ -199,21 +239,23 @@ void FrmStels::Draw(HDC dc) {
     DrawLabel(dc, static_cast<HFONT>(captionFont_.Get()), kTextColour, view_.lblCaption, kCaptionLabel,
               DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
   }
-  DrawLabel(dc, static_cast<HFONT>(textFont_.Get()), kDimTextColour, view_.lblAct, kActLabel,
+  DrawLabel(dc, static_cast<HFONT>(textFont_.Get()), kDimTextColour, view_.lblAct,
+            mode_ == ControlMode::Record ? kRecordActLabel : kActLabel,
             DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
-  DrawLabel(dc, static_cast<HFONT>(positionFont_.Get()), kTextColour, view_.lblKolvoProg, kPositionLabel,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-
-  // Line7, the separator between the texts and the run position.
-  HPEN pen = CreatePen(PS_SOLID, 1, kBarEdgeColour);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  MoveToEx(dc, kSeparatorX, 0, nullptr);
-  LineTo(dc, kSeparatorX, kBar.height);
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
+  if (mode_ == ControlMode::Play) {
+    DrawLabel(dc, static_cast<HFONT>(positionFont_.Get()), kTextColour, view_.lblKolvoProg, kPositionLabel,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Line7, the separator between the texts and the run position.
+    HPEN pen = CreatePen(PS_SOLID, 1, kBarEdgeColour);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    MoveToEx(dc, kSeparatorX, 0, nullptr);
+    LineTo(dc, kSeparatorX, kBar.height);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+  }
 
   for (Picture picture : {Picture::Play, Picture::Pause, Picture::Stop, Picture::PlayNext}) {
-    if (PictureVisible(picture, view_)) DrawPicture(dc, picture, PictureBox(picture), pressed_ == picture);
+    if (PictureVisible(picture, view_, mode_)) DrawPicture(dc, picture, PictureBox(picture, mode_), pressed_ == picture);
   }
 }
 
@@ -230,6 +272,18 @@ LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       OnLeftUp(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_COMMAND:
+      if (panel_ && panel_->OnCommand(wParam, lParam)) return 0;
+      break;
+    case WM_SETCURSOR:
+      if (panel_) panel_->OnSetCursor(reinterpret_cast<HWND>(wParam));
+      break;
+    case kHookEventsMessage:
+      if (events_.hookEvents) events_.hookEvents();
       return 0;
     case WM_CAPTURECHANGED:
       if (pressed_ && reinterpret_cast<HWND>(lParam) != hwnd) {

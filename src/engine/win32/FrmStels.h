@@ -1,6 +1,7 @@
-// The control window frmStels in play mode: a small top-most bar that shows the player's view and
-// hands the clicks on its pictures to the player. Labels and pictures are drawn, not child windows,
-// so a press on any of them yields the control window's own handle.
+// The control window frmStels: a small top-most bar that shows the player's or the recorder's view and
+// hands the clicks on its pictures on. Labels and pictures are drawn, not child windows, so a press on
+// any of them yields the control window's own handle; in record mode the pause panel below the bar
+// has controls of its own.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,9 @@
 #include <string>
 
 #include "engine/Player.h"
+#include "engine/Recorder.h"
 #include "engine/win32/ControlBarLayout.h"
+#include "engine/win32/PausePanel.h"
 #include "platform/win32/Handles.h"
 
 namespace velgaro::stels {
@@ -21,6 +24,8 @@ struct ControlWindowEvents {
   std::function<void()> playNext;   // imgPlayNext
   std::function<void()> stop;       // imgStop, and a user's request to close the window
   std::function<void()> unload;     // runs once the message that asked for the unload is over
+  std::function<void()> hookEvents; // the mouse hook queued events (record mode)
+  std::function<std::string(RecorderControl, const std::string& tooltip)> hover;   // record mode
 };
 
 // Tooltips of the pictures.
@@ -31,8 +36,12 @@ struct ControlWindowTips {
 class FrmStels {
  public:
   static constexpr wchar_t kClassName[] = L"VelgaroControlWindow";
+  // Posted by the mouse hook when it has queued events.
+  static constexpr UINT kHookEventsMessage = WM_APP + 2;
 
   FrmStels(ControlWindowEvents events, ControlWindowTips tips);
+  // Record mode: the bar of the recorder and its pause panel.
+  FrmStels(ControlWindowEvents events, ControlWindowTips tips, PausePanelTexts panelTexts, PausePanelEvents panelEvents);
   ~FrmStels();
   FrmStels(const FrmStels&) = delete;
   FrmStels& operator=(const FrmStels&) = delete;
@@ -44,7 +53,10 @@ class FrmStels {
   void ShowTopMost();
   void Hide();
   void SetView(const PlayerView& view);
+  void SetRecordView(const RecorderView& view);
   const PlayerView& View() const { return view_; }
+  ControlMode Mode() const { return mode_; }
+  PausePanel* Panel() { return panel_.get(); }
 
   // Unloading runs the unload event from a posted message, after the current timer tick or click is over.
   void RequestUnload();
@@ -61,10 +73,14 @@ class FrmStels {
   void Draw(HDC dc);
   void OnLeftDown(Point p);
   void OnLeftUp(Point p);
+  void OnMouseMove(Point p);
   const std::string& TipText(UINT_PTR tool) const;
 
   ControlWindowEvents events_;
   ControlWindowTips tips_;
+  ControlMode mode_ = ControlMode::Play;
+  std::unique_ptr<PausePanel> panel_;
+  bool panelShown_ = false;
   PlayerView view_;
   std::optional<Picture> pressed_;
   win32::UniqueWindow hwnd_;
