@@ -5,17 +5,12 @@
 #include "engine/win32/ControlBarLayout.h"
 #include "engine/win32/ControlWindowResources.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowText.h"
 
 namespace velgaro::stels {
 namespace {
 
-std::wstring WindowTextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+std::wstring WindowTextOf(HWND window) { return win32::WideWindowText(window); }
 
 void SetChecked(HWND box, bool checked) { SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
 bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }

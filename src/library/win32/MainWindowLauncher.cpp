@@ -4,6 +4,7 @@
 
 #include "engine/win32/ControlWindowLauncher.h"
 #include "library/win32/FrmMain.h"
+#include "library/win32/FrmNew.h"
 #include "platform/win32/Win32Shell.h"
 
 namespace velgaro {
@@ -19,6 +20,26 @@ MainWindowSession& Session() {
   return session;
 }
 
+// The new-package dialog over the main window; accepted, the main window goes and the control window
+// records. Cancelled, the main window stays as it was.
+void RecordNewPackage(App& app, library::FrmMain& main, HWND owner, const std::string& exePath,
+                      const std::string& name) {
+  NewPackageSetup setup;
+  for (const LibraryRow& row : main.Model().Library().Rows()) setup.rowTexts.push_back(row.text);
+  setup.packageFolder = main.Model().Library().Folder();
+  setup.exePath = exePath;
+  setup.name = name;
+  app.package.header = PackageHeader{};
+  const Platform& p = app.platform;
+  library::FrmNew dialog(NewPackageDeps{app.language, p.fs, p.settings, p.dialogs, app.paths}, std::move(setup));
+  const std::optional<NewPackageRequest> request = dialog.ShowModal(owner);
+  if (!request) return;
+  app.Recording = *request;
+  app.CurrentCommandLine = request->commandLine;
+  ShowWindow(owner, SW_HIDE);
+  OpenControlWindow(app);
+}
+
 }  // namespace
 
 bool OpenMainWindow(App& app) {
@@ -29,6 +50,9 @@ bool OpenMainWindow(App& app) {
   }
   library::MainFrameEvents events;
   events.openControlWindow = [&app] { OpenControlWindow(app); };
+  events.openNewPackage = [&app, &s](HWND owner, const std::string& exePath, const std::string& name) {
+    if (s.window) RecordNewPackage(app, *s.window, owner, exePath, name);
+  };
   s.window = std::make_unique<library::FrmMain>(app, s.shell, std::move(events));
   if (!s.window->Create()) {
     s.window.reset();
