@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "library/NewPackageTexts.h"
@@ -71,6 +72,31 @@ void DrawWithoutTheme(HWND control) {
   if (setTheme != nullptr) setTheme(control, L"", L"");
 }
 
+// The colour a tab strip fills its page with, as it paints it: themes give the page a colour of their
+// own that no system colour names.
+COLORREF PageColourOf(HWND tabs) {
+  RECT page{};
+  GetClientRect(tabs, &page);
+  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  COLORREF colour = GetSysColor(COLOR_BTNFACE);
+  HDC screen = GetDC(tabs);
+  HDC dc = CreateCompatibleDC(screen);
+  RECT all{};
+  GetClientRect(tabs, &all);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, all.right, all.bottom);
+  ReleaseDC(tabs, screen);
+  if (dc != nullptr && bitmap != nullptr) {
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    const COLORREF painted = GetPixel(dc, (page.left + page.right) / 2, (page.top + page.bottom) / 2);
+    if (painted != CLR_INVALID) colour = painted;
+    SelectObject(dc, old);
+  }
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  if (dc != nullptr) DeleteDC(dc);
+  return colour;
+}
+
 }  // namespace
 
 FrmNew::FrmNew(NewPackageDeps deps, NewPackageSetup setup, HINSTANCE resources)
@@ -90,6 +116,13 @@ FrmNew::~FrmNew() {
     SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
     DestroyWindow(hwnd_);   // and the tool tips it owns
   }
+  if (pageBrush_ != nullptr) DeleteObject(pageBrush_);
+}
+
+void FrmNew::TakePageColour() {
+  pageColour_ = PageColourOf(Item(IDC_NEW_TABS));
+  if (pageBrush_ != nullptr) DeleteObject(pageBrush_);
+  pageBrush_ = CreateSolidBrush(pageColour_);
 }
 
 bool FrmNew::Create(HWND owner) {
@@ -193,6 +226,7 @@ void FrmNew::OnInit() {
   }
   SendDlgItemMessageW(hwnd_, IDC_NEW_DESCRIPTION, EM_SETLIMITTEXT, NewPackageForm::kMaxDescription, 0);
   DrawWithoutTheme(Item(IDC_NEW_FILENAME));
+  TakePageColour();
   CreateTooltips();
   dropTarget_.Register(Item(IDC_NEW_PATH));   // without OLE (some tests) there is just no drop
   Refresh();
@@ -293,18 +327,16 @@ void FrmNew::Close() {
 }
 
 INT_PTR FrmNew::OnColor(HDC dc, HWND control) {
+  // The labels and boxes on a page take the page's colour; the two captions of empty boxes turn red.
+  const int id = GetDlgCtrlID(control);
+  const bool onPage = std::find(std::begin(kMainPage), std::end(kMainPage), id) != std::end(kMainPage) ||
+                      std::find(std::begin(kOptionsPage), std::end(kOptionsPage), id) != std::end(kOptionsPage);
+  if (!onPage || pageBrush_ == nullptr) return FALSE;
   const NewPackageState& s = model_.State();
-  bool red = false;
-  if (control == Item(IDC_NEW_FILENAME)) {
-    red = s.fileNameRed;
-  } else if (control == Item(IDC_NEW_NAMELABEL)) {
-    red = s.nameLabelRed;
-  } else {
-    return FALSE;
-  }
-  SetTextColor(dc, red ? kEmptyBoxColour : GetSysColor(COLOR_BTNTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+  const bool red = (id == IDC_NEW_FILENAME && s.fileNameRed) || (id == IDC_NEW_NAMELABEL && s.nameLabelRed);
+  SetTextColor(dc, red ? kEmptyBoxColour : GetSysColor(IsWindowEnabled(control) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+  SetBkColor(dc, pageColour_);
+  return reinterpret_cast<INT_PTR>(pageBrush_);
 }
 
 void FrmNew::Refresh() {

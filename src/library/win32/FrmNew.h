@@ -43,6 +43,7 @@ class FrmNew {
   void OnCommand(UINT id, UINT code);
   void OnOk();
   INT_PTR OnColor(HDC dc, HWND control);
+  void TakePageColour();
   void ApplyCaptions();
   void CreateTooltips();
   void TakeBoxTexts();
@@ -59,6 +60,8 @@ class FrmNew {
   win32::FileDropTarget dropTarget_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
+  COLORREF pageColour_ = 0;     // what the tab strip fills its page with
+  HBRUSH pageBrush_ = nullptr;
   std::vector<std::wstring> tipTexts_;
   std::vector<std::string> dropped_;   // taken once the drag source has let go
   std::optional<NewPackageRequest> result_;

@@ -10,6 +10,11 @@
 //   uiprobe toolrect COMMAND     the screen rectangle of the toolbar button of COMMAND
 //   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
 //   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
+//   uiprobe find CLASS TEXT      the screen rectangle of the first descendant of that class and text
+//   uiprobe children             every visible descendant: class, then text, tab-separated
+//   uiprobe windowrect           the screen rectangle of the window itself
+// The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
+// of that class or exact title (text, rect, find and windowrect work on any window).
 // Exit code 0, or 2 when the main window (or the control) is not there.
 #include <windows.h>
 #include <commctrl.h>
@@ -197,12 +202,63 @@ int Ping(HWND main, double seconds) {
   return 0;
 }
 
+struct Search {
+  std::wstring cls, text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  wchar_t cls[256] = {}, text[1024] = {};
+  GetClassNameW(child, cls, 256);
+  GetWindowTextW(child, text, 1024);
+  if (search->cls == cls && search->text == text && IsWindowVisible(child)) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+int Find(HWND top, const std::wstring& cls, const std::wstring& text) {
+  Search search{cls, text};
+  EnumChildWindows(top, &MatchChild, reinterpret_cast<LPARAM>(&search));   // every descendant
+  if (search.found == nullptr) return 2;
+  RECT r{};
+  GetClientRect(search.found, &r);
+  return ScreenRect(top, r, search.found) ? 0 : 2;
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM) {
+  if (!IsWindowVisible(child)) return TRUE;
+  wchar_t cls[256] = {}, text[1024] = {};
+  GetClassNameW(child, cls, 256);
+  GetWindowTextW(child, text, 1024);
+  std::printf("%s\t%s\n", Utf8(cls).c_str(), Utf8(text).c_str());
+  return TRUE;
+}
+
+int WindowRect(HWND top) {
+  RECT r{};
+  GetWindowRect(top, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   if (std::wstring(argv[1]) == L"statrows") return StatRows();
-  HWND main = FindWindowW(L"VelgaroMainWindow", nullptr);
+  HWND main = nullptr;
+  const std::wstring first = argv[1];
+  if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {
+    const std::wstring name = first.substr(8);
+    main = first[2] == L'c' ? FindWindowW(name.c_str(), nullptr) : FindWindowW(nullptr, name.c_str());
+    ++argv;
+    if (--argc < 2) return 2;
+  } else {
+    main = FindWindowW(L"VelgaroMainWindow", nullptr);
+  }
   if (main == nullptr) return 2;
   const std::wstring what = argv[1];
   const int arg = argc > 2 ? _wtoi(argv[2]) : 0;
@@ -217,6 +273,9 @@ int wmain(int argc, wchar_t** argv) {
   if (what == L"itemrect") return ItemRect(main, arg);
   if (what == L"toolrect") return ToolRect(main, arg);
   if (what == L"command") return Command(main, arg);
+  if (what == L"find" && argc > 3) return Find(main, argv[2], argv[3]);
+  if (what == L"windowrect") return WindowRect(main);
+  if (what == L"children") return EnumChildWindows(main, &PrintChild, 0), 0;
   if (what == L"ping") return Ping(main, argc > 2 ? _wtof(argv[2]) : 1.0);
   return 2;
 }
