@@ -11,7 +11,8 @@
 //   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
 //   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
 //   uiprobe find CLASS TEXT      the screen rectangle of the first descendant of that class and text
-//   uiprobe children             every visible descendant: class, then text, tab-separated
+//   uiprobe children             every visible descendant: class, then text (CR and LF written as \r
+//                                and \n), tab-separated
 //   uiprobe windowrect           the screen rectangle of the window itself
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
 // of that class or exact title (text, rect, find and windowrect work on any window).
@@ -233,7 +234,9 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   wchar_t cls[256] = {}, text[1024] = {};
   GetClassNameW(child, cls, 256);
   GetWindowTextW(child, text, 1024);
-  std::printf("%s\t%s\n", Utf8(cls).c_str(), Utf8(text).c_str());
+  std::wstring shown;
+  for (const wchar_t* c = text; *c != 0; ++c) shown += *c == L'\r' ? L"\\r" : *c == L'\n' ? L"\\n" : std::wstring(1, *c);
+  std::printf("%s\t%s\n", Utf8(cls).c_str(), Utf8(shown).c_str());
   return TRUE;
 }
 
