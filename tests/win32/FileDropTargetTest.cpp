@@ -7,62 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "DraggedData.h"
 #include "platform/win32/FileDropTarget.h"
 
 namespace velgaro::win32 {
 namespace {
 
-// A data object holding either a file list (CF_HDROP) or only text.
-class TestData final : public IDataObject {
- public:
-  explicit TestData(std::vector<std::wstring> files, bool asText = false) : files_(std::move(files)), text_(asText) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* f) override {
-    return !text_ && f->cfFormat == CF_HDROP && (f->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* f, STGMEDIUM* medium) override {
-    if (QueryGetData(f) != S_OK) return DV_E_FORMATETC;
-    std::wstring list;
-    for (const std::wstring& file : files_) list += file + L'\0';
-    list += L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
-    medium->pUnkForRelease = nullptr;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
- private:
-  std::vector<std::wstring> files_;
-  bool text_;
-};
 
 TEST(FileDropTargetTest, FileListsAreCopiedAndHandedOverInOrder) {
   std::vector<std::string> dropped;
   FileDropTarget target([&](const std::vector<std::string>& paths) { dropped = paths; });
-  TestData data({L"C:\\Программы\\setup.msi", L"C:\\b.txt"});
+  DraggedData data({L"C:\\Программы\\setup.msi", L"C:\\b.txt"});
   DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
   EXPECT_EQ(target.DragEnter(&data, 0, POINTL{}, &effect), S_OK);
   EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
@@ -76,7 +31,7 @@ TEST(FileDropTargetTest, FileListsAreCopiedAndHandedOverInOrder) {
 TEST(FileDropTargetTest, OtherDataIsNoDrop) {
   bool called = false;
   FileDropTarget target([&](const std::vector<std::string>&) { called = true; });
-  TestData text({}, true);
+  DraggedData text({}, true);
   DWORD effect = DROPEFFECT_COPY;
   target.DragEnter(&text, 0, POINTL{}, &effect);
   EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));

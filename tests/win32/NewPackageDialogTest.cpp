@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DraggedData.h"
 #include "library/win32/FrmFuture.h"
 #include "library/win32/FrmNew.h"
 #include "library/win32/NewPackageResources.h"
@@ -66,46 +67,6 @@ COLORREF CaptionColour(HWND dialog, HWND control) {
   return colour;
 }
 
-// A file list as the shell drags it.
-class DraggedFiles final : public IDataObject {
- public:
-  explicit DraggedFiles(std::vector<std::wstring> files) : files_(std::move(files)) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    *out = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject) ? this : nullptr;
-    return *out != nullptr ? S_OK : E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* f) override {
-    return f->cfFormat == CF_HDROP && (f->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* f, STGMEDIUM* medium) override {
-    if (QueryGetData(f) != S_OK) return DV_E_FORMATETC;
-    std::wstring list;
-    for (const std::wstring& file : files_) list += file + L'\0';
-    list += L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
-    medium->pUnkForRelease = nullptr;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-
- private:
-  std::vector<std::wstring> files_;
-};
 
 class NewPackageDialogTest : public ::testing::Test {
  protected:
@@ -246,7 +207,7 @@ TEST_F(NewPackageDialogTest, AnAcceptedEntryClosesWithTheRequest) {
 
 TEST_F(NewPackageDialogTest, ADropOnThePathBoxIsTakenOnceTheDragHasEnded) {
   Open();
-  DraggedFiles files({L"C:\\Setup\\tool.msi"});
+  win32::DraggedData files({L"C:\\Setup\\tool.msi"});
   DWORD effect = DROPEFFECT_COPY;
   EXPECT_EQ(window->PathDropTarget().Drop(&files, 0, POINTL{0, 0}, &effect), S_OK);
   EXPECT_EQ(Text(Item(IDC_NEW_PATH)), "");
