@@ -34,11 +34,14 @@ click_in "$SETUP_TITLE " Button "I &accept the terms of the License Agreement"
 click_in "$SETUP_TITLE " Button "&Next >"
 click_in "$SETUP_TITLE " Edit ""
 click_pause_or_play
+control_height() { set -- $(probe --class=VelgaroControlWindow windowrect); echo $(( $4 - $2 )); }
+[ "$(control_height)" = 201 ] || fail "the pause panel did not unfold: height $(control_height)"
 [ "$(probe --class=VelgaroControlWindow text "$ID_STELS_TEXT")" = 'C:\Program Files\Velgaro Test App' ] \
   || fail "the pause panel does not show the field's text: $(probe --class=VelgaroControlWindow text "$ID_STELS_TEXT")"
 type_in "Velgaro Replaysetup" "$ID_STELS_TEXT" "$TARGET"
 velgaro_screenshot "$E2E_SHOTS/record-pause-panel.png"
 click_pause_or_play
+[ "$(control_height)" = 43 ] || fail "the pause panel stayed open after resuming: height $(control_height)"
 click_in "$SETUP_TITLE " Button "&Install"
 click_in "$SETUP_TITLE " Button "&Finish" 60
 [ -f "$(c_drive VelgaroRec/app/installed.txt)" ] || fail "the recorded installation did not install into the typed folder"
