@@ -6,6 +6,7 @@
 #include "app/CommandLineText.h"
 #include "app/SettingKeys.h"
 #include "package/paths/PathVariables.h"
+#include "platform/Utf8Text.h"
 
 namespace velgaro {
 namespace {

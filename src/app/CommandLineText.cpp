@@ -45,23 +45,4 @@ std::string QuotedPart(const std::string& text) {
   return t.substr(open + 1, close - open - 1);
 }
 
-std::size_t CharacterCount(const std::string& utf8) {
-  std::size_t count = 0;
-  for (const char c : utf8) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
-}
-
-std::size_t CharacterSize(const std::string& utf8, std::size_t pos) {
-  if (pos >= utf8.size()) return 0;
-  const auto lead = static_cast<unsigned char>(utf8[pos]);
-  if (lead < 0xC0) return 1;  // ASCII, or a stray continuation byte
-  std::size_t size = 1;
-  while (size < 4 && pos + size < utf8.size() && (static_cast<unsigned char>(utf8[pos + size]) & 0xC0) == 0x80) {
-    ++size;
-  }
-  return size;
-}
-
 }  // namespace velgaro

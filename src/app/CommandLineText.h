@@ -26,9 +26,4 @@ std::optional<std::string> TakeFirstToken(std::string& text);
 // or only one at its very end; the trimmed text after a lone opening quote.
 std::string QuotedPart(const std::string& text);
 
-// Characters (not bytes) of a UTF-8 text.
-std::size_t CharacterCount(const std::string& utf8);
-// Bytes taken by the UTF-8 character that starts at pos (1 for a stray continuation byte, 0 past the end).
-std::size_t CharacterSize(const std::string& utf8, std::size_t pos);
-
 }  // namespace velgaro

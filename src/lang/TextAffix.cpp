@@ -2,19 +2,11 @@
 #include <cstddef>
 
 #include "lang/Language.h"
+#include "platform/Utf8Text.h"
 
 namespace velgaro {
 
 namespace {
-
-// Characters, not bytes: a one-letter Cyrillic text is two bytes of UTF-8 but still shorter than ". ".
-std::size_t CharCount(const std::string& utf8) {
-  std::size_t count = 0;
-  for (unsigned char c : utf8) {
-    if ((c & 0xC0u) != 0x80u) ++count;
-  }
-  return count;
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
@@ -28,7 +20,8 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 
 std::string EnsureAffix(const std::string& text, bool atStart, const std::string& affix) {
   if (text.empty()) return std::string();
-  if (CharCount(text) < CharCount(affix)) return text;
+  // Characters, not bytes: a one-letter Cyrillic text is two bytes of UTF-8 but still shorter than ". ".
+  if (CharacterCount(text) < CharacterCount(affix)) return text;
   if (atStart) return StartsWith(text, affix) ? text : affix + text;
   return EndsWith(text, affix) ? text : text + affix;
 }

@@ -8,25 +8,12 @@
 #include "library/NewPackageTexts.h"
 #include "library/NewPackageTip.h"
 #include "platform/TextFold.h"
+#include "platform/Utf8Text.h"
 
 namespace velgaro {
 namespace {
 
 const char kCrLf[] = "\r\n";
-
-// Characters, not bytes: the limits the user sees count letters, Cyrillic ones included.
-std::size_t CharCount(const std::string& utf8) {
-  return static_cast<std::size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u; }));
-}
-
-std::string FirstChars(const std::string& utf8, std::size_t count) {
-  std::size_t seen = 0;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if ((static_cast<unsigned char>(utf8[i]) & 0xC0u) != 0x80u && seen++ == count) return utf8.substr(0, i);
-  }
-  return utf8;
-}
 
 bool EndsWith(const std::string& text, const char* suffix) {
   const std::size_t n = std::strlen(suffix);
@@ -71,7 +58,7 @@ NewPackageFocus NewPackageForm::ActivationFocus() const {
 void NewPackageForm::UpdateMarks() {
   state_.fileNameRed = state_.path.empty();
   state_.nameLabelRed = Trim(state_.name).empty();
-  state_.charactersLeft = kMaxDescription - static_cast<int>(CharCount(state_.description));
+  state_.charactersLeft = kMaxDescription - static_cast<int>(CharacterCount(state_.description));
 }
 
 void NewPackageForm::SetPath(const std::string& text) {
@@ -89,7 +76,7 @@ void NewPackageForm::SetName(const std::string& text) {
 }
 
 void NewPackageForm::SetDescription(const std::string& text) {
-  const std::string cut = FirstChars(text, kMaxDescription);
+  const std::string cut = FirstCharacters(text, kMaxDescription);
   if (cut == state_.description) return;
   state_.description = cut;
   state_.changed = true;
@@ -173,10 +160,7 @@ void NewPackageForm::Browse() {
 bool NewPackageForm::DropOnPath(const std::vector<std::string>& paths) {
   if (paths.empty()) return false;
   const std::string& file = paths.front();
-  const std::string lower = ToLowerAscii(file);
-  bool installer = false;
-  for (const char* ext : {".exe", ".bat", ".reg", ".msi", ".cmd"}) installer = installer || EndsWith(lower, ext);
-  if (!installer || IsFolder(d_.fs, file)) return false;
+  if (!HasInstallerExtension(ToUpperAscii(file)) || IsFolder(d_.fs, file)) return false;
   SetPath(state_.autoReplace ? d_.paths.CollapsePathVariables(file) : file);
   SetName(FileTitle(file));
   return true;
@@ -230,7 +214,7 @@ NewPackageOkResult NewPackageForm::Ok() {
     return Stay(NewPackageFocus::PathBoxSelected);
   }
   if (path != "-") {
-    if (CharCount(path) <= 4) return Stay(NewPackageFocus::None);
+    if (CharacterCount(path) <= 4) return Stay(NewPackageFocus::None);
     if (!HasInstallerExtension(ToUpperAscii(Trim(path)))) {
       Message(Text(kNewUnsupportedType), kMbOk);
       return Stay(NewPackageFocus::None);

@@ -1,6 +1,7 @@
 #include "platform/sim/SimDesktop.h"
 
 #include "platform/TextFold.h"
+#include "platform/Utf8Text.h"
 
 #include <algorithm>
 
@@ -10,17 +11,6 @@ namespace {
 constexpr std::size_t kMaxTextChars = 255;
 constexpr std::int64_t kAbsoluteSpan = 65536;
 
-
-// The first maxChars characters of a UTF-8 text.
-std::string FirstChars(const std::string& s, std::size_t maxChars) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if ((static_cast<unsigned char>(s[i]) & 0xC0u) == 0x80u) continue;
-    if (chars == maxChars) return s.substr(0, i);
-    ++chars;
-  }
-  return s;
-}
 
 bool Matches(const std::optional<std::string>& wanted, const std::string& actual) {
   return !wanted || FoldCase(*wanted) == FoldCase(actual);
@@ -157,13 +147,13 @@ WindowHandle SimDesktop::GetParent(WindowHandle window) const {
 
 std::string SimDesktop::GetWindowText(WindowHandle window) const {
   const SimWindowSpec* spec = Find(window);
-  return spec == nullptr ? std::string() : FirstChars(spec->caption, kMaxTextChars);
+  return spec == nullptr ? std::string() : FirstCharacters(spec->caption, kMaxTextChars);
 }
 
 std::string SimDesktop::GetClassName(WindowHandle window) const {
   if (window == kDesktop) return "#32769";
   const SimWindowSpec* spec = Find(window);
-  return spec == nullptr ? std::string() : FirstChars(spec->className, kMaxTextChars);
+  return spec == nullptr ? std::string() : FirstCharacters(spec->className, kMaxTextChars);
 }
 
 bool SimDesktop::SetForegroundWindow(WindowHandle window) {
@@ -192,7 +182,7 @@ void SimDesktop::SetText(WindowHandle window, const std::string& text) {
 std::string SimDesktop::GetTextByMessage(WindowHandle window, std::size_t maxChars) const {
   const SimWindowSpec* spec = Find(window);
   if (spec == nullptr || maxChars == 0) return std::string();
-  return FirstChars(spec->caption, maxChars - 1);   // the buffer keeps room for the terminating NUL
+  return FirstCharacters(spec->caption, maxChars - 1);   // the buffer keeps room for the terminating NUL
 }
 
 void SimDesktop::SetCursorPos(std::int32_t x, std::int32_t y) {
