@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
 
@@ -257,19 +258,7 @@ void FrmStat::ShowModal(HWND owner) {
   DisabledWindows disabled;
   disabled.keep = hwnd_.Get();
   EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&disabled));
-  MSG msg{};
-  while (!closed_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns the thread
-      break;
-    }
-    if (got < 0) break;
-    if (!IsDialogMessageW(hwnd_.Get(), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
+  win32::RunModalLoop(closed_, [this](MSG& msg) { return IsDialogMessageW(hwnd_.Get(), &msg) != FALSE; });
   // The others come back before this window goes, so that activation can return to them.
   for (HWND window : disabled.windows) {
     if (IsWindow(window)) EnableWindow(window, TRUE);

@@ -9,6 +9,7 @@
 #include "library/win32/DialogProc.h"
 #include "library/win32/FrmFuture.h"
 #include "library/win32/NewPackageResources.h"
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
 
@@ -139,19 +140,7 @@ std::optional<NewPackageRequest> FrmNew::ShowModal(HWND owner) {
   const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
   if (disableOwner) EnableWindow(owner, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
-  MSG message;
-  while (!closed_) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(message.wParam));   // for the program's own loop
-      break;
-    }
-    if (got == -1) break;
-    if (!PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  win32::RunModalLoop(closed_, [this](MSG& message) { return PreTranslate(message); });
   // The owner is enabled before the dialog goes, so that it, not another program, becomes active.
   if (disableOwner) EnableWindow(owner, TRUE);
   dropTarget_.Revoke();

@@ -1,6 +1,7 @@
 #include "widgets/win32/TipWindow.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 
 namespace velgaro::widgets {
@@ -103,19 +104,7 @@ bool ShowTip(HWND owner, const TipContent& content) {
   ShowWindow(hwnd, SW_SHOW);
   SetForegroundWindow(hwnd);
   SetFocus(ok);
-  MSG msg{};
-  while (!state.closed) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (got < 0) break;
-    if (!IsDialogMessageW(hwnd, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
+  win32::RunModalLoop(state.closed, [hwnd](MSG& msg) { return IsDialogMessageW(hwnd, &msg) != FALSE; });
   if (!state.closed) state.checked = SendMessageW(state.check, BM_GETCHECK, 0, 0) == BST_CHECKED;
   if (ownerEnabled) EnableWindow(owner, TRUE);
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
