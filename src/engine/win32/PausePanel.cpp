@@ -10,8 +10,6 @@
 namespace velgaro::stels {
 namespace {
 
-std::wstring WindowTextOf(HWND window) { return win32::WideWindowText(window); }
-
 void SetChecked(HWND box, bool checked) { SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
 bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -71,10 +69,10 @@ void PausePanel::Show(const RecorderView& view) {
 void PausePanel::SetStatus(const std::string& text) {
   const std::wstring wide = win32::ToWide(text);
   HWND status = Control(IDC_STELS_STATUS);
-  if (WindowTextOf(status) != wide) SetWindowTextW(status, wide.c_str());
+  if (win32::WideWindowText(status) != wide) SetWindowTextW(status, wide.c_str());
 }
 
-std::string PausePanel::TextOfBox() const { return win32::ToUtf8(WindowTextOf(Control(IDC_STELS_TEXT))); }
+std::string PausePanel::TextOfBox() const { return win32::WindowTextUtf8(Control(IDC_STELS_TEXT)); }
 
 void PausePanel::HighLightText(const std::string& text) {
   HWND box = Control(IDC_STELS_TEXT);

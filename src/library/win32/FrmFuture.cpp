@@ -1,25 +1,14 @@
 #include "library/win32/FrmFuture.h"
 
-#include <string>
-
 #include "library/NewPackageTip.h"
 #include "library/win32/DialogProc.h"
 #include "library/win32/NewPackageResources.h"
-#include "platform/win32/WideText.h"
-#include "platform/win32/WindowText.h"
+#include "library/win32/TemplateCaption.h"
 
 namespace velgaro::library {
 namespace {
 
 constexpr const char* kSection = "Future";
-
-std::string WindowText(HWND window) { return win32::WindowTextUtf8(window); }
-
-// The template's text is the default of each caption.
-void ApplyCaption(HWND window, const Language& language, const char* section, int key) {
-  if (window == nullptr) return;
-  SetWindowTextW(window, win32::ToWide(language.LangText(WindowText(window), section, key)).c_str());
-}
 
 }  // namespace
 
@@ -51,12 +40,12 @@ INT_PTR CALLBACK FrmFuture::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 void FrmFuture::ApplyCaptions() {
-  ApplyCaption(hwnd_, language_, kSection, 1);
-  ApplyCaption(GetDlgItem(hwnd_, IDC_FUTURE_RUN), language_, kSection, 2);
-  ApplyCaption(GetDlgItem(hwnd_, IDC_FUTURE_PAUSE), language_, kSection, 3);
-  ApplyCaption(GetDlgItem(hwnd_, IDC_FUTURE_STOP), language_, kSection, 4);
-  ApplyCaption(GetDlgItem(hwnd_, IDC_FUTURE_NOMORE), language_, kSection, 5);
-  ApplyCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
+  ApplyTemplateCaption(hwnd_, language_, kSection, 1);
+  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_RUN), language_, kSection, 2);
+  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_PAUSE), language_, kSection, 3);
+  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_STOP), language_, kSection, 4);
+  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_NOMORE), language_, kSection, 5);
+  ApplyTemplateCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
 }
 
 void FrmFuture::Close() {

@@ -11,6 +11,7 @@
 #include "library/win32/ToolbarPictures.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
+#include "platform/win32/WindowText.h"
 
 namespace velgaro::library {
 namespace {
@@ -302,15 +303,9 @@ void FrmMain::Refresh() {
   }
   const MainWindowView& v = model_->View();
   const std::wstring caption = win32::ToWide(v.caption);
-  wchar_t current[256] = {};
-  GetWindowTextW(hwnd_.Get(), current, 255);
-  if (!v.caption.empty() && caption != current) SetWindowTextW(hwnd_.Get(), caption.c_str());
+  if (!v.caption.empty() && caption != win32::WideWindowText(hwnd_.Get())) SetWindowTextW(hwnd_.Get(), caption.c_str());
   const std::wstring folder = win32::ToWide(v.folderText);
-  const int length = GetWindowTextLengthW(folderBox_);
-  std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(folderBox_, shown.data(), length + 1);
-  shown.resize(static_cast<std::size_t>(length));
-  if (shown != folder) SetWindowTextW(folderBox_, folder.c_str());
+  if (win32::WideWindowText(folderBox_) != folder) SetWindowTextW(folderBox_, folder.c_str());
   LayoutStatusBar();
   SetStatusText(0, v.panels[0]);
   SetStatusText(1, v.panels[1]);
@@ -519,11 +514,7 @@ LRESULT FrmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       const UINT id = LOWORD(wParam);
       if (id == IDC_MAIN_FOLDER) {
         if (HIWORD(wParam) == kFolderEnter) {
-          const int length = GetWindowTextLengthW(folderBox_);
-          std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-          GetWindowTextW(folderBox_, text.data(), length + 1);
-          text.resize(static_cast<std::size_t>(length));
-          model_->FolderTyped(win32::ToUtf8(text));
+          model_->FolderTyped(win32::WindowTextUtf8(folderBox_));
           Refresh();
         }
         return 0;

@@ -9,6 +9,7 @@
 #include "library/win32/DialogProc.h"
 #include "library/win32/FrmFuture.h"
 #include "library/win32/NewPackageResources.h"
+#include "library/win32/TemplateCaption.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
@@ -49,11 +50,9 @@ const Tip kTips[] = {{IDC_NEW_DESCRIPTION, kNewDescriptionTip}, {IDC_NEW_BROWSE,
                      {IDC_NEW_DEFSELECT, kNewDefSelectTip},     {IDC_NEW_CREATEREBOOT, kNewCreateRebootTip},
                      {IDC_NEW_NEEDWAIT, kNewNeedWaitTip}};
 
-std::string WindowText(HWND window) { return win32::WindowTextUtf8(window); }
-
 // Only a text that differs is set: the caret of a box being typed in stays where it is.
 void SetText(HWND window, const std::string& text) {
-  if (window != nullptr && WindowText(window) != text) SetWindowTextW(window, win32::ToWide(text).c_str());
+  if (window != nullptr && win32::WindowTextUtf8(window) != text) SetWindowTextW(window, win32::ToWide(text).c_str());
 }
 
 void SetCheck(HWND window, bool checked) {
@@ -223,11 +222,7 @@ void FrmNew::OnInit() {
 }
 
 void FrmNew::ApplyCaptions() {
-  // The template's text is the default of each caption.
-  for (const Caption& c : kCaptions) {
-    HWND control = Item(c.id);
-    if (control != nullptr) SetText(control, language_.LangText(WindowText(control), c.section, c.key));
-  }
+  for (const Caption& c : kCaptions) ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
 }
 
 void FrmNew::CreateTooltips() {
@@ -290,10 +285,10 @@ void FrmNew::OnCommand(UINT id, UINT code) {
 
 void FrmNew::TakeBoxTexts() {
   // A multi-line box set by WM_SETTEXT tells nobody: every box is read whenever one is needed.
-  model_.SetPath(WindowText(Item(IDC_NEW_PATH)));
-  model_.SetName(WindowText(Item(IDC_NEW_NAME)));
-  model_.SetDescription(WindowText(Item(IDC_NEW_DESCRIPTION)));
-  model_.SetCommandLine(WindowText(Item(IDC_NEW_COMMANDLINE)));
+  model_.SetPath(win32::WindowTextUtf8(Item(IDC_NEW_PATH)));
+  model_.SetName(win32::WindowTextUtf8(Item(IDC_NEW_NAME)));
+  model_.SetDescription(win32::WindowTextUtf8(Item(IDC_NEW_DESCRIPTION)));
+  model_.SetCommandLine(win32::WindowTextUtf8(Item(IDC_NEW_COMMANDLINE)));
 }
 
 void FrmNew::OnOk() {
