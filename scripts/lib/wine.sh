@@ -7,21 +7,29 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"   # no Mono/Gecko
 VELGARO_XVFB_PID=""
 VELGARO_PREFIXES=()
 
-# Starts Xvfb on the first free display from :90 and exports DISPLAY.
+# Starts Xvfb on the first free display from :90 and exports DISPLAY. Parallel callers take turns: two
+# that both saw a number free would otherwise both talk to whichever server won it.
 velgaro_start_xvfb() {
-  local geometry="${1:-1024x768x24}" n
+  local geometry="${1:-1024x768x24}" n lock
+  exec {lock}>"/tmp/.velgaro-xvfb.lock"
+  flock "$lock"
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp >/dev/null 2>&1 {lock}>&- &
     VELGARO_XVFB_PID=$!
     local i
     for i in $(seq 1 50); do
-      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        exec {lock}>&-
+        return 0
+      fi
       kill -0 "$VELGARO_XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
     kill "$VELGARO_XVFB_PID" 2>/dev/null; VELGARO_XVFB_PID=""
   done
+  exec {lock}>&-
   echo "could not start Xvfb" >&2
   return 1
 }
