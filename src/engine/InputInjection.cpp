@@ -48,6 +48,13 @@ AbsScale ComputeAbsScale(int screenWidth, int screenHeight) {
   return AbsScale{Factor(screenWidth), Factor(screenHeight)};
 }
 
+std::optional<Point> FirstPressPoint(const std::vector<MouseStep>& steps) {
+  for (const MouseStep& step : steps) {
+    if (step.stepKind == kStepPress) return Point{step.x, step.y};
+  }
+  return std::nullopt;
+}
+
 bool InputInjector::PlayMouseSteps(WindowHandle window, const std::vector<MouseStep>& steps) {
   if (steps.size() < 2) return true;
   bool result = false;
@@ -55,7 +62,7 @@ bool InputInjector::PlayMouseSteps(WindowHandle window, const std::vector<MouseS
   for (const MouseStep& step : steps) {
     if (step.stepKind == kStepPress) {
       point = windows_.ClientToScreen(window, Point{step.x, step.y});
-      if (windows_.WindowFromPoint(point) != window) {
+      if (!screen_.Contains(point) || windows_.WindowFromPoint(point) != window) {
         // Covered: nothing is pressed. If our own bar is in the way, it leaves the top-most band.
         const WindowHandle cover = windows_.WindowFromPoint(point);
         if (matcher_.IsControlWindow(cover)) windows_.SetTopMost(cover, false);

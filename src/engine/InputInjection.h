@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,24 @@ struct AbsScale {
 };
 AbsScale ComputeAbsScale(int screenWidth, int screenHeight);
 
+// The primary screen in pixels: where the pointer can go, and what absolute moves are scaled to.
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+  bool Contains(Point p) const { return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height; }
+};
+
+// The client point of the first press among the steps; nullopt when they hold none.
+std::optional<Point> FirstPressPoint(const std::vector<MouseStep>& steps);
+
 class InputInjector {
  public:
-  InputInjector(WindowSystem& windows, Input& input, MessagePump& pump, const WindowMatcher& matcher, AbsScale scale)
-      : windows_(windows), input_(input), pump_(pump), matcher_(matcher), scale_(scale) {}
+  InputInjector(WindowSystem& windows, Input& input, MessagePump& pump, const WindowMatcher& matcher, ScreenSize screen)
+      : windows_(windows), input_(input), pump_(pump), matcher_(matcher), screen_(screen),
+        scale_(ComputeAbsScale(screen.width, screen.height)) {}
 
-  // True when the press was delivered or there was nothing to play; false when the press point was covered.
+  // True when the press was delivered or there was nothing to play; false when the press point was covered
+  // (another window is there, or the point lies off the screen where the pointer cannot reach it).
   bool PlayMouseSteps(WindowHandle window, const std::vector<MouseStep>& steps);
   void PutWindowText(WindowHandle window, const std::string& text);
   std::string FetchWindowText(WindowHandle window) const;
@@ -36,6 +49,7 @@ class InputInjector {
   Input& input_;
   MessagePump& pump_;
   const WindowMatcher& matcher_;
+  ScreenSize screen_;
   AbsScale scale_;
   WindowHandle lastWindow_ = 0;
 };

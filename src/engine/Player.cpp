@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "engine/CoveredWindow.h"
 #include "engine/InstallerCommand.h"
 #include "engine/PlayerTexts.h"
 #include "engine/RunExitCode.h"
@@ -53,6 +54,7 @@ struct Player::Impl {
   WindowMatcher matcher;
   WindowHandle controlWindow;
   std::unique_ptr<InputInjector> injector;
+  std::unique_ptr<CoveredWindowRemedy> remedy;
 
   Stage stage = Stage::Idle;
   ProcessHandle installerProcess = 0;
@@ -68,7 +70,8 @@ struct Player::Impl {
 
 Player::Player(PlayerDeps deps, RunState run, PlayerHooks hooks, WindowHandle controlWindow)
     : impl_(std::make_unique<Impl>(deps, run, std::move(hooks), controlWindow)) {
-  impl_->injector = std::make_unique<InputInjector>(deps.windows, deps.input, deps.pump, impl_->matcher, AbsScale{});
+  impl_->injector = std::make_unique<InputInjector>(deps.windows, deps.input, deps.pump, impl_->matcher, ScreenSize{});
+  impl_->remedy = std::make_unique<CoveredWindowRemedy>(deps.windows, impl_->matcher, ScreenSize{});
   tmrDo_ = deps.timers.CreateTimer([this] { OnDoTick(); });
   tmrWait_ = deps.timers.CreateTimer([this] { OnWaitTick(); });
   tmrExit_ = deps.timers.CreateTimer([this] { OnExitTick(); });
@@ -89,9 +92,10 @@ void Player::Load() {
   SetControlTopMost(true);
   fastPolling_ = false;
   impl_->deps.stats.ResetStats();
-  const AbsScale scale = ComputeAbsScale(impl_->deps.sys.ScreenWidth(), impl_->deps.sys.ScreenHeight());
+  const ScreenSize screen{impl_->deps.sys.ScreenWidth(), impl_->deps.sys.ScreenHeight()};
   impl_->injector = std::make_unique<InputInjector>(impl_->deps.windows, impl_->deps.input, impl_->deps.pump,
-                                                    impl_->matcher, scale);
+                                                    impl_->matcher, screen);
+  impl_->remedy = std::make_unique<CoveredWindowRemedy>(impl_->deps.windows, impl_->matcher, screen);
   ReadGlobalSpeed();
   Play();
 }
@@ -261,6 +265,7 @@ void Player::OnDoTick() {
     return;
   }
   if (delivered) {
+    m.remedy->ReturnTopMost();
     std::string& text = package.action.actionText;
     if (!text.empty() && text != std::string(1, '\0')) {
       m.injector->PutWindowText(window, text);
@@ -275,7 +280,7 @@ void Player::OnDoTick() {
     view_.lblAct = Text(kTextWindowCovered);
     if (m.foregroundPause == 0 && m.foregroundTries < kForegroundAttempts) {
       ++m.foregroundTries;
-      m.deps.windows.SetForegroundWindow(window);
+      m.remedy->Attempt(window, FirstPressPoint(steps));
     } else if (m.foregroundPause <= 0) {
       m.foregroundPause = kPauseAfterAttempts;
       m.foregroundTries = 0;
@@ -348,6 +353,7 @@ void Player::StopRun() {
   tmrWait_->SetEnabled(false);
   tmrExit_->SetEnabled(false);   // no next package may start after stop
   CloseInstallerProcess();
+  m.remedy->ReturnTopMost();
   if (m.hooks.hideControlWindow) m.hooks.hideControlWindow();
   const bool closedNow = m.deps.stats.EndStat(kInterrupted, Text(kTextStopPressed), m.deps.clock.Now());
   const bool packagesLeft = m.runPosition + 1 < m.run.RunList.size();
@@ -363,6 +369,7 @@ int Player::ExitCode() const { return impl_->exitCode; }
 
 void Player::ClosePackage(std::uint8_t status, const std::string& details) {
   Impl& m = *impl_;
+  m.remedy->ReturnTopMost();
   if (m.deps.stats.EndStat(status, details, m.deps.clock.Now())) {
     m.exitCode = WorseExitCode(m.exitCode, PackageExitCode(status, m.deps.package.options.createReboot));
   }

@@ -25,7 +25,7 @@ Recorder::Recorder(RecorderDeps deps, const NewPackageRequest& request, bool una
       hooks_(std::move(hooks)),
       control_(controlWindow),
       matcher_(deps.windows, controlWindow),
-      injector_(deps.windows, deps.input, deps.pump, matcher_, AbsScale{}) {
+      injector_(deps.windows, deps.input, deps.pump, matcher_, ScreenSize{}) {
   timer1_ = d_.timers.CreateTimer([this] { OnBlinkTick(); });
   timer1_->SetInterval(kBlinkInterval);
 }

@@ -23,6 +23,15 @@ struct Point {
   bool operator==(const Point& o) const { return x == o.x && y == o.y; }
 };
 
+// A rectangle in screen coordinates: left and top inside, right and bottom just outside.
+struct Rect {
+  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  bool operator==(const Rect& o) const {
+    return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+  }
+};
+
 // GetDriveType codes.
 enum DriveKind : int { kDriveUnknown = 0, kDriveNoRoot = 1, kDriveRemovable = 2, kDriveFixed = 3,
                        kDriveRemote = 4, kDriveCdRom = 5, kDriveRamDisk = 6 };
@@ -159,9 +168,24 @@ class WindowSystem {
   virtual std::string GetWindowText(WindowHandle window) const = 0;   // at most 255 characters
   virtual std::string GetClassName(WindowHandle window) const = 0;    // at most 255 characters
   virtual WindowHandle GetDesktopWindow() const = 0;
+  // Fails for a child window: only a top-level window can be the foreground window.
   virtual bool SetForegroundWindow(WindowHandle window) = 0;
   // SetWindowPos with HWND_TOPMOST / HWND_NOTOPMOST, no move, no size, no activation, show.
-  virtual void SetTopMost(WindowHandle window, bool topMost) = 0;
+  virtual bool SetTopMost(WindowHandle window, bool topMost) = 0;
+  // GetAncestor(GA_ROOT): the top-level window that holds window (window itself for a top-level one);
+  // unlike GetParent it never names an owner. 0 for no window.
+  virtual WindowHandle GetRootWindow(WindowHandle window) const = 0;
+  virtual bool IsMinimized(WindowHandle window) const = 0;                   // IsIconic
+  // Back from minimised to its normal place and size, shown and activated (SetWindowPlacement).
+  virtual bool RestoreWindow(WindowHandle window) = 0;
+  virtual bool IsTopMost(WindowHandle window) const = 0;                     // WS_EX_TOPMOST
+  // SetWindowPos with HWND_TOP, HWND_TOPMOST or HWND_NOTOPMOST: no move, no size, no activation, the
+  // window not shown if hidden.
+  enum class ZPlace { Top, TopMost, NoTopMost };
+  virtual bool SetZOrder(WindowHandle window, ZPlace place) = 0;
+  virtual std::optional<Rect> GetWindowRect(WindowHandle window) const = 0;  // nullopt for no window
+  // SetWindowPos to a new top-left corner in screen coordinates: no size, no z-order, no activation.
+  virtual bool MoveWindowTo(WindowHandle window, Point topLeft) = 0;
   virtual void SetText(WindowHandle window, const std::string& text) = 0;            // WM_SETTEXT
   virtual std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const = 0;  // WM_GETTEXT
 };

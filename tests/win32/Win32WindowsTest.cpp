@@ -90,5 +90,44 @@ TEST_F(Win32WindowsTest, ClientToScreenAndWindowFromPoint) {
   EXPECT_FALSE(GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
+TEST_F(Win32WindowsTest, TopLevelWindowIsFoundRaisedMovedAndRestored) {
+  EXPECT_EQ(ws.GetRootWindow(H(edit)), H(top));
+  EXPECT_EQ(ws.GetRootWindow(H(top)), H(top));
+  EXPECT_EQ(ws.GetWindowRect(H(top)), (Rect{100, 120, 400, 320}));
+  EXPECT_TRUE(ws.MoveWindowTo(H(top), Point{150, 130}));
+  EXPECT_EQ(ws.GetWindowRect(H(top)), (Rect{150, 130, 450, 330}));
+
+  EXPECT_TRUE(ws.SetZOrder(H(top), WindowSystem::ZPlace::TopMost));
+  EXPECT_TRUE(ws.IsTopMost(H(top)));
+  EXPECT_TRUE(ws.SetZOrder(H(top), WindowSystem::ZPlace::NoTopMost));
+  EXPECT_FALSE(ws.IsTopMost(H(top)));
+  EXPECT_TRUE(ws.SetZOrder(H(top), WindowSystem::ZPlace::Top));
+
+  ShowWindow(top, SW_MINIMIZE);
+  EXPECT_TRUE(ws.IsMinimized(H(top)));
+  EXPECT_TRUE(ws.RestoreWindow(H(top)));
+  EXPECT_FALSE(ws.IsMinimized(H(top)));
+  EXPECT_TRUE(IsWindowVisible(top));
+  EXPECT_EQ(ws.GetWindowRect(H(top)), (Rect{150, 130, 450, 330}));   // back where it was
+}
+
+TEST_F(Win32WindowsTest, WindowOperationsReportFailureForNoWindow) {
+  HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  EXPECT_EQ(ws.GetRootWindow(H(gone)), 0u);
+  EXPECT_FALSE(ws.IsMinimized(H(gone)));
+  EXPECT_FALSE(ws.RestoreWindow(H(gone)));
+  EXPECT_FALSE(ws.SetZOrder(H(gone), WindowSystem::ZPlace::Top));
+  EXPECT_FALSE(ws.SetTopMost(H(gone), true));
+  EXPECT_EQ(ws.GetWindowRect(H(gone)), std::nullopt);
+  EXPECT_FALSE(ws.MoveWindowTo(H(gone), Point{0, 0}));
+  // A hidden window keeps hidden when its z-order changes.
+  ShowWindow(top, SW_HIDE);
+  EXPECT_TRUE(ws.SetZOrder(H(top), WindowSystem::ZPlace::TopMost));
+  EXPECT_FALSE(IsWindowVisible(top));
+  // A child cannot be the foreground window; its top-level window can.
+  EXPECT_FALSE(ws.SetForegroundWindow(H(cancel)) && GetForegroundWindow() == cancel);
+}
+
 }  // namespace
 }  // namespace velgaro::win32

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::size_t kMaxTextChars = 255;
 constexpr std::int64_t kAbsoluteSpan = 65536;
+constexpr std::int32_t kMinimizedPosition = -32000;
 
 
 bool Matches(const std::optional<std::string>& wanted, const std::string& actual) {
@@ -51,6 +52,7 @@ void SimDesktop::Destroy(WindowHandle window) {
   children_.erase(window);
   clickHandlers_.erase(window);
   windows_.erase(window);
+  restoredRects_.erase(window);
   if (pressed_ == window) pressed_ = 0;
   if (foreground_ == window) foreground_ = 0;
 }
@@ -72,14 +74,19 @@ void SimDesktop::MoveBy(WindowHandle window, std::int32_t dx, std::int32_t dy) {
   for (WindowHandle child : kids) MoveBy(child, dx, dy);
 }
 
+void SimDesktop::Minimize(WindowHandle window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.parent != 0 || it->second.minimized) return;
+  const Rect r = it->second.rect;
+  restoredRects_[window] = r;
+  it->second.minimized = true;
+  MoveBy(window, kMinimizedPosition - r.left, kMinimizedPosition - r.top);
+  if (foreground_ == window) foreground_ = 0;
+}
+
 const SimWindowSpec* SimDesktop::Find(WindowHandle window) const {
   auto it = windows_.find(window);
   return it == windows_.end() ? nullptr : &it->second;
-}
-
-bool SimDesktop::IsTopMost(WindowHandle window) const {
-  const SimWindowSpec* spec = Find(window);
-  return spec != nullptr && spec->topMost;
 }
 
 void SimDesktop::OnClick(WindowHandle window, std::function<void()> handler) {
@@ -111,7 +118,7 @@ WindowHandle SimDesktop::FindWindowEx(WindowHandle parent, WindowHandle after,
 WindowHandle SimDesktop::WindowFromPoint(Point screen) const {
   for (WindowHandle w : topLevel_) {
     const SimWindowSpec& spec = windows_.at(w);
-    if (spec.visible && spec.rect.Contains(screen)) return DeepestAt(w, screen);
+    if (spec.visible && !spec.minimized && spec.rect.Contains(screen)) return DeepestAt(w, screen);
   }
   return kDesktop;
 }
@@ -158,20 +165,66 @@ std::string SimDesktop::GetClassName(WindowHandle window) const {
 
 bool SimDesktop::SetForegroundWindow(WindowHandle window) {
   foregroundCalls_.push_back(window);
-  const WindowHandle top = TopLevelOf(window);
-  if (top == 0) return false;
-  PlaceOnTop(top);
-  foreground_ = top;
+  // As under Wine: a child window cannot be the foreground window, and nothing is raised for it.
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr || spec->parent != 0) return false;
+  PlaceOnTop(window);
+  foreground_ = window;
   return true;
 }
 
-void SimDesktop::SetTopMost(WindowHandle window, bool topMost) {
+bool SimDesktop::SetTopMost(WindowHandle window, bool topMost) {
   auto it = windows_.find(window);
-  if (it == windows_.end()) return;
+  if (it == windows_.end()) return false;
   it->second.visible = true;
-  if (it->second.parent != 0) return;   // z-order bands apply to top-level windows only
-  it->second.topMost = topMost;
+  return SetZOrder(window, topMost ? ZPlace::TopMost : ZPlace::NoTopMost);
+}
+
+bool SimDesktop::IsMinimized(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  return spec != nullptr && spec->minimized;
+}
+
+bool SimDesktop::RestoreWindow(WindowHandle window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.parent != 0) return false;
+  if (it->second.minimized) {
+    const Rect r = restoredRects_[window];
+    restoredRects_.erase(window);
+    it->second.minimized = false;
+    MoveBy(window, r.left - it->second.rect.left, r.top - it->second.rect.top);
+  }
+  it->second.visible = true;
+  PlaceOnTop(window);   // shown and activated
+  foreground_ = window;
+  return true;
+}
+
+bool SimDesktop::IsTopMost(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  return spec != nullptr && spec->topMost;
+}
+
+bool SimDesktop::SetZOrder(WindowHandle window, ZPlace place) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return false;
+  // Bands apply to top-level windows only; a child just comes to the front of its siblings.
+  if (it->second.parent == 0 && place != ZPlace::Top) it->second.topMost = place == ZPlace::TopMost;
   PlaceOnTop(window);
+  return true;
+}
+
+std::optional<Rect> SimDesktop::GetWindowRect(WindowHandle window) const {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr) return std::nullopt;
+  return spec->rect;
+}
+
+bool SimDesktop::MoveWindowTo(WindowHandle window, Point topLeft) {
+  const SimWindowSpec* spec = Find(window);
+  if (spec == nullptr) return false;
+  MoveBy(window, topLeft.x - spec->rect.left, topLeft.y - spec->rect.top);
+  return true;
 }
 
 void SimDesktop::SetText(WindowHandle window, const std::string& text) {

@@ -15,11 +15,6 @@
 
 namespace velgaro {
 
-struct Rect {
-  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-};
-
 struct SimWindowSpec {
   std::string className;
   std::string caption;
@@ -28,6 +23,7 @@ struct SimWindowSpec {
   Rect rect;                 // screen coordinates; the client area is the whole rectangle
   bool visible = true;
   bool topMost = false;
+  bool minimized = false;    // top-level windows only; see SimDesktop::Minimize
 };
 
 // One injected call, as the program made it.
@@ -54,9 +50,11 @@ class SimDesktop : public WindowSystem, public Input {
   void Show(WindowHandle window, bool visible);
   // Moves the window and its children by (dx, dy).
   void MoveBy(WindowHandle window, std::int32_t dx, std::int32_t dy);
+  // Minimises a top-level window as Windows does: it keeps its size but moves to (-32000, -32000), out of
+  // reach of the pointer, until it is restored to where it was.
+  void Minimize(WindowHandle window);
   bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
   const SimWindowSpec* Find(WindowHandle window) const;
-  bool IsTopMost(WindowHandle window) const;
   std::vector<WindowHandle> TopLevelZOrder() const { return topLevel_; }   // front first
 
   // Called when a left press and its release land on the same window.
@@ -79,7 +77,14 @@ class SimDesktop : public WindowSystem, public Input {
   std::string GetClassName(WindowHandle window) const override;
   WindowHandle GetDesktopWindow() const override { return kDesktop; }
   bool SetForegroundWindow(WindowHandle window) override;
-  void SetTopMost(WindowHandle window, bool topMost) override;
+  bool SetTopMost(WindowHandle window, bool topMost) override;
+  WindowHandle GetRootWindow(WindowHandle window) const override { return TopLevelOf(window); }
+  bool IsMinimized(WindowHandle window) const override;
+  bool RestoreWindow(WindowHandle window) override;
+  bool IsTopMost(WindowHandle window) const override;
+  bool SetZOrder(WindowHandle window, ZPlace place) override;
+  std::optional<Rect> GetWindowRect(WindowHandle window) const override;
+  bool MoveWindowTo(WindowHandle window, Point topLeft) override;
   void SetText(WindowHandle window, const std::string& text) override;
   std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
 
@@ -100,6 +105,7 @@ class SimDesktop : public WindowSystem, public Input {
   std::map<WindowHandle, std::vector<WindowHandle>> children_;   // front first
   std::vector<WindowHandle> topLevel_;                           // front first, top-most band first
   std::map<WindowHandle, std::function<void()>> clickHandlers_;
+  std::map<WindowHandle, Rect> restoredRects_;                   // where minimised windows come back to
   std::vector<InputEvent> inputLog_;
   std::vector<WindowHandle> foregroundCalls_;
   WindowHandle foreground_ = 0;

@@ -64,9 +64,47 @@ WindowHandle Win32Windows::GetDesktopWindow() const { return FromHwnd(::GetDeskt
 
 bool Win32Windows::SetForegroundWindow(WindowHandle window) { return ::SetForegroundWindow(ToHwnd(window)) != FALSE; }
 
-void Win32Windows::SetTopMost(WindowHandle window, bool topMost) {
-  SetWindowPos(ToHwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+bool Win32Windows::SetTopMost(WindowHandle window, bool topMost) {
+  return SetWindowPos(ToHwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW) != FALSE;
+}
+
+WindowHandle Win32Windows::GetRootWindow(WindowHandle window) const {
+  return FromHwnd(GetAncestor(ToHwnd(window), GA_ROOT));
+}
+
+bool Win32Windows::IsMinimized(WindowHandle window) const { return IsIconic(ToHwnd(window)) != FALSE; }
+
+bool Win32Windows::RestoreWindow(WindowHandle window) {
+  // As the first copy restores its minimised main window: the normal show state, placed where it was.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (!GetWindowPlacement(ToHwnd(window), &placement)) return false;
+  placement.flags = 0;
+  placement.showCmd = SW_SHOWNORMAL;
+  return SetWindowPlacement(ToHwnd(window), &placement) != FALSE;
+}
+
+bool Win32Windows::IsTopMost(WindowHandle window) const {
+  return (GetWindowLongPtrW(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+bool Win32Windows::SetZOrder(WindowHandle window, ZPlace place) {
+  HWND after = HWND_TOP;
+  if (place == ZPlace::TopMost) after = HWND_TOPMOST;
+  if (place == ZPlace::NoTopMost) after = HWND_NOTOPMOST;
+  return SetWindowPos(ToHwnd(window), after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE) != FALSE;
+}
+
+std::optional<Rect> Win32Windows::GetWindowRect(WindowHandle window) const {
+  RECT r{};
+  if (!::GetWindowRect(ToHwnd(window), &r)) return std::nullopt;
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+bool Win32Windows::MoveWindowTo(WindowHandle window, Point topLeft) {
+  return SetWindowPos(ToHwnd(window), nullptr, topLeft.x, topLeft.y, 0, 0,
+                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 void Win32Windows::SetText(WindowHandle window, const std::string& text) {

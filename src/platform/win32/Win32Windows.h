@@ -28,7 +28,14 @@ class Win32Windows final : public WindowSystem {
   std::string GetClassName(WindowHandle window) const override;
   WindowHandle GetDesktopWindow() const override;
   bool SetForegroundWindow(WindowHandle window) override;
-  void SetTopMost(WindowHandle window, bool topMost) override;
+  bool SetTopMost(WindowHandle window, bool topMost) override;
+  WindowHandle GetRootWindow(WindowHandle window) const override;
+  bool IsMinimized(WindowHandle window) const override;
+  bool RestoreWindow(WindowHandle window) override;
+  bool IsTopMost(WindowHandle window) const override;
+  bool SetZOrder(WindowHandle window, ZPlace place) override;
+  std::optional<Rect> GetWindowRect(WindowHandle window) const override;
+  bool MoveWindowTo(WindowHandle window, Point topLeft) override;
   void SetText(WindowHandle window, const std::string& text) override;
   std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
 };

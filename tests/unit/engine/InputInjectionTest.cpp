@@ -17,9 +17,9 @@ class InputInjectionTest : public ::testing::Test {
     dialog = desktop.Create(SimWindowSpec{"#32770", "Setup", 0, 0, Rect{200, 100, 600, 400}, true, false});
     button = desktop.Create(SimWindowSpec{"Button", "Next", dialog, 0, Rect{500, 350, 580, 380}, true, false});
   }
-  InputInjector Injector(WindowHandle control = 0, AbsScale scale = ComputeAbsScale(1024, 768)) {
+  InputInjector Injector(WindowHandle control = 0, ScreenSize screen = ScreenSize{1024, 768}) {
     matcher.SetControlWindow(control);
-    return InputInjector(desktop, desktop, pump, matcher, scale);
+    return InputInjector(desktop, desktop, pump, matcher, screen);
   }
 
   SimDesktop desktop;
@@ -48,7 +48,7 @@ TEST_F(InputInjectionTest, ReleaseOffsetFollowsTheWindowWhereverItIsNow) {
 }
 
 TEST_F(InputInjectionTest, MovesAreAbsoluteAndScaled) {
-  InputInjector injector = Injector(0, ComputeAbsScale(1920, 1080));
+  InputInjector injector = Injector(0, ScreenSize{1920, 1080});
   ASSERT_TRUE(injector.PlayMouseSteps(button, {{kButtonMiddle, kStepPress, 0, 0},
                                                {kButtonMiddle, kStepMove, 5, -2},
                                                {kButtonMiddle, kStepRelease, 6, -3}}));
@@ -92,6 +92,26 @@ TEST_F(InputInjectionTest, ControlWindowCoveringThePressPointLeavesTheTopMostBan
   EXPECT_TRUE(injector.PlayMouseSteps(button, {{kButtonLeft, kStepPress, 10, 5}, {kButtonLeft, kStepRelease, 0, 0}}));
 }
 
+TEST_F(InputInjectionTest, PressPointOffTheScreenCountsAsCoveredAndSendsNothing) {
+  // The pointer cannot reach it: a press there would land on whatever lies at the screen's edge.
+  desktop.MoveBy(dialog, 500, 0);   // the button now spans x 1000..1080 of a 1024-pixel screen
+  InputInjector injector = Injector();
+  EXPECT_FALSE(injector.PlayMouseSteps(button, {{kButtonLeft, kStepPress, 30, 5}, {kButtonLeft, kStepRelease, 0, 0}}));
+  EXPECT_TRUE(desktop.InputLog().empty());
+  EXPECT_TRUE(injector.PlayMouseSteps(button, {{kButtonLeft, kStepPress, 10, 5}, {kButtonLeft, kStepRelease, 0, 0}}));
+  desktop.Minimize(dialog);
+  desktop.ClearInputLog();
+  EXPECT_FALSE(injector.PlayMouseSteps(button, {{kButtonLeft, kStepPress, 10, 5}, {kButtonLeft, kStepRelease, 0, 0}}));
+  EXPECT_TRUE(desktop.InputLog().empty());
+}
+
+TEST_F(InputInjectionTest, FirstPressPointIsTheClientPointOfTheFirstPress) {
+  EXPECT_EQ(FirstPressPoint({{kButtonLeft, kStepMove, 1, 1}, {kButtonRight, kStepPress, 7, 9},
+                             {kButtonLeft, kStepPress, 3, 3}}),
+            (Point{7, 9}));
+  EXPECT_EQ(FirstPressPoint({{kButtonLeft, kStepRelease, 1, 1}}), std::nullopt);
+}
+
 TEST_F(InputInjectionTest, FewerThanTwoStepsCountAsDone) {
   InputInjector injector = Injector();
   EXPECT_TRUE(injector.PlayMouseSteps(button, {}));
@@ -117,14 +137,13 @@ TEST_F(InputInjectionTest, StepsWithoutAPressUseTheOriginAndUnknownKindsSendNoth
   EXPECT_EQ(desktop.InputLog(), expected);
 }
 
-TEST_F(InputInjectionTest, PutWindowTextBringsTheWindowForwardAndReplacesItsText) {
+TEST_F(InputInjectionTest, PutWindowTextAsksForTheForegroundAndReplacesTheText) {
   const WindowHandle edit = desktop.Create(SimWindowSpec{"Edit", "old", dialog, 0, Rect{220, 120, 400, 140}, true, false});
   InputInjector injector = Injector();
   injector.PutWindowText(edit, "C:\\Program Files\\Новая");
   EXPECT_EQ(desktop.GetWindowText(edit), "C:\\Program Files\\Новая");
   ASSERT_EQ(desktop.ForegroundCalls().size(), 1u);
-  EXPECT_EQ(desktop.ForegroundCalls()[0], edit);
-  EXPECT_EQ(desktop.Foreground(), dialog);
+  EXPECT_EQ(desktop.ForegroundCalls()[0], edit);   // refused for a child; the text goes in all the same
   EXPECT_EQ(injector.FetchWindowText(edit), "C:\\Program Files\\Новая");
 }
 

@@ -1,4 +1,4 @@
-// The step timer: searching, the slow search, covered windows, and ticks that arrive during a replay.
+// The step timer: searching, the slow search, texts, and ticks that arrive during a replay.
 #include "PlayerFixture.h"
 
 namespace velgaro {
@@ -9,30 +9,6 @@ class PlayerSteppingTest : public PlayerTest {
   std::size_t Presses() const {
     return static_cast<std::size_t>(std::count_if(desktop.InputLog().begin(), desktop.InputLog().end(),
                                                   [](const InputEvent& e) { return e.flags == kMouseLeftDown; }));
-  }
-  // Whether each of the next n step ticks called SetForegroundWindow.
-  std::vector<int> ForegroundPattern(int ticks) {
-    std::vector<int> pattern;
-    for (int i = 0; i < ticks; ++i) {
-      const std::size_t before = desktop.ForegroundCalls().size();
-      Run(100);
-      pattern.push_back(static_cast<int>(desktop.ForegroundCalls().size() - before));
-    }
-    return pattern;
-  }
-  static std::vector<int> Rhythm(int quietFirst) {
-    std::vector<int> p(static_cast<std::size_t>(quietFirst), 0);
-    for (int i = 0; i < 3; ++i) p.push_back(1);
-    for (int i = 0; i < 14; ++i) p.push_back(0);
-    for (int i = 0; i < 3; ++i) p.push_back(1);
-    return p;
-  }
-  // A top-most window over the next button of the page that the installer shows.
-  WindowHandle CoverButton() {
-    const Rect button = SimInstaller::kButtonClient;
-    const Rect over{SimInstaller::kPageRect.left + button.left - 10, SimInstaller::kPageRect.top + button.top - 10,
-                    SimInstaller::kPageRect.left + button.right + 10, SimInstaller::kPageRect.top + button.bottom + 10};
-    return desktop.Create(SimWindowSpec{"Cover", "", 0, 0, over, true, true});
   }
 };
 
@@ -63,49 +39,6 @@ TEST_F(PlayerSteppingTest, TenMissesFallBackToSlowSearchAndAFindComesBack) {
   EXPECT_TRUE(player->FastPolling());
   EXPECT_EQ(player->MissCount(), 0);
   EXPECT_EQ(Row(0).status, kInstalled);
-}
-
-TEST_F(PlayerSteppingTest, CoveredWindowAfterAnActionGetsTheForegroundRhythm) {
-  Installer({{"First", {}}, {"Second", {}}});
-  Queue({WritePackage("App", TestPackage{kSetup, "", {ClickNext("First"), ClickNext("Second")}})});
-  Start();
-  Run(200);
-  ASSERT_EQ(Presses(), 1u);
-  CoverButton();
-  EXPECT_EQ(ForegroundPattern(23), Rhythm(3));
-  EXPECT_EQ(player->View().lblAct, "Нужное окно закрыто другим приложением");
-  EXPECT_EQ(Presses(), 1u);
-}
-
-TEST_F(PlayerSteppingTest, CoveredWindowBeforeTheFirstActionIsBroughtForwardAtOnce) {
-  Installer({{"First", {}}});
-  Queue({WritePackage("App", TestPackage{kSetup, "", {ClickNext("First")}})});
-  const WindowHandle cover = CoverButton();
-  Start();
-  Run(100);
-  EXPECT_EQ(ForegroundPattern(20), Rhythm(0));
-  desktop.Destroy(cover);
-  Run(100);
-  EXPECT_EQ(Presses(), 1u);
-}
-
-TEST_F(PlayerSteppingTest, ControlWindowCoveringThePressPointStepsAsideAndIsTopMostAgainForTheNextPackage) {
-  SimInstaller& setup = Installer({{"First", {}}});
-  const std::string a = WritePackage("A", TestPackage{kSetup, "", {ClickNext("First")}});
-  const std::string b = WritePackage("B", TestPackage{"-", "", {}});
-  Queue({a, b});
-  desktop.MoveBy(control, 0, 330);   // the bar now lies over the installer's next button
-  Start();
-  Run(200);
-  EXPECT_FALSE(desktop.IsTopMost(control));
-  EXPECT_EQ(setup.PageIndex(), 0);
-  ASSERT_EQ(desktop.ForegroundCalls().size(), 1u);
-  EXPECT_EQ(desktop.ForegroundCalls()[0], setup.Button());
-  Run(100);
-  EXPECT_EQ(setup.PageIndex(), 1);
-  Run(100);
-  EXPECT_EQ(currentPath, b);
-  EXPECT_TRUE(desktop.IsTopMost(control));
 }
 
 TEST_F(PlayerSteppingTest, TextIsPutAfterTheClickAndUsedOnce) {

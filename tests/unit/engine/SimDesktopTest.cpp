@@ -29,7 +29,9 @@ TEST(SimDesktopTest, WindowFromPointTakesTheTopmostVisibleDeepestWindow) {
   EXPECT_EQ(d.WindowFromPoint(Point{15, 15}), high);
   EXPECT_EQ(d.WindowFromPoint(Point{55, 55}), pinned);   // new windows stay below the top-most band
   d.SetTopMost(pinned, false);
-  d.SetForegroundWindow(child);
+  EXPECT_FALSE(d.SetForegroundWindow(child));   // a child cannot be the foreground window
+  EXPECT_EQ(d.WindowFromPoint(Point{15, 15}), high);
+  EXPECT_TRUE(d.SetForegroundWindow(low));
   EXPECT_EQ(d.WindowFromPoint(Point{55, 55}), low);
   EXPECT_EQ(d.WindowFromPoint(Point{500, 500}), SimDesktop::kDesktop);
 }
@@ -48,6 +50,41 @@ TEST(SimDesktopTest, ClickNeedsPressAndReleaseOnTheSameWindow) {
   d.MouseEvent(kMouseLeftUp, 0, 0);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(d.GetParent(a), 0u);
+}
+
+TEST(SimDesktopTest, MinimisedWindowsAreOutOfReachUntilRestoredWhereTheyWere) {
+  SimDesktop d;
+  const WindowHandle top = d.Create(SimWindowSpec{"#32770", "", 0, 0, Rect{100, 100, 300, 200}, true, false});
+  const WindowHandle child = d.Create(SimWindowSpec{"Button", "", top, 0, Rect{110, 110, 150, 130}, true, false});
+  d.Minimize(top);
+  EXPECT_TRUE(d.IsMinimized(top));
+  EXPECT_EQ(d.WindowFromPoint(Point{120, 120}), SimDesktop::kDesktop);
+  EXPECT_EQ(d.ClientToScreen(child, Point{0, 0}), (Point{-31990, -31990}));
+  EXPECT_EQ(d.GetRootWindow(child), top);
+  EXPECT_TRUE(d.RestoreWindow(top));
+  EXPECT_FALSE(d.IsMinimized(top));
+  EXPECT_EQ(*d.GetWindowRect(top), (Rect{100, 100, 300, 200}));
+  EXPECT_EQ(d.WindowFromPoint(Point{120, 120}), child);
+  EXPECT_EQ(d.Foreground(), top);
+  EXPECT_FALSE(d.RestoreWindow(child));
+}
+
+TEST(SimDesktopTest, ZOrderBandsAsSetWindowPosKeepsThem) {
+  SimDesktop d;
+  const WindowHandle pinned = d.Create(SimWindowSpec{"P", "", 0, 0, Rect{0, 0, 50, 50}, true, true});
+  const WindowHandle a = d.Create(SimWindowSpec{"A", "", 0, 0, Rect{0, 0, 50, 50}, true, false});
+  const WindowHandle b = d.Create(SimWindowSpec{"B", "", 0, 0, Rect{0, 0, 50, 50}, true, false});
+  EXPECT_TRUE(d.SetZOrder(a, WindowSystem::ZPlace::Top));   // the front of its band, not above the pinned one
+  EXPECT_EQ(d.TopLevelZOrder(), (std::vector<WindowHandle>{pinned, a, b}));
+  EXPECT_TRUE(d.SetZOrder(b, WindowSystem::ZPlace::TopMost));
+  EXPECT_EQ(d.TopLevelZOrder(), (std::vector<WindowHandle>{b, pinned, a}));
+  EXPECT_TRUE(d.SetZOrder(b, WindowSystem::ZPlace::NoTopMost));   // the front of the normal band
+  EXPECT_EQ(d.TopLevelZOrder(), (std::vector<WindowHandle>{pinned, b, a}));
+  EXPECT_FALSE(d.IsTopMost(b));
+  d.Show(a, false);
+  EXPECT_TRUE(d.SetZOrder(a, WindowSystem::ZPlace::TopMost));
+  EXPECT_FALSE(d.Find(a)->visible);   // unlike SetTopMost, no window is shown
+  EXPECT_FALSE(d.SetZOrder(0x999, WindowSystem::ZPlace::Top));
 }
 
 TEST(SimTimersTest, TicksInTimeOrderRestartOnNewIntervalAndNotWhenDisabled) {
