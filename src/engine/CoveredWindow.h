@@ -23,7 +23,7 @@ class CoveredWindowRemedy {
   // top-most band until ReturnTopMost.
   void Attempt(WindowHandle window, std::optional<Point> pressClient);
 
-  // Gives back the top-most state that an attempt lent: after the press, or when the package closes.
+  // Gives back the top-most state that an attempt lent: on the tick after the press, or when the run stops.
   void ReturnTopMost();
 
  private:

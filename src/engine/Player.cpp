@@ -61,6 +61,7 @@ struct Player::Impl {
   int foregroundTries = 0;
   int foregroundPause = 0;
   bool busy = false;           // a step tick is replaying an action
+  bool pressedSinceLastTick = false;
   bool paused = false;
   bool pendingUnload = false;  // the run ended inside a step tick: unload once it has returned
   unsigned packageSerial = 0;  // changes whenever the current package is closed or replaced
@@ -128,6 +129,7 @@ void Player::Play() {
 void Player::OnExitTick() {
   if (impl_->stage == Stage::Over) return;
   tmrExit_->SetEnabled(false);
+  impl_->remedy->ReturnTopMost();
   RunState& run = impl_->run;
   const std::vector<std::string>& list = run.RunList;
   // The run goes by position, not by looking the current path up: a path listed twice would otherwise
@@ -239,6 +241,10 @@ void Player::OnDoTick() {
   // Messages run while an action is replayed; a tick arriving then must not start the action again.
   if (m.busy || m.stage != Stage::Stepping) return;
   m.busy = true;
+  // A top-most state lent for a press is given back a tick later, not at once: the installer takes the
+  // injected input from its queue in its own time, and input it finds under another window goes there.
+  if (m.pressedSinceLastTick) m.remedy->ReturnTopMost();
+  m.pressedSinceLastTick = false;
   PackageImage& package = m.deps.package;
   const WindowHandle window = m.matcher.FindRecordedWindow(package.action.windowPath);
   if (window == 0) {
@@ -265,7 +271,7 @@ void Player::OnDoTick() {
     return;
   }
   if (delivered) {
-    m.remedy->ReturnTopMost();
+    m.pressedSinceLastTick = true;
     std::string& text = package.action.actionText;
     if (!text.empty() && text != std::string(1, '\0')) {
       m.injector->PutWindowText(window, text);
@@ -294,6 +300,7 @@ void Player::OnDoTick() {
 void Player::OnWaitTick() {
   Impl& m = *impl_;
   if (m.stage != Stage::Waiting) return;
+  m.remedy->ReturnTopMost();
   view_.lblAct = Text(kTextWaitingProgram);
   if (m.deps.processes.WaitZero(m.installerProcess) < 1) {
     tmrWait_->SetEnabled(false);
@@ -369,7 +376,6 @@ int Player::ExitCode() const { return impl_->exitCode; }
 
 void Player::ClosePackage(std::uint8_t status, const std::string& details) {
   Impl& m = *impl_;
-  m.remedy->ReturnTopMost();
   if (m.deps.stats.EndStat(status, details, m.deps.clock.Now())) {
     m.exitCode = WorseExitCode(m.exitCode, PackageExitCode(status, m.deps.package.options.createReboot));
   }

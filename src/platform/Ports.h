@@ -176,7 +176,8 @@ class WindowSystem {
   // unlike GetParent it never names an owner. 0 for no window.
   virtual WindowHandle GetRootWindow(WindowHandle window) const = 0;
   virtual bool IsMinimized(WindowHandle window) const = 0;                   // IsIconic
-  // Back from minimised to its normal place and size, shown and activated (SetWindowPlacement).
+  // Back from minimised to its place and size, shown and activated (ShowWindow SW_RESTORE); true when it
+  // is no longer minimised.
   virtual bool RestoreWindow(WindowHandle window) = 0;
   virtual bool IsTopMost(WindowHandle window) const = 0;                     // WS_EX_TOPMOST
   // SetWindowPos with HWND_TOP, HWND_TOPMOST or HWND_NOTOPMOST: no move, no size, no activation, the

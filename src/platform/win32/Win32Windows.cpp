@@ -76,13 +76,12 @@ WindowHandle Win32Windows::GetRootWindow(WindowHandle window) const {
 bool Win32Windows::IsMinimized(WindowHandle window) const { return IsIconic(ToHwnd(window)) != FALSE; }
 
 bool Win32Windows::RestoreWindow(WindowHandle window) {
-  // As the first copy restores its minimised main window: the normal show state, placed where it was.
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof(placement);
-  if (!GetWindowPlacement(ToHwnd(window), &placement)) return false;
-  placement.flags = 0;
-  placement.showCmd = SW_SHOWNORMAL;
-  return SetWindowPlacement(ToHwnd(window), &placement) != FALSE;
+  // ShowWindow, not SetWindowPlacement: under Wine the latter fails for another process's window.
+  // Its return value tells the earlier visibility, so the result is read off the window afterwards.
+  HWND hwnd = ToHwnd(window);
+  if (!IsWindow(hwnd)) return false;
+  ShowWindow(hwnd, SW_RESTORE);
+  return IsIconic(hwnd) == FALSE;
 }
 
 bool Win32Windows::IsTopMost(WindowHandle window) const {
