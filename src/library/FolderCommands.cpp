@@ -157,6 +157,7 @@ void MainWindowModel::NewPackage(const std::string& exePath, const std::string& 
   if (busy_) return;
   if (!VerifyFolderVGP()) return;
   app_.RecordMode = true;
+  propertiesMode_ = false;
   library_.SavePositionList();
   if (hooks_.openNewPackage) hooks_.openNewPackage(exePath, name);
 }

@@ -51,6 +51,10 @@ struct MainWindowHooks {
   std::function<void(bool)> setTopMost;
   std::function<void()> focusFolderBox;                 // with its whole text selected
   std::function<void()> captionsChanged;                // the language changed: apply every caption again
+  // The properties dialog for a row's package, modal; returns the name the row takes (empty: cancelled).
+  std::function<std::string(const std::string& rowText)> openProperties;
+  std::function<void()> openBatchEditor;                // modal
+  std::function<void()> openAbout;                      // modal
   LibraryProgress* progress = nullptr;
 };
 
@@ -114,6 +118,17 @@ class MainWindowModel {
   void OpenControlPanel();
   void OpenAddRemovePrograms();
 
+  // Packages and help.
+  void ShowProperty();                      // mnuProperty, mnuProperty2, toolbar 4, Shift/Ctrl/Alt+Enter
+  void ReReadItem(int row, const std::string& pendingName);   // 1-based
+  void WizardPack();                        // mnuWizardPack
+  void HelpCHM();                           // mnuHelpCHM, F1, toolbar 7
+  void WriteLetter();                       // mnuLetter
+  void OpenSite();                          // mnuSite
+  void OpenGuestBook();                     // mnuFAQ
+  void About();                             // mnuAbout
+  bool PropertiesMode() const { return propertiesMode_; }
+
  private:
   // Makes folder the package folder and reads it; false (and the scan's error shown) when it cannot be listed.
   bool ScanFolder(const std::string& folder);
@@ -136,6 +151,7 @@ class MainWindowModel {
   RecentFolders recent_;
   MainWindowView view_;
   bool busy_ = false;
+  bool propertiesMode_ = false;   // set by the properties command, cleared by every new-package command
 };
 
 // Status-bar panel 4 while portable mode is on.

@@ -41,15 +41,21 @@ void NewPackageForm::Load() {
   state_ = NewPackageState{};
   state_.speedItems = {Text(kNewSpeedNone), Text(kNewSpeedMedium), Text(kNewSpeedSlow)};
   state_.localSpeed = 0;
-  // The language text may or may not end in a colon; the label reads "<text>: " either way.
-  const std::string date = Text(kNewCreateDate);
-  state_.createDate = date.empty() || date.back() != ':' ? date + ": " : date + " ";
+  state_.createDate = CreateDateLabel();
   state_.caption = Text(setup_.mode == NewPackageMode::New ? kNewCaption : kNewPropertiesCaption);
   state_.path = setup_.exePath;
   state_.name = setup_.name;
   state_.changed = false;
   UpdateMarks();
 }
+
+std::string NewPackageForm::CreateDateLabel() const {
+  // The language text may or may not end in a colon; the label reads "<text>: " either way.
+  const std::string date = Text(kNewCreateDate);
+  return date.empty() || date.back() != ':' ? date + ": " : date + " ";
+}
+
+void NewPackageForm::SetCreateDate(const std::string& date) { state_.createDate = CreateDateLabel() + date; }
 
 NewPackageFocus NewPackageForm::ActivationFocus() const {
   return state_.path == "-" ? NewPackageFocus::FileNameCheck : NewPackageFocus::Browse;

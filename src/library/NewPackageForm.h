@@ -2,7 +2,7 @@
 // captions, browsing and dropping for the installer, and the checks of OK. The view forwards every edit
 // and click here and then shows State().
 // Properties mode shares the fields and the first checks of OK; what it does after them (reading and
-// rewriting an existing package) is not built here: OK then reports PropertiesChecked.
+// rewriting an existing package) is PackageProperties' part: OK then reports PropertiesChecked.
 #pragma once
 
 #include <optional>
@@ -98,6 +98,8 @@ class NewPackageForm {
   void SetName(const std::string& text);
   void SetDescription(const std::string& text);   // cut to kMaxDescription characters
   void SetCommandLine(const std::string& text);
+  // Properties mode: the package's creation date after the label's text.
+  void SetCreateDate(const std::string& date);
   // Clicks.
   void SetFileName(bool checked);
   void SetAutoReplace(bool checked);
@@ -128,6 +130,7 @@ class NewPackageForm {
   void Message(const std::string& text, unsigned style);
   PackageOptions Options() const;
   bool NameTaken(const std::string& name) const;
+  std::string CreateDateLabel() const;
   std::string Text(int key) const;
 
   NewPackageDeps d_;

@@ -23,7 +23,14 @@ std::string NewDefault(NewKey key) {
     case kNewAlreadyExists: return "Пакет с именем '%s' уже существует в выбранной директории.";
     case kNewOverwrite: return "Нажмите Да для перезаписи или Нет для ввода заново.";
     case kNewPathCharacters: return "Путь к файлу не должен содержать следующих знаков";
+    case kNewFileNotFound: return "Указанный Вами файл не найден.";
+    case kNewSureItWillExist: return "Если Вы уверены, что указанный путь будет существовать, в будущем - нажмите Да.";
+    case kNewPressNoForAnother: return "Нажмите Нет - если желаете ввести другой путь к файлу";
+    case kNewSavePathTitle: return "Сохранить путь к файлу?";
     case kNewPropertiesCaption: return "Свойства";
+    case kNewWrongValue: return "Неправильное значение";
+    case kNewRenameFailed: return "Переименнование файла '%s' невозможно.";
+    case kNewRenameTitle: return "Переименование невозможно";
     case kNewPathMissing: return "Необходимо ввести адрес исполняемого файла";
     case kNewPathNotFound: return "Введите существующий адрес файла.";
     case kNewAutoReplaceTip: return "Автоматическая замена пути на переменную";
@@ -42,6 +49,7 @@ std::string NewDefault(NewKey key) {
     case kNewSpeedSlow: return "Медленно";
     case kNewAllFormats: return "Все форматы";
     case kNewCommandScripts: return "Командный сценарий Windows NT";
+    case kNewNameInUse: return "Пакет с именем '%s' уже есть в папке. Выберите другое имя: тот пакет не будет перезаписан.";
   }
   return std::string();
 }

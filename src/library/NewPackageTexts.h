@@ -23,7 +23,14 @@ enum NewKey : int {
   kNewAlreadyExists = 18,     // "%s": the package name
   kNewOverwrite = 19,
   kNewPathCharacters = 20,
+  kNewFileNotFound = 21,      // 21..24: keeping a path that does not exist (properties)
+  kNewSureItWillExist = 22,
+  kNewPressNoForAnother = 23,
+  kNewSavePathTitle = 24,
   kNewPropertiesCaption = 25,
+  kNewWrongValue = 27,
+  kNewRenameFailed = 28,      // "%s": the old package path
+  kNewRenameTitle = 29,
   kNewPathMissing = 30,
   kNewPathNotFound = 31,
   kNewAutoReplaceTip = 32,
@@ -42,6 +49,7 @@ enum NewKey : int {
   kNewSpeedSlow = 51,
   kNewAllFormats = 52,
   kNewCommandScripts = 53,
+  kNewNameInUse = 54,         // "%s": the package name; the properties refuse to take it
 };
 
 // The built-in text; for the keys with "%s", the text with "%s" in it. Empty for an unknown key.

@@ -125,6 +125,14 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   if (progress) progress->End();
 }
 
+void PackageLibrary::ReReadRow(std::size_t row) {
+  if (row >= rows_.size()) return;
+  LibraryRow& r = rows_[row];
+  const bool checked = r.checked;
+  ApplySummary(r, ListedPath(r.text));
+  r.checked = checked;
+}
+
 bool PackageLibrary::SavePositionList() {
   if (rows_.empty() || folder_.empty()) return false;
   std::vector<std::string> names;

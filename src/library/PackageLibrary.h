@@ -50,6 +50,8 @@ class PackageLibrary {
   void LoadPositionLV();
   // Reads every row's summary into its columns and check box.
   void LoadTipTextLV(LibraryProgress* progress);
+  // Reads one row's summary into its columns again; its check box stays as it is.
+  void ReReadRow(std::size_t row);
   // Writes Position.lst from the row order; false when it was not written (nothing to write, or the
   // write failed: the old file then stays as it was).
   bool SavePositionList();

@@ -70,6 +70,9 @@ class FileSystem {
                                                             const std::string& pattern) const = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
+  // MoveFile: gives a file another name; fails when another file already has the new one. A new name
+  // that differs only in letter case renames the same file.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
 };
 
 // Win32 profile (INI) semantics: sections and keys without regard to case; the value is the text after

@@ -5,8 +5,10 @@
 
 #include "app/win32/MainWindowClass.h"
 #include "library/LibraryTexts.h"
+#include "library/win32/FrmAbout.h"
 #include "library/win32/LibraryResources.h"
 #include "library/win32/MainWindowLayout.h"
+#include "library/win32/MainWindowMessages.h"
 #include "library/win32/ReadingProgress.h"
 #include "library/win32/ToolbarPictures.h"
 #include "platform/win32/WideText.h"
@@ -17,17 +19,12 @@ namespace velgaro::library {
 namespace {
 
 constexpr UINT kIconResource = 103;
-constexpr UINT kFolderEnter = 0x7001;          // notification of Text1: Enter was pressed
-constexpr UINT kDroppedMessage = WM_APP + 10;  // files were dropped on the list
-constexpr UINT kMarkFromKeyboard = WM_APP + 11;  // a key in the list may have moved the selection
 constexpr int kPictureSize = 24;
 constexpr int kDefaultWidth = 760;
 constexpr int kDefaultHeight = 520;
 constexpr int kCountPanelWidth = 110;
 constexpr const char* kFrameCaption = "Каталог расположения VGP-файлов";
 constexpr const char* kFolderBoxTip = "Путь к текущей папке vgp";
-
-enum : UINT_PTR { kTipFolderBox = 1, kTipCountPanel = 2, kTipPortablePanel = 3 };
 
 bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
   WNDCLASSEXW wc{};
@@ -72,6 +69,7 @@ bool IsCommandEnabled(HMENU bar, UINT id) {
 
 FrmMain::FrmMain(App& app, Shell& shell, MainFrameEvents events)
     : app_(app),
+      shell_(shell),
       events_(std::move(events)),
       dropTarget_([this](const std::vector<std::string>& paths) {
         // The drag source waits for the drop to return: the work is done once it has.
@@ -92,6 +90,13 @@ FrmMain::FrmMain(App& app, Shell& shell, MainFrameEvents events)
     SendMessageW(folderBox_, EM_SETSEL, 0, -1);
   };
   hooks.captionsChanged = [this] { ApplyCaptions(); };
+  hooks.openProperties = [this](const std::string& row) {
+    return events_.openProperties ? events_.openProperties(hwnd_.Get(), row) : std::string();
+  };
+  hooks.openBatchEditor = [this] {
+    if (events_.openBatchEditor) events_.openBatchEditor(hwnd_.Get());
+  };
+  hooks.openAbout = [this] { FrmAbout(app_.language, shell_).ShowModal(hwnd_.Get()); };
   model_ = std::make_unique<MainWindowModel>(app, shell, std::move(hooks));
 }
 
@@ -99,7 +104,6 @@ FrmMain::~FrmMain() {
   dropTarget_.Revoke();
   if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);
   hwnd_.Reset();
-  if (toolbarPictures_ != nullptr) ImageList_Destroy(toolbarPictures_);
   if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
 }
 
@@ -134,7 +138,8 @@ bool FrmMain::Create() {
   const ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'N', IDM_NEW_INSTALL},
                         {FVIRTKEY | FCONTROL, 'A', IDM_SELECT_ALL},
                         {FVIRTKEY, VK_DELETE, IDM_DEL_SELECT},
-                        {FVIRTKEY, VK_F5, IDM_RUN_SELECT}};
+                        {FVIRTKEY, VK_F5, IDM_RUN_SELECT},
+                        {FVIRTKEY, VK_F1, IDM_HELP_CHM}};
   accelerators_ = CreateAcceleratorTableW(const_cast<ACCEL*>(keys), static_cast<int>(std::size(keys)));
   // Before the summaries come, the window already shows the folder and its names.
   progress_ = std::make_unique<ReadingProgress>(hwnd, status_, app_.language, pump_, [this](int) { Refresh(); });
@@ -152,7 +157,7 @@ bool FrmMain::Create() {
 void FrmMain::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   HWND hwnd = hwnd_.Get();
-  CreateToolbar();
+  toolbar_.Create(hwnd, IDC_MAIN_TOOLBAR, static_cast<int>(kPictureSize * Scale()));
   frame_ = CreateWindowExW(0, L"BUTTON", win32::ToWide(kFrameCaption).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
                            0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(IDC_MAIN_FRAME), instance, nullptr);
   folderBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
@@ -172,38 +177,6 @@ void FrmMain::CreateControls() {
   }
   dropTarget_.Register(list_.Handle());
   CreateTooltips();
-}
-
-void FrmMain::CreateToolbar() {
-  HWND hwnd = hwnd_.Get();
-  toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
-                             0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR), GetModuleHandleW(nullptr),
-                             nullptr);
-  if (toolbar_ == nullptr) return;
-  SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  const int size = static_cast<int>(kPictureSize * Scale());
-  toolbarPictures_ = CreateToolbarPictures(size);
-  SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(toolbarPictures_));
-}
-
-void FrmMain::LoadToolBar(const Language& lang) {
-  // Cleared and filled again, so that the buttons are sized for the captions of the language.
-  while (SendMessageW(toolbar_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(toolbar_, TB_DELETEBUTTON, 0, 0);
-  toolbarCaptions_ = {win32::ToWide(MainText(lang, kMainFolderButton)),
-                      win32::ToWide(lang.LangText("Новый пакет", "MainMenu", 32)),
-                      win32::ToWide(MainText(lang, kMainInstallButton))};
-  const auto text = [this](std::size_t i) { return reinterpret_cast<INT_PTR>(toolbarCaptions_[i].c_str()); };
-  const BYTE style = BTNS_BUTTON | BTNS_AUTOSIZE;
-  // Buttons 1, 2 and 5 of the design; 3 and 6 are separators.
-  const TBBUTTON buttons[] = {
-      {kPictureFolder, IDM_TB_FOLDER, TBSTATE_ENABLED, style, {}, 0, text(0)},
-      {kPictureNewPackage, IDM_NEW_INSTALL, TBSTATE_ENABLED, style, {}, 0, text(1)},
-      {0, 0, 0, BTNS_SEP, {}, 0, 0},
-      {kPictureInstall, IDM_RUN_SELECT, TBSTATE_ENABLED, style, {}, 0, text(2)},
-      {0, 0, 0, BTNS_SEP, {}, 0, 0},
-  };
-  SendMessageW(toolbar_, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
-  SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
 }
 
 void FrmMain::CreateTooltips() {
@@ -233,12 +206,9 @@ void FrmMain::ApplyCaptions() {
   const Language& lang = app_.language;
   menus_.ApplyCaptions(lang);
   list_.ApplyCaptions(lang);
-  // Toolbar captions and tool tips: button 1 main/27, 28; button 2 MainMenu/32, main/29; button 5 main/30, MainMenu/33.
-  tipTexts_ = {win32::ToWide(MainText(lang, kMainFolderButtonTip)), win32::ToWide(MainText(lang, kMainNewPackageTip)),
-               win32::ToWide(lang.LangText("Установить выбранное", "MainMenu", 33)),
-               win32::ToWide(kFolderBoxTip), win32::ToWide(MainText(lang, kMainCountTip)),
+  tipTexts_ = {win32::ToWide(kFolderBoxTip), win32::ToWide(MainText(lang, kMainCountTip)),
                win32::ToWide("Реестр игнорируется. Настройки сохраняются в файле velgaro.ini")};
-  LoadToolBar(lang);
+  toolbar_.Load(lang);
   if (hwnd_) DrawMenuBar(hwnd_.Get());
   Layout();
 }
@@ -247,10 +217,10 @@ void FrmMain::Layout() {
   if (!hwnd_ || status_ == nullptr) return;
   RECT client{};
   GetClientRect(hwnd_.Get(), &client);
-  SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+  SendMessageW(toolbar_.Handle(), TB_AUTOSIZE, 0, 0);
   SendMessageW(status_, WM_SIZE, 0, 0);
   RECT tb{}, sb{};
-  GetWindowRect(toolbar_, &tb);
+  GetWindowRect(toolbar_.Handle(), &tb);
   GetWindowRect(status_, &sb);
   const MainLayout l = ComputeMainLayout(client, tb.bottom - tb.top, sb.bottom - sb.top, Scale());
   Move(frame_, l.frame);
@@ -313,8 +283,7 @@ void FrmMain::Refresh() {
   SetStatusText(3, v.panel4Visible ? v.panels[3] : std::string());
   menus_.Update(v, app_.language.Name());
   DrawMenuBar(hwnd_.Get());
-  SendMessageW(toolbar_, TB_ENABLEBUTTON, IDM_NEW_INSTALL, v.newInstallEnabled);
-  SendMessageW(toolbar_, TB_ENABLEBUTTON, IDM_RUN_SELECT, v.runSelectEnabled);
+  toolbar_.Update(v);
   list_.Refresh();
   InvalidateRect(moveUp_, nullptr, FALSE);
   InvalidateRect(moveDown_, nullptr, FALSE);
@@ -334,120 +303,6 @@ void FrmMain::ShowAgain(bool refreshList) {
   Refresh();
 }
 
-void FrmMain::FolderButton() {
-  if (!model_->FolderButton()) return;
-  RECT button{};
-  SendMessageW(toolbar_, TB_GETRECT, IDM_TB_FOLDER, reinterpret_cast<LPARAM>(&button));
-  MapWindowPoints(toolbar_, nullptr, reinterpret_cast<POINT*>(&button), 2);
-  const UINT chosen = menus_.ShowRecentMenu(hwnd_.Get(), POINT{button.left, button.bottom}, model_->Recent());
-  if (chosen != 0) Command(chosen);
-}
-
-void FrmMain::Command(UINT id) {
-  MainWindowModel& m = *model_;
-  SyncHighlight();
-  switch (id) {
-    case IDM_ADD_FOLDER:
-    case IDC_MAIN_BROWSE:
-    case IDM_RECENT_FIRST: m.ChooseFolderVGP(); break;
-    case IDM_TB_FOLDER: FolderButton(); break;
-    case IDM_RELOAD: m.Reload(); break;
-    case IDM_NEW_INSTALL:
-    case IDM_NEW_INSTALL2: m.NewPackage(); break;
-    case IDM_EXIT: PostMessageW(hwnd_.Get(), WM_CLOSE, 0, 0); break;
-    case IDM_SELECT_ALL:
-    case IDM_SELECT_ALL2: m.ListSelectAll(); break;
-    case IDM_UNSELECT_ALL:
-    case IDM_UNSELECT_ALL2: m.ListUnSelect(); break;
-    case IDM_INVERT_SEL:
-    case IDM_INVERT_SEL2: m.ListInvertSel(); break;
-    case IDM_DEL_SELECT:
-    case IDM_DEL_SELECT2: m.DelSelect(); break;
-    case IDM_SEL_ITEM2: m.SetChecked(m.View().markedRow, true); break;
-    case IDM_UNSELECT_ONE2: m.SetChecked(m.View().markedRow, false); break;
-    case IDM_TOPMOST: m.ToggleTopMost(); break;
-    case IDM_RUN_SELECT:
-    case IDM_RUN_SELECT2: m.ProcRunVGP(); break;
-    case IDM_RUN_ALL: m.RunAll(); break;
-    case IDM_CONTROL_PANEL: m.OpenControlPanel(); break;
-    case IDM_ADD_REMOVE: m.OpenAddRemovePrograms(); break;
-    case IDM_ASOC: m.Associate(); break;
-    case IDM_PORTABLE: m.TogglePortable(); break;
-    case IDC_MAIN_MOVEUP: m.MoveUpLV(); break;
-    case IDC_MAIN_MOVEDOWN: m.MoveDownLV(); break;
-    default:
-      if (id >= IDM_SPEED_FIRST && id < IDM_SPEED_FIRST + 3) {
-        m.SelectSpeed(static_cast<int>(id - IDM_SPEED_FIRST));
-      } else if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) {
-        m.SelectLanguage(menus_.LanguageOf(id));
-      } else if (id > IDM_RECENT_FIRST && id <= IDM_RECENT_FIRST + RecentFolders::kCount) {
-        m.OpenRecentFolder(static_cast<int>(id - IDM_RECENT_FIRST));
-      }
-      break;
-  }
-  if (hwnd_) Refresh();
-}
-
-void FrmMain::OnListClick(NMITEMACTIVATE* click, bool doubleClick) {
-  bool onCheckBox = false;
-  const int row = list_.RowAt(click->ptAction, &onCheckBox);
-  if (row == 0) return;
-  SyncHighlight();
-  model_->MarkRow(row);
-  // A click on the box ticks it; a double click elsewhere on the row does the same.
-  if (onCheckBox != doubleClick) model_->ToggleCheck(row);
-  Refresh();
-}
-
-void FrmMain::OnRightClick() {
-  POINT screen{};
-  GetCursorPos(&screen);
-  POINT client = screen;
-  ScreenToClient(list_.Handle(), &client);
-  SyncHighlight();
-  const ContextMenuState state = model_->RightClick(list_.RowAt(client));
-  Refresh();
-  menus_.ShowContextMenu(hwnd_.Get(), screen, state);
-}
-
-LRESULT FrmMain::OnNotify(NMHDR* header) {
-  if (list_.Answer(header, [this](int row) { return model_->RowTip(row); })) return 0;
-  if (header->hwndFrom == list_.Handle()) {
-    switch (header->code) {
-      case NM_CLICK: OnListClick(reinterpret_cast<NMITEMACTIVATE*>(header), false); return 0;
-      case NM_DBLCLK: OnListClick(reinterpret_cast<NMITEMACTIVATE*>(header), true); return 0;
-      case NM_RCLICK: OnRightClick(); return 0;
-      case LVN_KEYDOWN: {
-        const WORD key = reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey;
-        if (key == VK_SPACE) {
-          SyncHighlight();
-          model_->ToggleCheck(list_.FocusedRow());
-          Refresh();
-        }
-        // The marked row follows the keyboard once the key has moved the selection.
-        PostMessageW(hwnd_.Get(), kMarkFromKeyboard, 0, 0);
-        return 0;
-      }
-      default: break;
-    }
-  }
-  if (header->code == TTN_GETDISPINFOW) {
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-    const UINT_PTR id = header->idFrom;
-    std::size_t tip = tipTexts_.size();
-    if (id == IDM_TB_FOLDER) tip = 0;
-    if (id == IDM_NEW_INSTALL) tip = 1;
-    if (id == IDM_RUN_SELECT) tip = 2;
-    if (id == reinterpret_cast<UINT_PTR>(folderBox_)) tip = 3;
-    if (header->hwndFrom == tooltip_ && id == kTipCountPanel) tip = 4;
-    if (header->hwndFrom == tooltip_ && id == kTipPortablePanel) tip = model_->View().panel4Visible ? 5 : tipTexts_.size();
-    tipBuffer_ = tip < tipTexts_.size() ? tipTexts_[tip] : std::wstring();
-    info->lpszText = tipBuffer_.data();
-    return 0;
-  }
-  return 0;
-}
-
 void FrmMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   RECT r = item.rcItem;
@@ -459,44 +314,6 @@ void FrmMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
     InflateRect(&focus, -4, -4);
     DrawFocusRect(item.hDC, &focus);
   }
-}
-
-bool FrmMain::PreTranslate(MSG& message) {
-  HWND hwnd = hwnd_.Get();
-  if (hwnd == nullptr || !IsWindowVisible(hwnd)) return false;
-  if (message.hwnd != hwnd && !IsChild(hwnd, message.hwnd)) return false;
-  if (message.message == WM_KEYDOWN && GetFocus() == folderBox_) {
-    // In the folder box these keys edit the text.
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    if (message.wParam == VK_DELETE || (control && message.wParam == 'A')) return false;
-  }
-  if (accelerators_ != nullptr && TranslateAcceleratorW(hwnd, accelerators_, &message)) return true;
-  return IsDialogMessageW(hwnd, &message) != FALSE;
-}
-
-LRESULT CALLBACK FrmMain::FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR self) {
-  switch (msg) {
-    case WM_GETDLGCODE:
-      if (lParam != 0 && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
-      break;
-    case WM_KEYDOWN:
-      if (wParam == VK_RETURN) {
-        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(IDC_MAIN_FOLDER, kFolderEnter), reinterpret_cast<LPARAM>(hwnd));
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (wParam == L'\r') return 0;   // no beep
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, &FrmMain::FolderBoxProc, 1);
-      break;
-    default:
-      break;
-  }
-  (void)self;
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 LRESULT FrmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,7 @@
 #include "app/App.h"
 #include "library/MainWindowModel.h"
 #include "library/win32/MainMenus.h"
+#include "library/win32/MainToolbar.h"
 #include "library/win32/PackageListView.h"
 #include "platform/win32/FileDropTarget.h"
 #include "platform/win32/Handles.h"
@@ -25,6 +26,9 @@ class ReadingProgress;
 struct MainFrameEvents {
   std::function<void()> openControlWindow;   // play RunList
   std::function<void(HWND owner, const std::string& exePath, const std::string& name)> openNewPackage;
+  // The properties of a row's package, modal; the name the row takes, empty when cancelled.
+  std::function<std::string(HWND owner, const std::string& rowText)> openProperties;
+  std::function<void(HWND owner)> openBatchEditor;   // modal
 };
 
 class FrmMain {
@@ -42,13 +46,15 @@ class FrmMain {
   void ShowAgain(bool refreshList);
   // Keyboard shortcuts and dialog keys of the window; true when the message was used.
   bool PreTranslate(MSG& message);
+  // Enter with Shift, Ctrl or Alt in the list: the properties.
+  bool IsPropertiesKey(const MSG& message) const;
 
   MainWindowModel& Model() { return *model_; }
   // The controls, for tests that drive the window by messages.
   HWND ListView() const { return list_.Handle(); }
   HWND StatusBar() const { return status_; }
   HWND FolderBox() const { return folderBox_; }
-  HWND Toolbar() const { return toolbar_; }
+  HWND Toolbar() const { return toolbar_.Handle(); }
   // Runs a command as the menus, buttons and keys do.
   void Command(UINT id);
 
@@ -62,8 +68,6 @@ class FrmMain {
   void OnRightClick();
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   void CreateControls();
-  void CreateToolbar();
-  void LoadToolBar(const Language& language);
   void CreateTooltips();
   void Layout();
   void LayoutStatusBar();
@@ -76,6 +80,7 @@ class FrmMain {
   double Scale() const;
 
   App& app_;
+  Shell& shell_;
   MainFrameEvents events_;
   std::unique_ptr<ReadingProgress> progress_;
   std::unique_ptr<MainWindowModel> model_;
@@ -84,13 +89,12 @@ class FrmMain {
   win32::FileDropTarget dropTarget_;
   win32::Win32MessagePump pump_;
   win32::UniqueWindow hwnd_;
-  HWND toolbar_ = nullptr, frame_ = nullptr, folderBox_ = nullptr, browse_ = nullptr;
+  MainToolbar toolbar_;
+  HWND frame_ = nullptr, folderBox_ = nullptr, browse_ = nullptr;
   HWND moveUp_ = nullptr, moveDown_ = nullptr, status_ = nullptr, tooltip_ = nullptr;
-  HIMAGELIST toolbarPictures_ = nullptr;
   HACCEL accelerators_ = nullptr;
   win32::UniqueGdiObject font_;
   std::vector<std::wstring> tipTexts_;
-  std::vector<std::wstring> toolbarCaptions_;
   std::wstring tipBuffer_;
   std::vector<std::string> dropped_;   // handled once the drag source has let go
   bool closeRequested_ = false;

@@ -99,11 +99,14 @@ COLORREF PageColourOf(HWND tabs) {
 
 }  // namespace
 
-FrmNew::FrmNew(NewPackageDeps deps, NewPackageSetup setup, HINSTANCE resources)
+FrmNew::FrmNew(NewPackageDeps deps, NewPackageSetup setup, HINSTANCE resources, const PropertiesDeps* properties)
     : language_(deps.language),
       settings_(deps.settings),
       resources_(resources ? resources : GetModuleHandleW(nullptr)),
-      model_(deps, std::move(setup)),
+      model_(deps, setup),
+      properties_(properties && setup.mode == NewPackageMode::Properties
+                      ? std::make_unique<PackageProperties>(*properties, model_, setup.packageFolder, setup.name)
+                      : nullptr),
       dropTarget_([this](const std::vector<std::string>& paths) {
         // The drag source waits for the drop to return: the work is done once it has.
         dropped_ = paths;
@@ -198,6 +201,7 @@ INT_PTR FrmNew::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 void FrmNew::OnInit() {
   model_.SetOwner(reinterpret_cast<WindowHandle>(hwnd_));
   model_.Load();
+  if (properties_) properties_->SetOwner(reinterpret_cast<WindowHandle>(hwnd_));
   ApplyCaptions();
   HWND tabs = Item(IDC_NEW_TABS);
   const NewKey tabKeys[] = {kNewMainTab, kNewOptionsTab};
@@ -217,6 +221,7 @@ void FrmNew::OnInit() {
   TakePageColour();
   CreateTooltips();
   dropTarget_.Register(Item(IDC_NEW_PATH));   // without OLE (some tests) there is just no drop
+  if (properties_) properties_->GetProperty();
   Refresh();
   SetFocus(Item(model_.ActivationFocus() == NewPackageFocus::FileNameCheck ? IDC_NEW_FILENAME : IDC_NEW_BROWSE));
 }
@@ -293,6 +298,11 @@ void FrmNew::TakeBoxTexts() {
 
 void FrmNew::OnOk() {
   TakeBoxTexts();
+  if (properties_) {
+    const PropertiesOkResult done = properties_->Ok();
+    Refresh();
+    return done.close ? Close() : ApplyFocus(done.focus);
+  }
   const NewPackageOkResult result = model_.Ok();
   Refresh();
   if (result.outcome == NewPackageOutcome::Accepted) {
@@ -301,7 +311,6 @@ void FrmNew::OnOk() {
     Close();
     return;
   }
-  // PropertiesChecked: the properties dialog goes on from here; until it does, the dialog stays open.
   ApplyFocus(result.focus);
 }
 

@@ -4,20 +4,24 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/App.h"
 #include "library/NewPackageForm.h"
+#include "library/PackageProperties.h"
 #include "platform/win32/FileDropTarget.h"
 
 namespace velgaro::library {
 
 class FrmNew {
  public:
-  // resources: the module holding the dialog templates; null: the program itself.
-  FrmNew(NewPackageDeps deps, NewPackageSetup setup, HINSTANCE resources = nullptr);
+  // resources: the module holding the dialog templates; null: the program itself. In properties mode
+  // (setup.name the package's row) properties reads and writes the package.
+  FrmNew(NewPackageDeps deps, NewPackageSetup setup, HINSTANCE resources = nullptr,
+         const PropertiesDeps* properties = nullptr);
   ~FrmNew();
   FrmNew(const FrmNew&) = delete;
   FrmNew& operator=(const FrmNew&) = delete;
@@ -32,6 +36,8 @@ class FrmNew {
   HWND Handle() const { return hwnd_; }
   bool Closed() const { return closed_; }
   const std::optional<NewPackageRequest>& Result() const { return result_; }
+  // Properties mode: the name the row takes once OK was accepted; empty otherwise.
+  std::string PendingName() const { return properties_ ? properties_->NewName() : std::string(); }
   bool PreTranslate(MSG& message);
   NewPackageForm& Model() { return model_; }
   IDropTarget& PathDropTarget() { return dropTarget_; }
@@ -57,6 +63,7 @@ class FrmNew {
   SettingsStore& settings_;
   HINSTANCE resources_;
   NewPackageForm model_;
+  std::unique_ptr<PackageProperties> properties_;
   win32::FileDropTarget dropTarget_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;

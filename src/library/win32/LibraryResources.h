@@ -17,11 +17,13 @@
 #define IDM_RELOAD 1002          // mnuReloadFolder
 #define IDM_NEW_INSTALL 1003     // mnuNewInstall
 #define IDM_EXIT 1004            // mnuExit
+#define IDM_WIZARD_PACK 1005     // mnuWizardPack
 // Menu "Правка".
 #define IDM_SELECT_ALL 1010      // mnuSelectAll
 #define IDM_UNSELECT_ALL 1011    // mnuUnselectAll
 #define IDM_INVERT_SEL 1012      // mnuInvertSel
 #define IDM_DEL_SELECT 1013      // mnuDelSelect
+#define IDM_PROPERTY 1014        // mnuProperty, toolbar button 4
 // Menu "Вид".
 #define IDM_TOPMOST 1020         // mnuTopMost
 // Menu "Сервис".
@@ -34,6 +36,12 @@
 #define IDM_SPEED_FIRST 1040     // mnuSpd items 0..2
 #define IDM_LANGUAGE_FIRST 1050  // mnuSubLang item 0 ("Русский"), then one per language file
 #define IDM_LANGUAGE_LAST 1099
+// Menu "Помощь".
+#define IDM_HELP_CHM 1400        // mnuHelpCHM, F1, toolbar button 7
+#define IDM_LETTER 1401          // mnuLetter
+#define IDM_SITE 1402            // mnuSite
+#define IDM_FAQ 1403             // mnuFAQ
+#define IDM_ABOUT 1404           // mnuAbout
 // Context menu mnuPopup.
 #define IDM_NEW_INSTALL2 1100
 #define IDM_RUN_SELECT2 1101
@@ -43,6 +51,7 @@
 #define IDM_UNSELECT_ALL2 1105
 #define IDM_INVERT_SEL2 1106
 #define IDM_DEL_SELECT2 1107
+#define IDM_PROPERTY2 1108
 // Recent-folder popup mnuVGPregister: item 0 "Выбрать другой каталог", then items 1..4.
 #define IDM_RECENT_FIRST 1200
 // Toolbar button 1, "Папка vgp".

@@ -25,6 +25,13 @@ constexpr MenuText kItems[] = {
     {IDM_UNSELECT_ALL, 9, "Убрать выделение со всех", nullptr},
     {IDM_INVERT_SEL, 10, "Инвертировать выделение", nullptr},
     {IDM_DEL_SELECT, 11, "Удалить выбранное", "Del"},
+    {IDM_PROPERTY, 12, "Свойства", nullptr},
+    {IDM_WIZARD_PACK, 48, "Мастер редактирования пакетов", nullptr},
+    {IDM_HELP_CHM, 27, "Содержание справки", "F1"},
+    {IDM_LETTER, 28, "Написать письмо", nullptr},
+    {IDM_SITE, 29, "Сайт", nullptr},
+    {IDM_FAQ, 30, "Гостевая книга", nullptr},
+    {IDM_ABOUT, 31, "О программе...", nullptr},
     {IDM_TOPMOST, 14, "Поверх всех окон", nullptr},
     {IDM_RUN_SELECT, 17, "Установить выбранное", "F5"},
     {IDM_RUN_ALL, 18, "Установить всё", nullptr},
@@ -43,6 +50,7 @@ constexpr MenuText kItems[] = {
     {IDM_UNSELECT_ALL2, 37, "Снять выделение со всех", nullptr},
     {IDM_INVERT_SEL2, 38, "Инвертировать выделение", nullptr},
     {IDM_DEL_SELECT2, 39, "Удалить выбранное", nullptr},
+    {IDM_PROPERTY2, 40, "Свойства...", nullptr},
 };
 
 const MenuText& ItemText(UINT id) {
@@ -111,11 +119,15 @@ void MainMenus::BuildBar() {
   file_ = CreatePopupMenu();
   for (UINT id : {IDM_ADD_FOLDER, IDM_RELOAD, IDM_NEW_INSTALL}) Append(file_, id);
   AppendMenuW(file_, MF_SEPARATOR, 0, nullptr);
+  Append(file_, IDM_WIZARD_PACK);
+  AppendMenuW(file_, MF_SEPARATOR, 0, nullptr);
   Append(file_, IDM_EXIT);
   edit_ = CreatePopupMenu();
   for (UINT id : {IDM_SELECT_ALL, IDM_UNSELECT_ALL, IDM_INVERT_SEL}) Append(edit_, id);
   AppendMenuW(edit_, MF_SEPARATOR, 0, nullptr);
   Append(edit_, IDM_DEL_SELECT);
+  AppendMenuW(edit_, MF_SEPARATOR, 0, nullptr);
+  Append(edit_, IDM_PROPERTY);
   view_ = CreatePopupMenu();
   Append(view_, IDM_TOPMOST);
   service_ = CreatePopupMenu();
@@ -136,6 +148,13 @@ void MainMenus::BuildBar() {
   AppendPopup(bar_, edit_, "Правка");
   AppendPopup(bar_, view_, "&Вид");
   AppendPopup(bar_, service_, "Сервис");
+  help_ = CreatePopupMenu();
+  Append(help_, IDM_HELP_CHM);
+  AppendMenuW(help_, MF_SEPARATOR, 0, nullptr);
+  for (UINT id : {IDM_LETTER, IDM_SITE, IDM_FAQ}) Append(help_, id);
+  AppendMenuW(help_, MF_SEPARATOR, 0, nullptr);
+  Append(help_, IDM_ABOUT);
+  AppendPopup(bar_, help_, "&Помощь");
 }
 
 void MainMenus::BuildContext() {
@@ -148,19 +167,21 @@ void MainMenus::BuildContext() {
   }
   AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
   Append(popup, IDM_DEL_SELECT2);
+  AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+  Append(popup, IDM_PROPERTY2);
   AppendPopup(context_, popup, "Контекстное меню");
 }
 
 void MainMenus::ApplyCaptions(const Language& language) {
   for (const MenuText& item : kItems) {
     if (item.key == 0) continue;
-    HMENU owner = item.id >= IDM_NEW_INSTALL2 && item.id <= IDM_DEL_SELECT2 ? GetSubMenu(context_, 0) : bar_;
+    HMENU owner = item.id >= IDM_NEW_INSTALL2 && item.id <= IDM_PROPERTY2 ? GetSubMenu(context_, 0) : bar_;
     const std::string current = CurrentText(owner, item.id, false);
     SetText(owner, item.id, false, Caption(language.LangText(current, kMenuSection, item.key), item.shortcut));
   }
   // The popups by position in their parents.
   const struct { HMENU parent; UINT position; int key; } popups[] = {
-      {bar_, 0, 1}, {bar_, 1, 7}, {bar_, 2, 13}, {bar_, 3, 16}, {service_, 7, 21}, {parametr_, 0, 15}, {parametr_, 1, 22}};
+      {bar_, 0, 1}, {bar_, 1, 7}, {bar_, 2, 13}, {bar_, 3, 16}, {bar_, 4, 26}, {service_, 7, 21}, {parametr_, 0, 15}, {parametr_, 1, 22}};
   for (const auto& p : popups) {
     const std::string current = CurrentText(p.parent, p.position, true);
     SetText(p.parent, p.position, true, win32::ToWide(language.LangText(current, kMenuSection, p.key)));
@@ -174,6 +195,7 @@ void MainMenus::Update(const MainWindowView& v, const std::string& languageName)
   Enable(bar_, IDM_UNSELECT_ALL, v.unselectAllEnabled);
   Enable(bar_, IDM_INVERT_SEL, v.invertSelEnabled);
   Enable(bar_, IDM_DEL_SELECT, v.delSelectEnabled);
+  Enable(bar_, IDM_PROPERTY, v.propertyEnabled);
   Enable(bar_, IDM_RUN_SELECT, v.runSelectEnabled);
   Enable(bar_, IDM_RUN_ALL, v.runAllEnabled);
   Check(bar_, IDM_TOPMOST, v.topMost);
@@ -211,6 +233,7 @@ void MainMenus::ShowContextMenu(HWND owner, POINT at, const ContextMenuState& s)
   Enable(popup, IDM_UNSELECT_ALL2, s.unselectAll);
   Enable(popup, IDM_INVERT_SEL2, s.invertSel);
   Enable(popup, IDM_DEL_SELECT2, s.delSelect);
+  Enable(popup, IDM_PROPERTY2, s.property);
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
 }
 

@@ -40,7 +40,7 @@ class MainMenus {
 
   HMENU bar_ = nullptr;
   bool barOwned_ = true;
-  HMENU file_ = nullptr, edit_ = nullptr, view_ = nullptr, service_ = nullptr;
+  HMENU file_ = nullptr, edit_ = nullptr, view_ = nullptr, service_ = nullptr, help_ = nullptr;
   HMENU parametr_ = nullptr, language_ = nullptr, speed_ = nullptr;
   HMENU context_ = nullptr;   // the popup holding mnuPopup
   std::vector<std::string> languages_;

@@ -40,6 +40,21 @@ void RecordNewPackage(App& app, library::FrmMain& main, HWND owner, const std::s
   OpenControlWindow(app);
 }
 
+// The properties dialog of a row's package; the name the row takes, empty when it was cancelled.
+std::string ShowProperties(App& app, library::FrmMain& main, HWND owner, const std::string& row) {
+  NewPackageSetup setup;
+  for (const LibraryRow& r : main.Model().Library().Rows()) setup.rowTexts.push_back(r.text);
+  setup.packageFolder = main.Model().Library().Folder();
+  setup.name = row;
+  setup.mode = NewPackageMode::Properties;
+  const Platform& p = app.platform;
+  const PropertiesDeps properties{app.package, app.language, p.dialogs, p.fs, app.paths};
+  library::FrmNew dialog(NewPackageDeps{app.language, p.fs, p.settings, p.dialogs, app.paths}, std::move(setup),
+                         nullptr, &properties);
+  dialog.ShowModal(owner);
+  return dialog.PendingName();
+}
+
 }  // namespace
 
 bool OpenMainWindow(App& app) {
@@ -52,6 +67,9 @@ bool OpenMainWindow(App& app) {
   events.openControlWindow = [&app] { OpenControlWindow(app); };
   events.openNewPackage = [&app, &s](HWND owner, const std::string& exePath, const std::string& name) {
     if (s.window) RecordNewPackage(app, *s.window, owner, exePath, name);
+  };
+  events.openProperties = [&app, &s](HWND owner, const std::string& row) {
+    return s.window ? ShowProperties(app, *s.window, owner, row) : std::string();
   };
   s.window = std::make_unique<library::FrmMain>(app, s.shell, std::move(events));
   if (!s.window->Create()) {

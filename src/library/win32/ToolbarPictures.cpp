@@ -46,9 +46,9 @@ void DrawNewPackage(HDC dc, const Grid& g) {
   FillPolygon(dc, plus, 12, RGB(40, 160, 60), RGB(20, 100, 30));
 }
 
-void DrawInstall(HDC dc, const Grid& g) {
-  HBRUSH brush = CreateSolidBrush(RGB(46, 150, 70));
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(20, 90, 40));
+void FillCircle(HDC dc, const Grid& g, COLORREF fill, COLORREF edge) {
+  HBRUSH brush = CreateSolidBrush(fill);
+  HPEN pen = CreatePen(PS_SOLID, 1, edge);
   HGDIOBJ oldBrush = SelectObject(dc, brush);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   Ellipse(dc, g.X(2), g.Y(2), g.X(22), g.Y(22));
@@ -56,8 +56,36 @@ void DrawInstall(HDC dc, const Grid& g) {
   SelectObject(dc, oldPen);
   DeleteObject(brush);
   DeleteObject(pen);
+}
+
+void DrawInstall(HDC dc, const Grid& g) {
+  FillCircle(dc, g, RGB(46, 150, 70), RGB(20, 90, 40));
   const POINT play[] = {{g.X(9), g.Y(7)}, {g.X(17), g.Y(12)}, {g.X(9), g.Y(17)}};
   FillPolygon(dc, play, 3, RGB(255, 255, 255), RGB(255, 255, 255));
+}
+
+// A sheet with lines and a pencil over it.
+void DrawProperties(HDC dc, const Grid& g) {
+  const POINT page[] = {{g.X(3), g.Y(2)}, {g.X(17), g.Y(2)}, {g.X(17), g.Y(22)}, {g.X(3), g.Y(22)}};
+  FillPolygon(dc, page, 4, RGB(255, 255, 255), RGB(90, 90, 110));
+  for (int y : {7, 11, 15}) {
+    const POINT line[] = {{g.X(6), g.Y(y)}, {g.X(14), g.Y(y)}, {g.X(14), g.Y(y + 1)}, {g.X(6), g.Y(y + 1)}};
+    FillPolygon(dc, line, 4, RGB(120, 130, 160), RGB(120, 130, 160));
+  }
+  const POINT pencil[] = {{g.X(19), g.Y(6)}, {g.X(22), g.Y(9)}, {g.X(12), g.Y(19)}, {g.X(8), g.Y(20)}, {g.X(9), g.Y(16)}};
+  FillPolygon(dc, pencil, 5, RGB(230, 150, 40), RGB(130, 80, 20));
+}
+
+// A blue circle with a question mark.
+void DrawHelp(HDC dc, const Grid& g) {
+  FillCircle(dc, g, RGB(50, 110, 200), RGB(25, 60, 130));
+  const COLORREF white = RGB(255, 255, 255);
+  const POINT hook[] = {{g.X(8), g.Y(9)}, {g.X(9), g.Y(6)}, {g.X(12), g.Y(5)}, {g.X(15), g.Y(6)}, {g.X(16), g.Y(9)},
+                        {g.X(13), g.Y(12)}, {g.X(13), g.Y(15)}, {g.X(11), g.Y(15)}, {g.X(11), g.Y(11)},
+                        {g.X(14), g.Y(8)}, {g.X(12), g.Y(7)}, {g.X(10), g.Y(9)}};
+  FillPolygon(dc, hook, 12, white, white);
+  const POINT dot[] = {{g.X(11), g.Y(17)}, {g.X(13), g.Y(17)}, {g.X(13), g.Y(19)}, {g.X(11), g.Y(19)}};
+  FillPolygon(dc, dot, 4, white, white);
 }
 
 }  // namespace
@@ -82,6 +110,8 @@ HIMAGELIST CreateToolbarPictures(int size) {
   DrawFolder(dc, Grid{size * kPictureFolder, size});
   DrawNewPackage(dc, Grid{size * kPictureNewPackage, size});
   DrawInstall(dc, Grid{size * kPictureInstall, size});
+  DrawProperties(dc, Grid{size * kPictureProperties, size});
+  DrawHelp(dc, Grid{size * kPictureHelp, size});
   SelectObject(dc, old);
   ImageList_AddMasked(list, strip, kMaskColour);
   DeleteObject(strip);

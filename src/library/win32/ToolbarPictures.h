@@ -6,7 +6,8 @@
 
 namespace velgaro::library {
 
-enum ToolbarPicture : int { kPictureFolder = 0, kPictureNewPackage = 1, kPictureInstall = 2, kPictureCount = 3 };
+enum ToolbarPicture : int { kPictureFolder = 0, kPictureNewPackage = 1, kPictureInstall = 2, kPictureProperties = 3,
+                            kPictureHelp = 4, kPictureCount = 5 };
 
 // An image list of kPictureCount glyphs of size x size pixels; the caller owns it.
 HIMAGELIST CreateToolbarPictures(int size);

@@ -85,6 +85,15 @@ bool PosixFileSystem::CreateFolder(const std::string& path) {
   return !path.empty() && ::mkdir(ToNativePath(path).c_str(), 0777) == 0;
 }
 
+bool PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+  struct stat source {}, target {};
+  if (!StatPath(from, source) || S_ISDIR(source.st_mode)) return false;
+  // rename() would replace another file silently; MoveFile refuses. The same file under another case is
+  // no other file.
+  if (StatPath(to, target) && (target.st_ino != source.st_ino || target.st_dev != source.st_dev)) return false;
+  return ::rename(ToNativePath(from).c_str(), ToNativePath(to).c_str()) == 0;
+}
+
 bool PosixFileSystem::Remove(const std::string& path) {
   struct stat st {};
   if (!StatPath(path, st)) return false;

@@ -20,6 +20,7 @@ class PosixFileSystem : public FileSystem {
   bool CreateFolder(const std::string& path) override;
   // Like DeleteFileA / RemoveDirectoryA: a read-only file or a folder that is not empty stays.
   bool Remove(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace velgaro

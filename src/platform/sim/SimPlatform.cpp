@@ -210,6 +210,21 @@ bool SimFileSystem::CreateFolder(const std::string& path) {
   return true;
 }
 
+bool SimFileSystem::Rename(const std::string& from, const std::string& to) {
+  if (failWrites_ || from.empty() || to.empty()) return false;
+  const auto it = entries_.find(SimPathKey(from));
+  const std::string toKey = SimPathKey(to);
+  if (it == entries_.end() || it->second.isFolder) return false;
+  if (toKey != it->first && entries_.count(toKey) != 0) return false;
+  const std::string parent = ParentKey(toKey);
+  if (!parent.empty() && entries_.count(parent) == 0) return false;
+  Entry moved = it->second;
+  moved.path = to;
+  entries_.erase(it);
+  entries_[toKey] = moved;
+  return true;
+}
+
 bool SimFileSystem::Remove(const std::string& path) {
   if (failWrites_ || path.empty()) return false;
   const auto it = entries_.find(SimPathKey(path));

@@ -87,6 +87,7 @@ class SimFileSystem : public FileSystem {
                                                     const std::string& pattern) const override;
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
 
  private:
   const Entry* Find(const std::string& path) const;

@@ -158,6 +158,11 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
   return CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != 0;
 }
 
+bool Win32FileSystem::Rename(const std::string& from, const std::string& to) {
+  // Without MOVEFILE_REPLACE_EXISTING: another package of the new name is never replaced.
+  return MoveFileExW(ToWidePath(from).c_str(), ToWidePath(to).c_str(), 0) != 0;
+}
+
 bool Win32FileSystem::Remove(const std::string& path) {
   const std::wstring wide = ToWidePath(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());

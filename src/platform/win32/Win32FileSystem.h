@@ -18,6 +18,7 @@ class Win32FileSystem final : public FileSystem {
                                                     const std::string& pattern) const override;
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace velgaro::win32
