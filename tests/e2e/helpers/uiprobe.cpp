@@ -14,8 +14,9 @@
 //   uiprobe children             every visible descendant: class, then text (CR and LF written as \r
 //                                and \n), tab-separated
 //   uiprobe windowrect           the screen rectangle of the window itself
+//   uiprobe state ID             the control ID's check and enabled states: "checked enabled", 0 or 1 each
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
-// of that class or exact title (text, rect, find and windowrect work on any window).
+// of that class or exact title (text, rect, state, find and windowrect work on any window).
 // Exit code 0, or 2 when the main window (or the control) is not there.
 #include <windows.h>
 #include <commctrl.h>
@@ -278,6 +279,13 @@ int wmain(int argc, wchar_t** argv) {
   if (what == L"command") return Command(main, arg);
   if (what == L"find" && argc > 3) return Find(main, argv[2], argv[3]);
   if (what == L"windowrect") return WindowRect(main);
+  if (what == L"state") {
+    HWND control = GetDlgItem(main, arg);
+    if (control == nullptr) return 2;
+    std::printf("%d %d\n", SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0,
+                IsWindowEnabled(control) ? 1 : 0);
+    return 0;
+  }
   if (what == L"children") return EnumChildWindows(main, &PrintChild, 0), 0;
   if (what == L"ping") return Ping(main, argc > 2 ? _wtof(argv[2]) : 1.0);
   return 2;
