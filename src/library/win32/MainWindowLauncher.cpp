@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "editor/win32/FrmWizardPack.h"
 #include "engine/win32/ControlWindowLauncher.h"
 #include "library/win32/FrmMain.h"
 #include "library/win32/FrmNew.h"
@@ -71,6 +72,7 @@ bool OpenMainWindow(App& app) {
   events.openProperties = [&app, &s](HWND owner, const std::string& row) {
     return s.window ? ShowProperties(app, *s.window, owner, row) : std::string();
   };
+  events.openBatchEditor = [&app](HWND owner) { editor::FrmWizardPack(app).ShowModal(owner); };
   s.window = std::make_unique<library::FrmMain>(app, s.shell, std::move(events));
   if (!s.window->Create()) {
     s.window.reset();
