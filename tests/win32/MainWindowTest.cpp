@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/App.h"
 #include "library/win32/FrmMain.h"
 #include "library/win32/LibraryResources.h"
@@ -172,6 +174,61 @@ TEST_F(MainWindowTest, CommandsOfTheMenusReachTheModel) {
   window->Command(IDM_TOPMOST);
   EXPECT_NE(GetMenuState(GetMenu(window->Handle()), IDM_TOPMOST, MF_BYCOMMAND) & MF_CHECKED, 0u);
   EXPECT_EQ(settings.Get("View", "TopMost", ""), "1");
+}
+
+// The context menu as the right click leaves it, read while it is up and then closed.
+struct ShownMenu {
+  bool seen = false;
+  std::map<UINT, bool> enabled;   // by command
+};
+
+LRESULT CALLBACK ReadMenuWhenIdle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_ENTERIDLE && wParam == MSGF_MENU) {
+    auto* shown = reinterpret_cast<ShownMenu*>(data);
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(reinterpret_cast<HWND>(lParam), MN_GETHMENU, 0, 0));
+    if (!shown->seen && menu != nullptr) {
+      shown->seen = true;
+      for (UINT id : {IDM_SEL_ITEM2, IDM_UNSELECT_ONE2, IDM_UNSELECT_ALL2, IDM_DEL_SELECT2, IDM_PROPERTY2}) {
+        const UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+        shown->enabled[id] = state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+      }
+    }
+    EndMenu();
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(MainWindowTest, RightClickOnARowShowsTheCommandsThatFitIt) {
+  const std::string setup = folder.File("setup.exe");
+  ASSERT_TRUE(fs.WriteAllReplacing(setup, Bytes{'M', 'Z'}));
+  AddPackage("alpha", setup, true);   // starts checked
+  AddPackage("beta", setup, false);
+  Open();
+  const auto rightClick = [this](int item) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(window->ListView(), LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+    POINT p{r.left + 40, (r.top + r.bottom) / 2};
+    ClientToScreen(window->ListView(), &p);
+    SetCursorPos(p.x, p.y);
+    ShownMenu shown;
+    SetWindowSubclass(window->Handle(), &ReadMenuWhenIdle, 1, reinterpret_cast<DWORD_PTR>(&shown));
+    NMHDR header{window->ListView(), IDC_MAIN_LIST, static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(window->Handle(), WM_NOTIFY, IDC_MAIN_LIST, reinterpret_cast<LPARAM>(&header));
+    RemoveWindowSubclass(window->Handle(), &ReadMenuWhenIdle, 1);
+    return shown;
+  };
+  ShownMenu checked = rightClick(0);
+  ASSERT_TRUE(checked.seen);
+  EXPECT_FALSE(checked.enabled[IDM_SEL_ITEM2]);     // "Выбрать"
+  EXPECT_TRUE(checked.enabled[IDM_UNSELECT_ONE2]);  // "Снять выделение"
+  EXPECT_TRUE(checked.enabled[IDM_PROPERTY2]);
+  EXPECT_TRUE(checked.enabled[IDM_DEL_SELECT2]);
+
+  ShownMenu unchecked = rightClick(1);
+  ASSERT_TRUE(unchecked.seen);
+  EXPECT_TRUE(unchecked.enabled[IDM_SEL_ITEM2]);
+  EXPECT_FALSE(unchecked.enabled[IDM_UNSELECT_ONE2]);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 //                                and \n), tab-separated
 //   uiprobe windowrect           the screen rectangle of the window itself
 //   uiprobe state ID             the control ID's check and enabled states: "checked enabled", 0 or 1 each
+//   uiprobe popup                "open" while a popup menu is on the screen, else "closed"
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
 // of that class or exact title (text, rect, state, find and windowrect work on any window).
 // Exit code 0, or 2 when the main window (or the control) is not there.
@@ -171,6 +172,14 @@ int ToolRect(HWND main, int command) {
   return ScreenRect(main, r, toolbar) ? 0 : 2;
 }
 
+// Whether a popup menu is on the screen. Its items cannot be read from another process under Wine: the
+// tests learn their states from what choosing them does.
+int Popup() {
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  std::printf("%s\n", popup != nullptr && IsWindowVisible(popup) ? "open" : "closed");
+  return 0;
+}
+
 int Command(HWND main, int id) {
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
@@ -253,6 +262,7 @@ int WindowRect(HWND top) {
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   if (std::wstring(argv[1]) == L"statrows") return StatRows();
+  if (std::wstring(argv[1]) == L"popup") return Popup();
   HWND main = nullptr;
   const std::wstring first = argv[1];
   if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {
