@@ -4,11 +4,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "app/App.h"
+#include "editor/EditPathForm.h"
 #include "lang/Language.h"
 #include "package/PackageImage.h"
 #include "package/paths/PathVariables.h"
@@ -101,6 +103,12 @@ class BatchEditorModel {
   // when nothing was searched (no find text, the question declined, no rows, busy).
   int RunReplace();
   void SetTicked(std::size_t row, bool ticked);   // a tick changed: then RecountChanges
+  // A double click on a row: frmEditPath on the row's current path (column 3 when set, else column 2);
+  // nothing when the row is not there or the editor is busy.
+  std::optional<EditPathForm> EditPath(std::size_t row) const;
+  // A row's new path set by hand, as a replacement sets it: false, and nothing changed, for a blank
+  // path. The stored path itself is no change: the row then goes back to unchanged.
+  bool SetNewPath(std::size_t row, const std::string& path);
   void RecountChanges();
 
   // Writes the new paths of the ticked changed rows, each file through the safe write, and reloads

@@ -66,6 +66,26 @@ void BatchEditorModel::SetTicked(std::size_t row, bool ticked) {
   RecountChanges();
 }
 
+std::optional<EditPathForm> BatchEditorModel::EditPath(std::size_t row) const {
+  if (busy_ || row >= rows_.size()) return std::nullopt;
+  const EditorRow& r = rows_[row];
+  const Platform& p = d_.platform;
+  return EditPathForm(EditPathDeps{d_.language, p.fs, p.settings, p.dialogs, d_.paths},
+                      IsBlank(r.newPath) ? r.path : r.newPath, owner_);
+}
+
+bool BatchEditorModel::SetNewPath(std::size_t row, const std::string& path) {
+  if (busy_ || row >= rows_.size() || IsBlank(path)) return false;
+  EditorRow& r = rows_[row];
+  // An OK without an edit must not mark a package as changed and have it rewritten.
+  const bool stored = path == r.path;
+  r.newPath = stored ? std::string() : path;
+  r.bold = !stored;
+  RecountChanges();
+  saved_ = changed_ == 0;
+  return true;
+}
+
 void BatchEditorModel::RecountChanges() {
   changed_ = 0;
   toSave_ = 0;

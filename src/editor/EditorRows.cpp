@@ -97,10 +97,10 @@ void BatchEditorModel::LoadTipText() {
     EditorRow& row = rows_[static_cast<std::size_t>(i)];
     row.ticked = true;
     row.path.clear();
-    const std::string file = PackagePath(row.name);
-    if (!FileExists(fs, file)) continue;
     MoveProgress(i, n);
-    if (!pkg.ReadPackageFile(fs, file)) continue;
+    // A file gone since the listing does not open: its row stays without a path. (No separate
+    // existence check: under Wine each costs as much as a small read.)
+    if (!pkg.ReadPackageFile(fs, PackagePath(row.name))) continue;
     pkg.UnscramblePackage();
     if (!pkg.ReadHeader()) continue;
     std::string stored = pkg.ReadExePath();

@@ -135,27 +135,36 @@ void NewPackageForm::SelectTab(int tab) {
 
 void NewPackageForm::NextTab() { state_.tab = (state_.tab + 1) % kTabCount; }
 
-std::string NewPackageForm::BrowseFilter() const {
+std::string InstallerBrowseFilter(const Language& language) {
+  const auto text = [&language](NewKey key) { return NewText(language, key); };
   const std::string all = "*.exe; *.msi; *.reg; *.bat; *.cmd";
-  return Text(kNewAllFormats) + " (" + all + ")|" + all + "|" + Text(kNewExecutables) + " (*.exe)|*.exe|" +
-         Text(kNewExecutables) + " (*.msi)|*.msi|" + Text(kNewRegistryFiles) + " (*.reg)|*.reg|" +
-         Text(kNewBatchFiles) + " (*.bat)|*.bat|" + Text(kNewCommandScripts) + " (*.cmd)|*.cmd";
+  return text(kNewAllFormats) + " (" + all + ")|" + all + "|" + text(kNewExecutables) + " (*.exe)|*.exe|" +
+         text(kNewExecutables) + " (*.msi)|*.msi|" + text(kNewRegistryFiles) + " (*.reg)|*.reg|" +
+         text(kNewBatchFiles) + " (*.bat)|*.bat|" + text(kNewCommandScripts) + " (*.cmd)|*.cmd";
 }
 
-void NewPackageForm::Browse() {
+std::string BrowseForInstaller(const Language& language, const FileSystem& fs, Dialogs& dialogs, WindowHandle owner,
+                               const std::string& from) {
   SaveFileRequest request;
-  request.filter = BrowseFilter();
-  request.title = Text(kNewOpenTitle);
+  request.filter = InstallerBrowseFilter(language);
+  request.title = NewText(language, kNewOpenTitle);
+  request.startFolder = NearestExistingFolder(fs, from);
+  // The nearest existing path may be the installer itself: the dialog then opens beside it with the
+  // file chosen, where a file as start folder would be ignored.
+  if (!IsFolder(fs, request.startFolder)) request.fileName = request.startFolder;
+  request.flags = kBrowseExeFlags;
+  std::string chosen = dialogs.OpenFile(owner, request).value_or(std::string());
+  chosen.erase(std::find(chosen.begin(), chosen.end(), '\0'), chosen.end());
+  return chosen;
+}
+
+std::string NewPackageForm::BrowseFilter() const { return InstallerBrowseFilter(d_.language); }
+
+void NewPackageForm::Browse() {
   const std::string from = state_.path.empty()
                                ? d_.settings.Get(settings::kPath, settings::kFolderBrowseExe, "c:\\")
                                : d_.paths.ExpandPathVariables(state_.path, d_.fs);
-  request.startFolder = NearestExistingFolder(d_.fs, from);
-  // The nearest existing path may be the installer itself: the dialog then opens beside it with the
-  // file chosen, where a file as start folder would be ignored.
-  if (!IsFolder(d_.fs, request.startFolder)) request.fileName = request.startFolder;
-  request.flags = kBrowseExeFlags;
-  std::string chosen = d_.dialogs.OpenFile(owner_, request).value_or(std::string());
-  chosen.erase(std::find(chosen.begin(), chosen.end(), '\0'), chosen.end());
+  const std::string chosen = BrowseForInstaller(d_.language, d_.fs, d_.dialogs, owner_, from);
   if (!chosen.empty()) {
     SetPath(state_.autoReplace ? d_.paths.CollapsePathVariables(chosen) : chosen);
     if (setup_.mode == NewPackageMode::New && Trim(state_.name).empty()) SetName(FileTitle(chosen));

@@ -148,4 +148,10 @@ inline constexpr const char* kForbiddenNameCharacters = "\\:/*?\"<>|";
 // The open-file dialog's flags: the file must exist, no read-only box.
 inline constexpr unsigned kBrowseExeFlags = 0x1004;   // OFN_FILEMUSTEXIST | OFN_HIDEREADONLY
 
+// The open-file dialog for an installer, shared by every dialog with a path box: its filter and title,
+// started at the nearest existing folder of from. The chosen file, or empty when cancelled.
+std::string InstallerBrowseFilter(const Language& language);
+std::string BrowseForInstaller(const Language& language, const FileSystem& fs, Dialogs& dialogs, WindowHandle owner,
+                               const std::string& from);
+
 }  // namespace velgaro

@@ -52,6 +52,14 @@ class SystemInfo {
   virtual std::string EnvironmentVariable(const std::string& name) const = 0;   // empty when not set
 };
 
+// One entry of a folder as a folder walk sees it.
+struct FolderEntry {
+  std::string name;
+  bool isFolder = false;
+  bool isLink = false;      // a symbolic link or junction: its content lies elsewhere
+  std::uint64_t size = 0;   // bytes of a file; 0 for a folder
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -68,6 +76,12 @@ class FileSystem {
   // no particular order; nullopt when the folder cannot be listed (missing, not a folder, no access).
   virtual std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                             const std::string& pattern) const = 0;
+  // FindFirstFile/FindNextFile over "folder\*.*": every entry (hidden and system ones too) except "."
+  // and "..", in no particular order; nullopt when the folder cannot be listed.
+  virtual std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const = 0;
+  // GetDiskFreeSpaceEx: the bytes free to the calling user on the drive that holds path; nullopt when
+  // the call fails.
+  virtual std::optional<std::uint64_t> FreeBytes(const std::string& path) const = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
   virtual bool Remove(const std::string& path) = 0;
   // MoveFile: gives a file another name; fails when another file already has the new one. A new name
@@ -139,6 +153,30 @@ class Dialogs {
   virtual std::optional<std::string> OpenFile(WindowHandle owner, const SaveFileRequest& request) = 0;
   // The shell's folder browser starting at startFolder; the chosen folder, or empty when cancelled.
   virtual std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) = 0;
+};
+
+// A parsed XML document, reduced to elements and their text: all that the program's small XML files
+// ("FolderPath.xml", "update.xml") hold. Comments and processing instructions are left out; text nodes
+// of white space only are dropped, as a DOM that does not preserve white space drops them.
+struct XmlNode {
+  bool isElement = true;
+  std::string name;               // element name; empty for a text node
+  std::string text;               // a text node's content (CDATA included); empty for an element
+  std::vector<XmlNode> children;  // an element's child nodes in document order
+};
+
+class Xml {
+ public:
+  static constexpr std::size_t kMaxDepth = 64;   // deeper nesting is refused, never walked
+
+  virtual ~Xml() = default;
+  // The root element of a well-formed document (UTF-8, or marked as UTF-16 by its byte order mark).
+  // Refused (nullopt): a damaged document, one with a document type declaration (so no entity it
+  // defines is expanded and nothing it names is read), or one nested deeper than kMaxDepth.
+  virtual std::optional<XmlNode> Parse(const std::string& document) const = 0;
+  // The document as a DOM saves it: the declaration <?xml version="1.0"?>, then root without
+  // indentation, in UTF-8; element text escaped. Empty when root is not an element.
+  virtual std::string Write(const XmlNode& root) const = 0;
 };
 
 // The shell: documents and commands started on the user's behalf. False when nothing was started.

@@ -1,11 +1,13 @@
 // The batch editor window driven by messages in-process over simulated ports: the list, counters and
 // status bar after the load, find and replace through the boxes and the button, bold rows, a tick
-// taken off, saving, Enter in the boxes, header clicks and the question before closing.
+// taken off, saving, Enter in the boxes, header clicks, the question before closing, and a row's path
+// edited by hand in frmEditPath after a double click.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,6 +41,31 @@ void Pump() {
     DispatchMessageW(&msg);
   }
 }
+
+// The user of the modal path dialog: a thread timer runs inside its message loop, reads the box, and
+// plays the given steps.
+struct EditPathUser {
+  explicit EditPathUser(std::function<void(HWND dialog)> steps) : act(std::move(steps)) {}
+  std::function<void(HWND dialog)> act;
+  std::string seen;           // the box's text when the dialog came up
+  std::string selection;      // "start end" of the selection then
+  bool came = false;
+
+  static EditPathUser* current;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowW(nullptr, L"Редактирование пути исполняемого файла");
+    if (dialog == nullptr || current == nullptr) return;
+    KillTimer(nullptr, id);
+    current->came = true;
+    HWND box = GetDlgItem(dialog, IDC_EP_PATH);
+    current->seen = win32::WindowTextUtf8(box);
+    DWORD start = 0, end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    current->selection = std::to_string(start) + " " + std::to_string(end);
+    current->act(dialog);
+  }
+};
+EditPathUser* EditPathUser::current = nullptr;
 
 class BatchEditorWindowTest : public test::EditorFixture {
  protected:
@@ -126,6 +153,22 @@ class BatchEditorWindowTest : public test::EditorFixture {
     DeleteDC(dc);
     return result == CDRF_NEWFONT && font.lfWeight >= FW_BOLD;
   }
+
+  // A double click on a row, with user playing the path dialog it opens.
+  void DoubleClick(int item, EditPathUser& user) {
+    EditPathUser::current = &user;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &EditPathUser::Tick);
+    NMITEMACTIVATE click{};
+    click.hdr = NMHDR{List(), IDC_WP_LIST, static_cast<UINT>(NM_DBLCLK)};
+    click.iItem = item;
+    SendMessageW(window->Handle(), WM_NOTIFY, IDC_WP_LIST, reinterpret_cast<LPARAM>(&click));
+    KillTimer(nullptr, timer);
+    EditPathUser::current = nullptr;
+  }
+  static void SetBox(HWND dialog, const std::string& text) {
+    SetWindowTextW(GetDlgItem(dialog, IDC_EP_PATH), win32::ToWide(text).c_str());
+  }
+  static void Press(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
   std::unique_ptr<FrmWizardPack> window;
 };
@@ -226,6 +269,60 @@ TEST_F(BatchEditorWindowTest, ClosingWithPendingChangesAsksFirst) {
   dialogs.answers = {kIdYes};
   SendMessageW(window->Handle(), WM_COMMAND, IDCANCEL, 0);   // Esc
   EXPECT_TRUE(window->Closed());
+  EXPECT_EQ(StoredPath("alpha"), "C:\\Setup\\a\\setup.exe");
+}
+
+TEST_F(BatchEditorWindowTest, ADoubleClickEditsTheRowsPath) {
+  Open();
+  ASSERT_EQ(Count(), 3);
+  fs.AddFolder("C:\\Program Files\\App");
+  dialogs.openAnswers = {std::string("C:\\Program Files\\App\\setup.exe")};
+  std::string afterBrowse;
+  EditPathUser browse{[&afterBrowse](HWND dialog) {
+    Press(dialog, IDC_EP_BROWSE);
+    afterBrowse = win32::WindowTextUtf8(GetDlgItem(dialog, IDC_EP_PATH));
+    Press(dialog, IDOK);
+  }};
+  DoubleClick(1, browse);
+  ASSERT_TRUE(browse.came);
+  EXPECT_EQ(browse.seen, "c:\\setup\\b.exe");
+  EXPECT_EQ(browse.selection, "0 14");   // the whole path selected
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].request.title, "Открыть");
+  EXPECT_EQ(afterBrowse, "%PROGRAMFILES%\\App\\setup.exe");
+  EXPECT_EQ(Cell(1, 2), "%PROGRAMFILES%\\App\\setup.exe");
+  EXPECT_TRUE(DrawnBold(1));
+  EXPECT_EQ(Counters(), "3/1/1");
+  EXPECT_TRUE(IsWindowEnabled(Item(IDC_WP_SAVE)));
+
+  // Again on the same row: it starts from the new path; Cancel keeps it.
+  EditPathUser cancel{[](HWND dialog) {
+    SetBox(dialog, "X:\\other.exe");
+    Press(dialog, IDCANCEL);
+  }};
+  DoubleClick(1, cancel);
+  EXPECT_EQ(cancel.seen, "%PROGRAMFILES%\\App\\setup.exe");
+  EXPECT_EQ(Cell(1, 2), "%PROGRAMFILES%\\App\\setup.exe");
+
+  // A blank path is not taken.
+  EditPathUser blank{[](HWND dialog) {
+    SetBox(dialog, "  ");
+    Press(dialog, IDOK);
+  }};
+  DoubleClick(1, blank);
+  EXPECT_TRUE(blank.came);
+  EXPECT_EQ(Cell(1, 2), "%PROGRAMFILES%\\App\\setup.exe");
+
+  EditPathUser typed{[](HWND dialog) {
+    SetBox(dialog, "E:\\g.exe");
+    Press(dialog, IDOK);
+  }};
+  DoubleClick(2, typed);
+  EXPECT_EQ(Cell(2, 2), "E:\\g.exe");
+  EXPECT_EQ(Counters(), "3/2/2");
+  Click(IDC_WP_SAVE);
+  EXPECT_EQ(StoredPath("beta"), "%PROGRAMFILES%\\App\\setup.exe");
+  EXPECT_EQ(StoredPath("gamma"), "E:\\g.exe");
   EXPECT_EQ(StoredPath("alpha"), "C:\\Setup\\a\\setup.exe");
 }
 

@@ -1,4 +1,4 @@
-// Identifiers of the batch editor window frmWizardPack (FrmWizardPack.rc).
+// Identifiers of the batch editor window frmWizardPack and its path dialog frmEditPath (FrmWizardPack.rc).
 #pragma once
 
 #define IDD_WIZARDPACK 220
@@ -26,3 +26,8 @@
 #define IDC_WP_SAVE 1520           // Command1
 #define IDC_WP_PROGRESS 1521       // prbSave
 #define IDC_WP_STATUS 1522         // stBar
+
+#define IDD_EDITPATH 221
+#define IDC_EP_FRAME 1530          // the frame "Имя исполняемого файла"
+#define IDC_EP_PATH 1531           // txtPath
+#define IDC_EP_BROWSE 1532         // cmdBrowse "..."

@@ -4,6 +4,7 @@
 
 #include "editor/EditorTexts.h"
 #include "editor/win32/EditorResources.h"
+#include "editor/win32/FrmEditPath.h"
 #include "library/win32/DialogProc.h"
 #include "library/win32/TemplateCaption.h"
 #include "platform/win32/ModalLoop.h"
@@ -191,9 +192,21 @@ INT_PTR FrmWizardPack::OnNotify(NMHDR& header) {
       model_.SortListView(reinterpret_cast<NMLISTVIEW&>(header).iSubItem + 1);
       Refresh();
       return FALSE;
+    case NM_DBLCLK:
+      EditPath(reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
+      return FALSE;
     default:
-      return FALSE;   // a double click opens nothing yet
+      return FALSE;
   }
+}
+
+void FrmWizardPack::EditPath(int item) {
+  if (item < 0) return;   // a double click beside the rows
+  const auto row = static_cast<std::size_t>(item);
+  std::optional<EditPathForm> form = model_.EditPath(row);
+  if (!form || !FrmEditPath(*form, language_, resources_).ShowModal(hwnd_)) return;
+  if (const std::optional<std::string> path = form->Ok()) model_.SetNewPath(row, *path);
+  Refresh();
 }
 
 void FrmWizardPack::OnClose() {
@@ -232,6 +245,11 @@ void FrmWizardPack::ShowProgress(bool visible) {
 
 void FrmWizardPack::MoveProgress(int pos, int max) {
   if (hwnd_ == nullptr) return;
+  // The bar follows a few dozen times a second: moving and repainting it for every one of ten
+  // thousand packages would take longer than reading them.
+  const ULONGLONG now = GetTickCount64();
+  if (pos > 1 && pos < max && now - progressShown_ < kProgressEveryMs) return;
+  progressShown_ = now;
   HWND bar = Item(IDC_WP_PROGRESS);
   SendMessageW(bar, PBM_SETRANGE32, 0, max);
   SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(pos), 0);

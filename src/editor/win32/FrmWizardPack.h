@@ -39,6 +39,7 @@ class FrmWizardPack {
   void OnCommand(UINT id, UINT code);
   INT_PTR OnNotify(NMHDR& header);
   void OnClose();
+  void EditPath(int item);   // a double click on a row: frmEditPath
   void ApplyCaptions();
   void Refresh();
   void ShowProgress(bool visible);
@@ -55,6 +56,8 @@ class FrmWizardPack {
   std::string shownFolderText_;   // Text1 is only set when the model's text moves on
   bool refreshing_ = false;       // the window is setting its own controls: their notifications are not edits
   bool closed_ = false;
+  static constexpr ULONGLONG kProgressEveryMs = 40;
+  ULONGLONG progressShown_ = 0;   // when the bar last moved
 };
 
 }  // namespace velgaro::editor

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -79,6 +80,37 @@ std::optional<std::vector<std::string>> PosixFileSystem::ListFiles(const std::st
   }
   ::closedir(dir);
   return names;
+}
+
+std::optional<std::vector<FolderEntry>> PosixFileSystem::ListEntries(const std::string& folder) const {
+  if (folder.empty()) return std::nullopt;
+  const std::string native = ToNativePath(folder);
+  DIR* dir = ::opendir(native.c_str());
+  if (!dir) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    const std::string full = native + "/" + name;
+    struct stat st {};
+    if (::lstat(full.c_str(), &st) != 0) continue;   // gone since it was listed
+    FolderEntry found{name, S_ISDIR(st.st_mode), false, 0};
+    if (S_ISLNK(st.st_mode)) {
+      found.isLink = true;
+      struct stat target {};
+      found.isFolder = ::stat(full.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
+    }
+    if (!found.isFolder && S_ISREG(st.st_mode)) found.size = static_cast<std::uint64_t>(st.st_size);
+    entries.push_back(std::move(found));
+  }
+  ::closedir(dir);
+  return entries;
+}
+
+std::optional<std::uint64_t> PosixFileSystem::FreeBytes(const std::string& path) const {
+  struct statvfs info {};
+  if (path.empty() || ::statvfs(ToNativePath(path).c_str(), &info) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(info.f_bavail) * static_cast<std::uint64_t>(info.f_frsize);
 }
 
 bool PosixFileSystem::CreateFolder(const std::string& path) {

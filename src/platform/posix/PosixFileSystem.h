@@ -17,6 +17,10 @@ class PosixFileSystem : public FileSystem {
   // Regular files only; names beginning with "." count as hidden.
   std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                     const std::string& pattern) const override;
+  // Entries as lstat sees them: a symbolic link is reported as a link, with the kind of its target.
+  std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
+  // statvfs: the blocks available to an unprivileged user.
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) const override;
   bool CreateFolder(const std::string& path) override;
   // Like DeleteFileA / RemoveDirectoryA: a read-only file or a folder that is not empty stays.
   bool Remove(const std::string& path) override;

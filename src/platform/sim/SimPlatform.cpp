@@ -132,6 +132,20 @@ void SimFileSystem::SetUnlistable(const std::string& path, bool unlistable) {
   if (unlistable) unlistable_.push_back(key);
 }
 
+void SimFileSystem::SetFileSize(const std::string& path, std::uint64_t size) {
+  const auto it = entries_.find(SimPathKey(path));
+  if (it != entries_.end() && !it->second.isFolder) it->second.size = size;
+}
+
+void SimFileSystem::SetLink(const std::string& path, bool link) {
+  const auto it = entries_.find(SimPathKey(path));
+  if (it != entries_.end()) it->second.link = link;
+}
+
+void SimFileSystem::SetFreeBytes(const std::string& root, std::uint64_t bytes) {
+  freeBytes_[SimPathKey(root)] = bytes;
+}
+
 std::string SimFileSystem::Text(const std::string& path) const {
   const Entry* e = Find(path);
   if (!e || e->isFolder) return {};
@@ -154,7 +168,7 @@ std::optional<Bytes> SimFileSystem::ReadAll(const std::string& path) const {
 std::optional<std::uint64_t> SimFileSystem::FileSize(const std::string& path) const {
   const Entry* e = path.empty() ? nullptr : Find(path);
   if (!e || e->isFolder) return std::nullopt;
-  return e->content.size();
+  return e->size ? *e->size : e->content.size();
 }
 
 bool SimFileSystem::WriteAllReplacing(const std::string& path, const Bytes& bytes) {
@@ -166,6 +180,7 @@ bool SimFileSystem::WriteAllReplacing(const std::string& path, const Bytes& byte
   if (it != entries_.end()) {
     if (it->second.isFolder || it->second.readOnly) return false;
     it->second.content = bytes;
+    it->second.size.reset();
   } else {
     entries_[key] = Entry{path, false, bytes, false};
   }
@@ -198,6 +213,26 @@ std::optional<std::vector<std::string>> SimFileSystem::ListFiles(const std::stri
     if (WildcardMatch(name, pattern)) names.push_back(name);
   }
   return names;
+}
+
+std::optional<std::vector<FolderEntry>> SimFileSystem::ListEntries(const std::string& folder) const {
+  const std::string folderKey = SimPathKey(folder);
+  if (!IsDirectory(folder)) return std::nullopt;
+  if (std::find(unlistable_.begin(), unlistable_.end(), folderKey) != unlistable_.end()) return std::nullopt;
+  std::vector<FolderEntry> found;
+  for (const auto& [key, entry] : entries_) {
+    if (ParentKey(key) != folderKey) continue;
+    const std::uint64_t size = entry.isFolder ? 0 : (entry.size ? *entry.size : entry.content.size());
+    found.push_back(FolderEntry{NameOf(entry.path), entry.isFolder, entry.link, size});
+  }
+  return found;
+}
+
+std::optional<std::uint64_t> SimFileSystem::FreeBytes(const std::string& path) const {
+  if (path.size() < 3) return std::nullopt;
+  const auto it = freeBytes_.find(SimPathKey(path.substr(0, 3)));
+  if (it == freeBytes_.end()) return std::nullopt;
+  return it->second;
 }
 
 bool SimFileSystem::CreateFolder(const std::string& path) {

@@ -59,6 +59,8 @@ class SimFileSystem : public FileSystem {
     Bytes content;
     bool readOnly = false;
     bool hidden = false;     // hidden or system: left out of ListFiles
+    bool link = false;       // a symbolic link or junction (ListEntries reports it)
+    std::optional<std::uint64_t> size = std::nullopt;   // a file's size as reported, when not its content's
   };
 
   // Parent folders are implied: adding a file creates them.
@@ -70,6 +72,11 @@ class SimFileSystem : public FileSystem {
   // A folder that exists but cannot be listed (no access).
   void SetUnlistable(const std::string& path, bool unlistable);
   void SetFailWrites(bool fail) { failWrites_ = fail; }
+  // A file reported with a size other than its content's (large files without the bytes).
+  void SetFileSize(const std::string& path, std::uint64_t size);
+  void SetLink(const std::string& path, bool link);
+  // Free bytes per drive root ("C:\"); a drive not listed here fails FreeBytes.
+  void SetFreeBytes(const std::string& root, std::uint64_t bytes);
   // File content as text; empty when missing.
   std::string Text(const std::string& path) const;
   std::size_t WriteCount() const { return writeCount_; }
@@ -85,6 +92,9 @@ class SimFileSystem : public FileSystem {
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
   std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                     const std::string& pattern) const override;
+  std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
+  // The drive root is the path's first three characters ("C:\").
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) const override;
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
@@ -95,6 +105,7 @@ class SimFileSystem : public FileSystem {
 
   std::map<std::string, Entry> entries_;   // key: SimPathKey
   std::vector<std::string> unlistable_;    // keys
+  std::map<std::string, std::uint64_t> freeBytes_;   // key: SimPathKey of the root
   bool failWrites_ = false;
   std::size_t writeCount_ = 0;
 };

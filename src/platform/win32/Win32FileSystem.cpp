@@ -154,6 +154,45 @@ std::optional<std::vector<std::string>> Win32FileSystem::ListFiles(const std::st
   return names;
 }
 
+std::optional<std::vector<FolderEntry>> Win32FileSystem::ListEntries(const std::string& folder) const {
+  std::wstring query = ToWidePath(folder);
+  if (query.empty() || HasWildcard(query)) return std::nullopt;
+  if (query.back() != L'\\' && query.back() != L'/') query += L'\\';
+  query += L"*.*";
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW data;
+  UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH));
+  if (!find) {
+    // "*.*" matches "." in every folder but a drive root; an empty root is still a folder.
+    const DWORD error = GetLastError();
+    if ((error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) && IsDirectory(folder)) return entries;
+    return std::nullopt;
+  }
+  do {
+    const std::wstring name = WideFromBuffer(data.cFileName, MAX_PATH);
+    if (name == L"." || name == L"..") continue;
+    FolderEntry entry;
+    entry.name = ToUtf8(name);
+    entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    if (!entry.isFolder) {
+      entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    }
+    entries.push_back(std::move(entry));
+  } while (FindNextFileW(find.Get(), &data));
+  if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;   // the listing broke off
+  return entries;
+}
+
+std::optional<std::uint64_t> Win32FileSystem::FreeBytes(const std::string& path) const {
+  const std::wstring wide = ToWidePath(path);
+  if (wide.empty()) return std::nullopt;
+  ULARGE_INTEGER availableToCaller;
+  if (!GetDiskFreeSpaceExW(wide.c_str(), &availableToCaller, nullptr, nullptr)) return std::nullopt;
+  return static_cast<std::uint64_t>(availableToCaller.QuadPart);
+}
+
 bool Win32FileSystem::CreateFolder(const std::string& path) {
   return CreateDirectoryW(ToWidePath(path).c_str(), nullptr) != 0;
 }

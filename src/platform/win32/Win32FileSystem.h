@@ -16,6 +16,9 @@ class Win32FileSystem final : public FileSystem {
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
   std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                     const std::string& pattern) const override;
+  // A reparse point (junction, symbolic link) is reported as a link.
+  std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
+  std::optional<std::uint64_t> FreeBytes(const std::string& path) const override;
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;

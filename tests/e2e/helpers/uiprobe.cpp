@@ -2,11 +2,14 @@
 // messages sent from this separate process (buffers are placed in the program's own memory).
 //   uiprobe rows                 every row: check box (0/1), then the four columns, tab-separated
 //   uiprobe statrows             every row of the statistics window's list, tab-separated
+//   uiprobe listrows ID COLUMNS  every row of the list view ID: its check box (0/1) when the list has
+//                                check boxes, then the first COLUMNS columns, tab-separated
 //   uiprobe count                the number of rows of the list
-//   uiprobe status               the four status-bar panels, one per line
+//   uiprobe status [ID]          the four status-bar panels, one per line; given the id of another
+//                                status bar, each of its panels
 //   uiprobe text ID              the text of the control ID
 //   uiprobe rect ID              the screen rectangle of the control ID: left top right bottom
-//   uiprobe itemrect ROW         the screen rectangle of a row of the list (1-based)
+//   uiprobe itemrect ROW [ID]    the screen rectangle of a row (1-based) of the list, or of list view ID
 //   uiprobe toolrect COMMAND     the screen rectangle of the toolbar button of COMMAND
 //   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
 //   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
@@ -17,7 +20,8 @@
 //   uiprobe state ID             the control ID's check and enabled states: "checked enabled", 0 or 1 each
 //   uiprobe popup                "open" while a popup menu is on the screen, else "closed"
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
-// of that class or exact title (text, rect, state, find and windowrect work on any window).
+// of that class or exact title (text, rect, state, find, windowrect, listrows, status ID and
+// itemrect ROW ID work on any window).
 // Exit code 0, or 2 when the main window (or the control) is not there.
 #include <windows.h>
 #include <commctrl.h>
@@ -110,17 +114,27 @@ int ListRows(HWND list, int columns, bool checkBoxes) {
   return 0;
 }
 
+// Any list view: the check box column only where the list shows check boxes.
+int AnyListRows(HWND top, int id, int columns) {
+  HWND list = GetDlgItem(top, id);
+  if (list == nullptr || columns < 1) return 2;
+  const auto styles = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  return ListRows(list, columns, (styles & LVS_EX_CHECKBOXES) != 0);
+}
+
 int StatRows() {
   HWND stat = FindWindowW(L"VelgaroStatWindow", nullptr);
   if (stat == nullptr) return 2;
   return ListRows(FindWindowExW(stat, nullptr, WC_LISTVIEWW, nullptr), 7, false);
 }
 
-int Status(HWND main) {
-  HWND status = GetDlgItem(main, kStatusId);
+// panels: how many to print; 0: as many as the bar has.
+int Status(HWND main, int id, int panels) {
+  HWND status = GetDlgItem(main, id);
   RemoteBuffer buffer(status, kTextChars * sizeof(wchar_t));
   if (status == nullptr || !buffer.Ok()) return 2;
-  for (int panel = 0; panel < 4; ++panel) {
+  if (panels == 0) panels = static_cast<int>(SendMessageW(status, SB_GETPARTS, 0, 0));
+  for (int panel = 0; panel < panels; ++panel) {
     const auto length = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
     std::wstring text(kTextChars, L'\0');
     if (length < kTextChars) {
@@ -150,8 +164,8 @@ int Rect(HWND main, int id) {
   return ScreenRect(main, r, control) ? 0 : 2;
 }
 
-int ItemRect(HWND main, int row) {
-  HWND list = GetDlgItem(main, kListId);
+int ItemRect(HWND main, int row, int listId) {
+  HWND list = GetDlgItem(main, listId);
   RemoteBuffer buffer(list, sizeof(RECT));
   if (list == nullptr || !buffer.Ok()) return 2;
   RECT r{};
@@ -186,7 +200,7 @@ int Command(HWND main, int id) {
   QueryPerformanceCounter(&start);
   SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
   QueryPerformanceCounter(&end);
-  std::printf("%.1f\n", (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart);
+  std::printf("%.1f\n", static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart));
   return 0;
 }
 
@@ -202,11 +216,11 @@ int Ping(HWND main, double seconds) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) break;
     QueryPerformanceCounter(&t1);
-    const double ms = (t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart;
+    const double ms = static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
     if (ms > slowest) slowest = ms;
     ++answers;
     QueryPerformanceCounter(&now);
-    if ((now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart) >= seconds) break;
+    if (static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart) >= seconds) break;
     Sleep(5);
   }
   std::printf("%d %.1f\n", answers, slowest);
@@ -277,14 +291,15 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring what = argv[1];
   const int arg = argc > 2 ? _wtoi(argv[2]) : 0;
   if (what == L"rows") return ListRows(GetDlgItem(main, kListId), 4, true);
-  if (what == L"status") return Status(main);
+  if (what == L"status") return argc > 2 ? Status(main, arg, 0) : Status(main, kStatusId, 4);
+  if (what == L"listrows" && argc > 3) return AnyListRows(main, arg, _wtoi(argv[3]));
   if (what == L"count") {
     std::printf("%d\n", static_cast<int>(SendMessageW(GetDlgItem(main, kListId), LVM_GETITEMCOUNT, 0, 0)));
     return 0;
   }
   if (what == L"text") return Text(main, arg);
   if (what == L"rect") return Rect(main, arg);
-  if (what == L"itemrect") return ItemRect(main, arg);
+  if (what == L"itemrect") return ItemRect(main, arg, argc > 3 ? _wtoi(argv[3]) : kListId);
   if (what == L"toolrect") return ToolRect(main, arg);
   if (what == L"command") return Command(main, arg);
   if (what == L"find" && argc > 3) return Find(main, argv[2], argv[3]);

@@ -97,3 +97,42 @@ TEST_F(PosixFileSystemTest, EmptyPathIsNothing) {
 
 }  // namespace
 }  // namespace velgaro
+
+namespace velgaro {
+namespace {
+
+TEST(PosixFolderEntriesTest, ListsFilesFoldersAndLinksWithTheirSizes) {
+  TempFolder dir;
+  PosixFileSystem fs;
+  dir.Write("a.bin", "12345");
+  dir.Write(".dot", "1");
+  ASSERT_EQ(::mkdir((dir.Path() + "/sub").c_str(), 0777), 0);
+  ASSERT_EQ(::symlink(dir.Path().c_str(), (dir.Path() + "/up").c_str()), 0);
+  const auto entries = fs.ListEntries(ToCorePath(dir.Path()));
+  ASSERT_TRUE(entries.has_value());
+  ASSERT_EQ(entries->size(), 4u);
+  for (const FolderEntry& e : *entries) {
+    if (e.name == "a.bin") {
+      EXPECT_EQ(e.size, 5u);
+    } else if (e.name == ".dot") {
+      EXPECT_FALSE(e.isFolder);
+    } else if (e.name == "sub") {
+      EXPECT_TRUE(e.isFolder && !e.isLink);
+    } else {
+      EXPECT_EQ(e.name, "up");
+      EXPECT_TRUE(e.isFolder && e.isLink);
+    }
+  }
+  EXPECT_FALSE(fs.ListEntries(ToCorePath(dir.Path() + "/missing")).has_value());
+  EXPECT_FALSE(fs.ListEntries(ToCorePath(dir.Path() + "/a.bin")).has_value());
+}
+
+TEST(PosixFolderEntriesTest, FreeBytesOfAnExistingFolderOnly) {
+  TempFolder dir;
+  PosixFileSystem fs;
+  EXPECT_GT(fs.FreeBytes(ToCorePath(dir.Path()) + "\\").value_or(0), 0u);
+  EXPECT_FALSE(fs.FreeBytes(ToCorePath(dir.Path() + "/missing")).has_value());
+}
+
+}  // namespace
+}  // namespace velgaro
