@@ -5,10 +5,11 @@ namespace velgaro {
 
 const std::vector<LanguageSection>& LanguageSections() {
   // Stels 51 reports a damaged package file; New 54 refuses a new name that another package has;
-  // frmEditPath captions the batch editor's dialog for one path.
+  // frmEditPath captions the batch editor's dialog for one path; Wizard 112..115 report the building of
+  // a disk's refusals and failures.
   static const std::vector<LanguageSection> sections{
       {"main", 37},      {"MainMenu", 54}, {"About", 7},  {"Future", 5},         {"Pause", 6},    {"Progress", 1},
-      {"Statistic", 13}, {"Stels", 51},    {"Wizard", 111}, {"Asociating", 4},  {"MdlFile", 12}, {"Autor", 3},
+      {"Statistic", 13}, {"Stels", 51},    {"Wizard", 115}, {"Asociating", 4},  {"MdlFile", 12}, {"Autor", 3},
       {"New", 54},       {"Error", 2},     {"frmWizardPack", 23}, {"update", 24},
       {"frmEditPath", 2},
   };

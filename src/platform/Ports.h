@@ -87,6 +87,11 @@ class FileSystem {
   // MoveFile: gives a file another name; fails when another file already has the new one. A new name
   // that differs only in letter case renames the same file.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // CopyFile: the file from under the name to, replacing an existing file unless failIfExists. The copy
+  // keeps the source's attributes (read-only included). A failed copy may leave part of the file behind.
+  virtual bool Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
+  // SetFileAttributes(path, FILE_ATTRIBUTE_NORMAL): no longer read-only, hidden or system.
+  virtual bool SetNormalAttributes(const std::string& path) = 0;
 };
 
 // Win32 profile (INI) semantics: sections and keys without regard to case; the value is the text after

@@ -6,6 +6,7 @@
 #include "app/SettingKeys.h"
 #include "library/PackageSummary.h"
 #include "platform/TextFold.h"
+#include "wizard/DiskCopy.h"
 #include "wizard/FolderSize.h"
 #include "wizard/WizardTexts.h"
 
@@ -21,10 +22,6 @@ constexpr const char* kPackageFolderKey = "FolderVGP_for_ISO";
 constexpr const char* kSoftFolderKey = "SoftFolder";
 constexpr const char* kSpeedKey = "Speed_for_ISO";   // section Install
 
-bool HasPackageExtension(const std::string& name) {
-  return name.size() > kExtensionLength && FoldCase(name.substr(name.size() - kExtensionLength)) == ".vgp";
-}
-
 }  // namespace
 
 WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump) {
@@ -32,7 +29,10 @@ WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump) {
 }
 
 WizardModel::WizardModel(WizardDeps deps, WizardHooks hooks, WindowHandle owner)
-    : d_(deps), hooks_(std::move(hooks)), owner_(owner) {}
+    : d_(deps),
+      hooks_(std::move(hooks)),
+      owner_(owner),
+      builder_(DiskBuilderDeps{deps.platform, deps.paths, deps.package, deps.language, deps.pump}, owner) {}
 
 std::string WizardModel::Text(int key) const { return WizardText(d_.language, static_cast<WizardKey>(key)); }
 
@@ -129,13 +129,20 @@ bool WizardModel::Next() {
       state_.summaryTarget = target_;
       state_.summaryPackages = packageFolder_;
       state_.summaryProgram = d_.platform.sys.ExeFolder();
+      // The disk's settings are kept for the copy of the settings file made on the next page.
+      builder_.SetChoice(DiskChoice{target_, packageFolder_, softFolder_, state_.speed >= 0 ? state_.speed : 0});
       state_.nextEnabled = true;
       state_.focus = WizardFocus::Next;
       break;
-    case 2:
+    case 2: {
+      builder_.Log().Clear();
+      const FilesPageResult copied = builder_.CopyFilesPage();
+      state_.copyLog = builder_.Log().Text();
+      state_.reportStatus = copied.status;
       state_.nextEnabled = true;
       state_.focus = WizardFocus::Next;
       break;
+    }
     case 3:
       LoadVGPList();
       LoadFolderForWizard();
@@ -143,6 +150,7 @@ bool WizardModel::Next() {
       break;
     case 4:
       SaveItemListForWizard();
+      CopyFolders();
       state_.nextEnabled = true;
       state_.focus = WizardFocus::Next;
       break;
@@ -151,6 +159,7 @@ bool WizardModel::Next() {
       state_.focus = WizardFocus::Next;
       break;
     case 6:
+      if (state_.replacePaths) builder_.ReplaceInstallerPaths(savedFolders_);
       state_.nextCaption = Text(kWizardFinish);
       state_.nextEnabled = true;
       state_.focus = WizardFocus::Next;
@@ -192,6 +201,38 @@ bool WizardModel::QueryClose() {
   return true;
 }
 
+void WizardModel::CopyFolders() {
+  std::vector<FolderToCopy> folders;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    const bool nested = i < items_.size() && items_[i].nested;
+    if (rows_[i].ticked && !nested) folders.push_back(FolderToCopy{rows_[i].name, rows_[i].folder});
+  }
+  state_.copyValue = 0;
+  state_.copyMax = folders.empty() ? 1 : static_cast<int>(folders.size());
+  FolderCopyHooks copyHooks;
+  copyHooks.current = [this](const std::string& source, const std::string& destination) {
+    state_.copySource = source;
+    state_.copyDest = destination;
+    if (hooks_.copyProgress) hooks_.copyProgress();
+  };
+  copyHooks.copiedCount = [this](int copied) { state_.copiedFolders = copied; };
+  copyHooks.progress = [this](int value, int maximum, const std::string& percent) {
+    state_.copyValue = value;
+    state_.copyMax = maximum;
+    state_.percent = percent;
+    if (hooks_.copyProgress) hooks_.copyProgress();
+  };
+  busy_ = true;
+  const FolderCopyResult result = builder_.CopyAllFolder(folders, copyHooks);
+  busy_ = false;
+  state_.copyStat = result.report;
+  state_.copiedFolders = result.copied;
+  state_.percent = Text(kWizardCopyDone);
+  state_.copySource = "---";
+  state_.copyDest = "---";
+  state_.copyLog = builder_.Log().Text();
+}
+
 // ---- folders of pages 0 and 1
 
 void WizardModel::ChooseTargetFolder() {
@@ -213,20 +254,7 @@ void WizardModel::ChooseTargetFolder() {
 }
 
 std::vector<std::string> WizardModel::PackageFiles(const std::string& folder) const {
-  std::vector<std::string> files;
-  if (folder.empty()) return files;
-  std::optional<std::vector<std::string>> listed = d_.platform.fs.ListFiles(folder, "*.vgp");
-  if (!listed) return files;
-  // The pattern may also match longer extensions (through short names).
-  for (std::string& file : *listed) {
-    if (HasPackageExtension(file)) files.push_back(std::move(file));
-  }
-  // The order of a file list: alphabetical without regard to case.
-  std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
-    const std::string fa = FoldCase(a), fb = FoldCase(b);
-    return fa != fb ? fa < fb : a < b;
-  });
-  return files;
+  return ListPackageFileNames(d_.platform.fs, folder);
 }
 
 void WizardModel::ShowFileCount(std::size_t count) {

@@ -18,6 +18,7 @@
 #include "package/PackageImage.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Ports.h"
+#include "wizard/DiskBuilder.h"
 #include "wizard/FolderPathFile.h"
 #include "wizard/WizardTexts.h"
 
@@ -89,6 +90,17 @@ struct WizardState {
   WizardLabel tipStatus;               // lblTipStatus
   std::string measuring;               // lblStat while sizes are measured; empty: hidden
 
+  std::string copyLog;                 // txtLog: CopyLog after page 2's copy
+  std::string reportStatus;            // lblReportStatus
+  std::string copyStat;                // txtCopyStat: the folder copy's report
+  std::string copySource;              // lblCopySource
+  std::string copyDest;                // lblCopyDest
+  int copiedFolders = 0;               // lblCopyFolder
+  int copyValue = 0;                   // prbCopy's value and maximum
+  int copyMax = 1;
+  std::string percent;                 // lblPercent
+  bool replacePaths = false;           // optReplaceVGP: item 0 (true) rewrites the disk's installer paths
+
   bool finished = false;               // the last page was passed: closing asks nothing
   bool closeRequested = false;         // the window should close now
 };
@@ -107,6 +119,7 @@ WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump);
 struct WizardHooks {
   std::function<void(bool visible)> showProgress;   // pBar1
   std::function<void(int pos, int max)> progress;
+  std::function<void()> copyProgress;   // the folder copy moved on: show the copy fields of State()
 };
 
 class WizardModel {
@@ -146,6 +159,9 @@ class WizardModel {
   // Pre-selects the disk package folder from the setting, when it holds a package file.
   void ReadFolderVGPForISO();
   void SetSpeed(int item);
+  // optReplaceVGP: true for item 0 (rewrite the copied packages' installer paths).
+  void SetReplacePaths(bool replace) { state_.replacePaths = replace; }
+  const DiskBuilder& Builder() const { return builder_; }
 
   // Checks a programs folder name: true for a usable one. With showMessages, a refused name is
   // explained in a message box and the focus goes back to the box.
@@ -191,6 +207,7 @@ class WizardModel {
   void FreeSpaceVerdict(std::uint64_t total, WizardKey enoughKey);
   void ReportAfterVerdict();
   void UpdateCaption();
+  void CopyFolders();
   void ShowProgress(bool visible) const;
   void MoveProgress(int pos, int max) const;
 
@@ -198,6 +215,7 @@ class WizardModel {
   WizardHooks hooks_;
   WindowHandle owner_;
   WizardState state_;
+  DiskBuilder builder_;
   std::vector<WizardRow> rows_;
   std::vector<std::string> rowFiles_;   // each row's package file as the folder listed it
   std::vector<WizardItem> items_;

@@ -64,6 +64,12 @@ std::string WizardDefault(WizardKey key) {
       return "ДА, заменить совпадающие пути на переменные. Этот вариант подходит Вам, если Вы уже готовы записать "
              "данные на диск.";
     case kWizardFoldersCopiedTotal: return "Итого скопировано папок:";
+    case kWizardTargetInsideCopied:
+      return "Папка образа диска лежит внутри копируемой папки %s. Выберите другую папку для образа диска.";
+    case kWizardTargetIsPackageFolder:
+      return "Папка образа диска совпадает с папкой пакетов %s. Выберите другую папку для образа диска.";
+    case kWizardFileNotCopied: return "Не удалось скопировать файл %s";
+    case kWizardSettingsWriteError: return "Ошибка записи файла настроек";
   }
   return std::string();
 }

@@ -67,6 +67,10 @@ enum WizardKey : int {
   kWizardReplaceNo = 101,         // optReplaceVGP item 1
   kWizardReplaceYes = 102,        // optReplaceVGP item 0
   kWizardFoldersCopiedTotal = 111,   // shown ending in ":"
+  kWizardTargetInsideCopied = 112,   // "%s": the folder being copied
+  kWizardTargetIsPackageFolder = 113,   // "%s": the package folder
+  kWizardFileNotCopied = 114,        // "%s": the file whose copy failed
+  kWizardSettingsWriteError = 115,
 };
 
 // The built-in text; for the keys with "%s", the text with "%s" in it. Empty for a key without one.

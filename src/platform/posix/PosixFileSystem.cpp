@@ -1,6 +1,7 @@
 #include "platform/posix/PosixFileSystem.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -17,6 +18,21 @@ namespace {
 
 bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
+}
+
+bool CopyContent(int in, int out) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(in, buffer, sizeof buffer);
+    if (got == 0) return true;
+    if (got < 0) return false;
+    ssize_t done = 0;
+    while (done < got) {
+      const ssize_t put = ::write(out, buffer + done, static_cast<std::size_t>(got - done));
+      if (put <= 0) return false;
+      done += put;
+    }
+  }
 }
 
 }  // namespace
@@ -133,6 +149,41 @@ bool PosixFileSystem::Remove(const std::string& path) {
   if (S_ISDIR(st.st_mode)) return ::rmdir(native.c_str()) == 0;
   if (IsReadOnly(native, st)) return false;
   return ::unlink(native.c_str()) == 0;
+}
+
+bool PosixFileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
+  struct stat source {}, target {};
+  if (!StatPath(from, source) || !S_ISREG(source.st_mode) || to.empty()) return false;
+  const std::string nativeTo = ToNativePath(to);
+  if (StatPath(to, target)) {
+    if (failIfExists || S_ISDIR(target.st_mode) || IsReadOnly(nativeTo, target)) return false;
+    if (target.st_ino == source.st_ino && target.st_dev == source.st_dev) return false;
+  }
+  const int in = ::open(ToNativePath(from).c_str(), O_RDONLY);
+  if (in < 0) return false;
+  const std::size_t slash = nativeTo.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : nativeTo.substr(0, slash + 1);
+  std::string temp = (slash == std::string::npos ? std::string("./") : folder) + ".copy.XXXXXX";
+  const int out = ::mkstemp(temp.data());
+  if (out < 0) {
+    ::close(in);
+    return false;
+  }
+  bool ok = CopyContent(in, out) && ::fchmod(out, source.st_mode & 07777) == 0 && ::fsync(out) == 0;
+  ok = (::close(out) == 0) && ok;
+  ::close(in);
+  if (ok) {
+    // link() refuses an existing name: the no-replace copy stays a single step.
+    ok = failIfExists ? ::link(temp.c_str(), nativeTo.c_str()) == 0 : ::rename(temp.c_str(), nativeTo.c_str()) == 0;
+  }
+  if (!ok || failIfExists) ::unlink(temp.c_str());
+  return ok;
+}
+
+bool PosixFileSystem::SetNormalAttributes(const std::string& path) {
+  struct stat st {};
+  if (!StatPath(path, st)) return false;
+  return ::chmod(ToNativePath(path).c_str(), (st.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
 }
 
 }  // namespace velgaro

@@ -25,6 +25,11 @@ class PosixFileSystem : public FileSystem {
   // Like DeleteFileA / RemoveDirectoryA: a read-only file or a folder that is not empty stays.
   bool Remove(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
+  // Through a temporary file beside the target, so the target is never left half written. Like
+  // CopyFileA, a read-only target is not replaced.
+  bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+  // Gives the owner write permission (the native read-only attribute is its absence).
+  bool SetNormalAttributes(const std::string& path) override;
 };
 
 }  // namespace velgaro

@@ -273,6 +273,43 @@ bool SimFileSystem::Remove(const std::string& path) {
   return true;
 }
 
+bool SimFileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
+  const std::size_t number = ++copyCount_;
+  if (failWrites_ || from.empty() || to.empty()) return false;
+  const Entry* source = Find(from);
+  if (!source || source->isFolder) return false;
+  const std::string toKey = SimPathKey(to);
+  const std::string parent = ParentKey(toKey);
+  if (parent.empty() || !IsDirectory(parent)) return false;
+  const auto existing = entries_.find(toKey);
+  if (existing != entries_.end()) {
+    if (failIfExists || existing->second.isFolder || existing->second.readOnly) return false;
+    if (existing->first == SimPathKey(from)) return false;   // sharing violation on itself
+  }
+  Entry copied = *source;
+  copied.path = existing != entries_.end() ? existing->second.path : to;
+  copied.link = false;
+  if (number == failCopyAt_) {
+    // Broken off midway: what was written so far stays.
+    copied.content.resize(copied.content.size() / 2);
+    copied.size.reset();
+    copied.readOnly = false;
+    entries_[toKey] = copied;
+    return false;
+  }
+  entries_[toKey] = copied;
+  return true;
+}
+
+bool SimFileSystem::SetNormalAttributes(const std::string& path) {
+  if (path.empty()) return false;
+  const auto it = entries_.find(SimPathKey(path));
+  if (it == entries_.end()) return false;
+  it->second.readOnly = false;
+  it->second.hidden = false;
+  return true;
+}
+
 // ---- SimIniFile
 
 const SimCodepage SimIniFile::codepage_;

@@ -80,6 +80,9 @@ class SimFileSystem : public FileSystem {
   // File content as text; empty when missing.
   std::string Text(const std::string& path) const;
   std::size_t WriteCount() const { return writeCount_; }
+  // The n-th call of Copy from now (1: the next one) fails after writing half of the file; 0: none fails.
+  void FailCopyNumber(std::size_t n) { failCopyAt_ = n == 0 ? 0 : copyCount_ + n; }
+  std::size_t CopyCount() const { return copyCount_; }
   const std::map<std::string, Entry>& Entries() const { return entries_; }
 
   bool Exists(const std::string& path) const override;
@@ -98,6 +101,10 @@ class SimFileSystem : public FileSystem {
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
+  // Fails for a missing source or one that is a folder, a missing target folder, an existing target
+  // with failIfExists, and a read-only or folder target.
+  bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+  bool SetNormalAttributes(const std::string& path) override;
 
  private:
   const Entry* Find(const std::string& path) const;
@@ -108,6 +115,8 @@ class SimFileSystem : public FileSystem {
   std::map<std::string, std::uint64_t> freeBytes_;   // key: SimPathKey of the root
   bool failWrites_ = false;
   std::size_t writeCount_ = 0;
+  std::size_t copyCount_ = 0;
+  std::size_t failCopyAt_ = 0;
 };
 
 class SimCodepage : public Codepage {

@@ -213,4 +213,16 @@ bool Win32FileSystem::Remove(const std::string& path) {
   return removed && GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
+bool Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
+  const std::wstring source = ToWidePath(from);
+  const std::wstring target = ToWidePath(to);
+  if (source.empty() || target.empty() || HasWildcard(source) || HasWildcard(target)) return false;
+  return CopyFileW(source.c_str(), target.c_str(), failIfExists ? TRUE : FALSE) != 0;
+}
+
+bool Win32FileSystem::SetNormalAttributes(const std::string& path) {
+  const std::wstring wide = ToWidePath(path);
+  return !wide.empty() && SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 }  // namespace velgaro::win32

@@ -22,6 +22,8 @@ class Win32FileSystem final : public FileSystem {
   bool CreateFolder(const std::string& path) override;
   bool Remove(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
+  bool Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+  bool SetNormalAttributes(const std::string& path) override;
 };
 
 }  // namespace velgaro::win32

@@ -27,7 +27,7 @@ const std::set<std::pair<std::string, int>>& KeysWithValue() {
       {"main", 14},       {"main", 17},          {"main", 18},          {"Statistic", 4},
       {"Stels", 46},      {"Stels", 51},         {"Wizard", 53},        {"Wizard", 90},
       {"Wizard", 92},     {"New", 18},           {"New", 28},           {"New", 54},           {"Error", 2},
-      {"frmWizardPack", 17}, {"frmWizardPack", 21}};
+      {"frmWizardPack", 17}, {"frmWizardPack", 21}, {"Wizard", 112}, {"Wizard", 113}, {"Wizard", 114}};
   return keys;
 }
 

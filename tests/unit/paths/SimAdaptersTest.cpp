@@ -62,6 +62,30 @@ TEST_F(SimFileSystemTest, FoldersAsOnWindows) {
   EXPECT_TRUE(fs.Remove("C:\\New"));
 }
 
+TEST_F(SimFileSystemTest, CopyAsCopyFileAndTheNthCopyBrokenOff) {
+  const std::string ini = "C:\\Tools\\Rec\\velgaro.ini";
+  fs.SetReadOnly(ini, true);
+  EXPECT_FALSE(fs.Copy(ini, "D:\\Disk\\a.ini", false));   // no such folder
+  fs.AddFolder("D:\\Disk");
+  ASSERT_TRUE(fs.Copy(ini, "D:\\Disk\\a.ini", false));
+  EXPECT_EQ(fs.Text("D:\\Disk\\a.ini"), fs.Text(ini));
+  EXPECT_TRUE(fs.Entries().at(SimPathKey("D:\\Disk\\a.ini")).readOnly);   // attributes go with the copy
+  EXPECT_FALSE(fs.Copy(ini, "D:\\Disk\\a.ini", false));   // a read-only target stays
+  EXPECT_TRUE(fs.SetNormalAttributes("D:\\Disk\\a.ini"));
+  EXPECT_FALSE(fs.Copy(ini, "D:\\Disk\\a.ini", true));    // failIfExists
+  EXPECT_TRUE(fs.Copy(ini, "D:\\Disk\\a.ini", false));
+  EXPECT_FALSE(fs.Copy("C:\\Tools", "D:\\Disk\\t", false));   // a folder is no file
+  EXPECT_FALSE(fs.Copy(ini, ini, false));
+  EXPECT_FALSE(fs.SetNormalAttributes("C:\\Gone"));
+
+  fs.FailCopyNumber(2);
+  EXPECT_TRUE(fs.Copy(ini, "D:\\Disk\\b.ini", false));
+  EXPECT_FALSE(fs.Copy(ini, "D:\\Disk\\c.ini", false));
+  EXPECT_EQ(fs.Text("D:\\Disk\\c.ini"), fs.Text(ini).substr(0, fs.Text(ini).size() / 2));   // the part written
+  EXPECT_TRUE(fs.Copy(ini, "D:\\Disk\\d.ini", false));
+  EXPECT_EQ(fs.CopyCount(), 10u);
+}
+
 TEST_F(SimFileSystemTest, IniFileOverFileContent) {
   SimIniFile ini(fs);
   EXPECT_EQ(ini.Read("C:\\Tools\\Rec\\velgaro.ini", "general", "portablemode", "0", 128), "1");

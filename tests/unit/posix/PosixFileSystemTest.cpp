@@ -64,6 +64,38 @@ TEST_F(PosixFileSystemTest, ReplacedFileKeepsItsPermissions) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+TEST_F(PosixFileSystemTest, CopyReplacesUnlessAskedNotToAndLeavesNoTemporaryFile) {
+  dir.Write("src.bin", std::string(200000, 'a'));
+  ASSERT_EQ(::chmod((dir.Path() + "/src.bin").c_str(), 0640), 0);
+  ASSERT_TRUE(fs.Copy(Core("src.bin"), Core("dst.bin"), false));
+  EXPECT_EQ(dir.Read("dst.bin"), std::string(200000, 'a'));
+  struct stat st {};
+  ASSERT_EQ(::stat((dir.Path() + "/dst.bin").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  dir.Write("src.bin", "new");
+  EXPECT_FALSE(fs.Copy(Core("src.bin"), Core("dst.bin"), true));
+  EXPECT_EQ(dir.Read("dst.bin").size(), 200000u);
+  ASSERT_TRUE(fs.Copy(Core("src.bin"), Core("dst.bin"), false));
+  EXPECT_EQ(dir.Read("dst.bin"), "new");
+  EXPECT_TRUE(fs.Copy(Core("src.bin"), Core("fresh.bin"), true));
+  EXPECT_FALSE(fs.Copy(Core("missing"), Core("x.bin"), false));
+  EXPECT_FALSE(fs.Copy(Core("src.bin"), Core("nofolder/x.bin"), false));
+  EXPECT_FALSE(fs.Copy(Core("src.bin"), Core("src.bin"), false));
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"dst.bin", "fresh.bin", "src.bin"}));
+}
+
+TEST_F(PosixFileSystemTest, CopyKeepsAReadOnlyTargetUntilItIsMadeNormal) {
+  dir.Write("src.txt", "new");
+  dir.Write("ro.txt", "old");
+  ASSERT_EQ(::chmod((dir.Path() + "/ro.txt").c_str(), 0444), 0);
+  EXPECT_FALSE(fs.Copy(Core("src.txt"), Core("ro.txt"), false));
+  EXPECT_EQ(dir.Read("ro.txt"), "old");
+  ASSERT_TRUE(fs.SetNormalAttributes(Core("ro.txt")));
+  EXPECT_TRUE(fs.Copy(Core("src.txt"), Core("ro.txt"), false));
+  EXPECT_EQ(dir.Read("ro.txt"), "new");
+  EXPECT_FALSE(fs.SetNormalAttributes(Core("missing")));
+}
+
 TEST_F(PosixFileSystemTest, ListMatchesWithoutRegardToCaseAndSorts) {
   for (const char* name : {"b.lng", "A.LNG", "c.txt", "English.lng", "x.lngx"}) dir.Write(name, "");
   ASSERT_TRUE(fs.CreateFolder(Core("folder.lng")));

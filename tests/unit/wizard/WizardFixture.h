@@ -30,6 +30,11 @@ class WizardFixture : public ::testing::Test {
     fs.AddFolder(sys.exeFolder);
     fs.AddFolder(kTarget);
     fs.SetFreeBytes("D:\\", 1000000);
+    // What page 2 copies onto the disk besides the packages.
+    fs.AddFile(sys.exeFolder + "\\velgaro.exe", "MZ-program");
+    fs.AddFile(sys.exeFolder + "\\velgaro.ini", "[General]\r\nPortableMode=1\r\n");
+    fs.AddFile(sys.exeFolder + "\\help.chm", "ITSF");
+    fs.AddFile(std::string(kPackages) + "\\Position.lst", "");
     app.paths.SetTable({PathVariable{"%CDROM%", ""}, {"%USERNAME%", "User"}, {"%WINDOWS%", "C:\\WINDOWS"},
                         {"%TEMP%", "C:\\TEMP"}, {"%PROGRAMFILES%", "C:\\Program Files"},
                         {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
