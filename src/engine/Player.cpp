@@ -61,7 +61,7 @@ struct Player::Impl {
   int foregroundTries = 0;
   int foregroundPause = 0;
   bool busy = false;           // a step tick is replaying an action
-  bool pressedSinceLastTick = false;
+  bool pressedSinceLastTick = false;  // a lent top-most state is due back on the next step tick
   bool paused = false;
   bool pendingUnload = false;  // the run ended inside a step tick: unload once it has returned
   unsigned packageSerial = 0;  // changes whenever the current package is closed or replaced

@@ -111,5 +111,51 @@ TEST_F(FileSystemTest, CreateAndRemove) {
   EXPECT_FALSE(fs.Remove(sub));
 }
 
+TEST_F(FileSystemTest, RenameCopyAndAttributesAsTheDiskAndThePropertiesUseThem) {
+  const std::string a = folder.File("alpha.vgp"), b = folder.File("beta.vgp"), c = folder.File("Копия.vgp");
+  ASSERT_TRUE(fs.WriteAllReplacing(a, BytesOf("alpha")));
+  ASSERT_TRUE(fs.WriteAllReplacing(b, BytesOf("beta")));
+  // Another file of the new name is never replaced; a change of letter case renames the file itself.
+  EXPECT_FALSE(fs.Rename(a, b));
+  EXPECT_EQ(fs.ReadAll(b), BytesOf("beta"));
+  EXPECT_TRUE(fs.Rename(a, folder.File("ALPHA.vgp")));
+  EXPECT_EQ(fs.ReadAll(folder.File("ALPHA.vgp")), BytesOf("alpha"));
+
+  EXPECT_TRUE(fs.Copy(b, c, true));
+  EXPECT_EQ(fs.ReadAll(c), BytesOf("beta"));
+  EXPECT_FALSE(fs.Copy(folder.File("ALPHA.vgp"), c, true));   // refused: the copy is there already
+  EXPECT_EQ(fs.ReadAll(c), BytesOf("beta"));
+  EXPECT_FALSE(fs.Copy(folder.File("missing.vgp"), folder.File("x.vgp"), false));
+
+  // A copy of a read-only file is read-only too until its attributes are made normal.
+  MakeReadOnly(b);
+  ASSERT_TRUE(fs.Copy(b, folder.File("ro.vgp"), false));
+  EXPECT_FALSE(fs.WriteAllReplacing(folder.File("ro.vgp"), BytesOf("new")));
+  EXPECT_TRUE(fs.SetNormalAttributes(folder.File("ro.vgp")));
+  EXPECT_TRUE(fs.WriteAllReplacing(folder.File("ro.vgp"), BytesOf("new")));
+  EXPECT_TRUE(fs.SetNormalAttributes(b));
+}
+
+TEST_F(FileSystemTest, EntriesWithSizesAndFreeSpace) {
+  ASSERT_TRUE(fs.WriteAllReplacing(folder.File("one.bin"), Bytes(1000, 7)));
+  ASSERT_TRUE(fs.CreateFolder(folder.File("sub")));
+  const std::optional<std::vector<FolderEntry>> entries = fs.ListEntries(folder.Path());
+  ASSERT_TRUE(entries.has_value());
+  ASSERT_EQ(entries->size(), 2u);
+  for (const FolderEntry& e : *entries) {
+    if (e.name == "one.bin") {
+      EXPECT_FALSE(e.isFolder);
+      EXPECT_EQ(e.size, 1000u);
+    } else {
+      EXPECT_EQ(e.name, "sub");
+      EXPECT_TRUE(e.isFolder);
+    }
+  }
+  EXPECT_FALSE(fs.ListEntries(folder.File("nowhere")).has_value());
+  const std::optional<std::uint64_t> free = fs.FreeBytes(folder.Path());
+  ASSERT_TRUE(free.has_value());
+  EXPECT_GT(*free, 0u);
+}
+
 }  // namespace
 }  // namespace velgaro::win32
