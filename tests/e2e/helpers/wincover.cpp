@@ -64,17 +64,29 @@ bool Free(HWND target, LONG draggedTo) {
   return !IsIconic(target) && AtCentre(target) == target && Left(target) < draggedTo;
 }
 
+// Lays the cover over the target. The window manager applies the new z-order a moment later, so the
+// result is read back for a while, and the move is made again when another window (the installer
+// changing its page) got on top meanwhile.
 bool Cover(const wchar_t* coverClass, HWND target, bool topMost) {
   HWND cover = FindWindowW(coverClass, nullptr);
   if (cover == nullptr) return false;
-  RECT r{};
-  GetWindowRect(target, &r);
-  if (!SetWindowPos(cover, topMost ? HWND_TOPMOST : HWND_TOP, r.left - kMargin, r.top - kMargin,
-                    r.right - r.left + 2 * kMargin, r.bottom - r.top + 2 * kMargin, SWP_SHOWWINDOW)) {
-    return false;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    RECT r{};
+    GetWindowRect(target, &r);
+    if (!SetWindowPos(cover, topMost ? HWND_TOPMOST : HWND_TOP, r.left - kMargin, r.top - kMargin,
+                      r.right - r.left + 2 * kMargin, r.bottom - r.top + 2 * kMargin, SWP_SHOWWINDOW)) {
+      return false;
+    }
+    SetForegroundWindow(cover);
+    for (DWORD waited = 0; waited < 200; waited += kPollMs) {
+      if (AtCentre(target) == cover) return true;
+      Sleep(kPollMs);
+    }
   }
-  SetForegroundWindow(cover);
-  return AtCentre(target) == cover;
+  wchar_t cls[128] = {};
+  GetClassNameW(AtCentre(target), cls, 128);
+  std::fprintf(stderr, "wincover: at the target's centre stays a window of class %s\n", Utf8(cls).c_str());
+  return false;
 }
 
 void Report(const char* what, DWORD start, HWND target) {
