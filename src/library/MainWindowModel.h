@@ -54,6 +54,7 @@ struct MainWindowHooks {
   // The properties dialog for a row's package, modal; returns the name the row takes (empty: cancelled).
   std::function<std::string(const std::string& rowText)> openProperties;
   std::function<void()> openBatchEditor;                // modal
+  std::function<void()> openDiskWizard;                 // modal
   std::function<void()> openAbout;                      // modal
   LibraryProgress* progress = nullptr;
 };
@@ -122,6 +123,7 @@ class MainWindowModel {
   void ShowProperty();                      // mnuProperty, mnuProperty2, toolbar 4, Shift/Ctrl/Alt+Enter
   void ReReadItem(int row, const std::string& pendingName);   // 1-based
   void WizardPack();                        // mnuWizardPack
+  void DiskWizard();                        // mnuIso: the wizard, then the package folder it leaves
   void HelpCHM();                           // mnuHelpCHM, F1, toolbar 7
   void WriteLetter();                       // mnuLetter
   void OpenSite();                          // mnuSite

@@ -2,6 +2,7 @@
 #include "library/MainWindowModel.h"
 
 #include "app/ProductName.h"
+#include "app/SettingKeys.h"
 #include "library/LibraryTexts.h"
 
 namespace velgaro {
@@ -40,6 +41,27 @@ void MainWindowModel::WizardPack() {
   library_.SavePositionList();
   if (hooks_.openBatchEditor) hooks_.openBatchEditor();
   RefreshList();   // the editor may have changed the folder or the packages' paths
+}
+
+void MainWindowModel::DiskWizard() {
+  if (busy_) return;
+  library_.SavePositionList();   // the disk gets the order the user sees
+  if (hooks_.openDiskWizard) hooks_.openDiskWizard();
+  // The wizard's last page may have made the disk's package folder the one to work with.
+  const std::string folder = app_.platform.settings.Get(settings::kPath, settings::kFolderVgp, "");
+  if (folder.empty()) {
+    library_.Clear();
+    library_.SetFolder("");
+    EnableNewInstall(false);
+    CheckCountLV();
+    view_.folderText = Text(kMainChooseFolder);
+    view_.panels[1] = Text(kMainChooseFolder);
+    return;
+  }
+  const bool listed = ScanFolder(folder);
+  EnableNewInstall(listed);
+  CheckCountLV();
+  if (!listed) ShowScanError();
 }
 
 void MainWindowModel::HelpCHM() {

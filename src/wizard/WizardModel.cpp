@@ -24,8 +24,8 @@ constexpr const char* kSpeedKey = "Speed_for_ISO";   // section Install
 
 }  // namespace
 
-WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump) {
-  return WizardDeps{app.platform, app.paths, app.package, app.language, xml, pump};
+WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump, Shell* shell) {
+  return WizardDeps{app.platform, app.paths, app.package, app.language, xml, pump, shell};
 }
 
 WizardModel::WizardModel(WizardDeps deps, WizardHooks hooks, WindowHandle owner)
@@ -161,12 +161,12 @@ bool WizardModel::Next() {
     case 6:
       if (state_.replacePaths) builder_.ReplaceInstallerPaths(savedFolders_);
       state_.nextCaption = Text(kWizardFinish);
+      OfferPackageFolders();
       state_.nextEnabled = true;
       state_.focus = WizardFocus::Next;
       break;
     default:   // the closing page: the wizard is done
-      state_.finished = true;
-      state_.closeRequested = true;
+      Finish();
       return true;
   }
   ++state_.step;
@@ -223,7 +223,10 @@ void WizardModel::CopyFolders() {
     if (hooks_.copyProgress) hooks_.copyProgress();
   };
   busy_ = true;
+  state_.copying = true;
+  if (hooks_.copyProgress) hooks_.copyProgress();   // page 5 shows before the first folder
   const FolderCopyResult result = builder_.CopyAllFolder(folders, copyHooks);
+  state_.copying = false;
   busy_ = false;
   state_.copyStat = result.report;
   state_.copiedFolders = result.copied;
@@ -231,6 +234,19 @@ void WizardModel::CopyFolders() {
   state_.copySource = "---";
   state_.copyDest = "---";
   state_.copyLog = builder_.Log().Text();
+}
+
+void WizardModel::OfferPackageFolders() {
+  state_.keepFolderOption = d_.platform.settings.Get(settings::kPath, settings::kFolderVgp, "");
+  state_.diskFolderOption = builder_.DiskPackageFolder();
+  state_.useDiskFolder = false;
+}
+
+void WizardModel::Finish() {
+  if (state_.useDiskFolder) d_.platform.settings.Set(settings::kPath, settings::kFolderVgp, state_.diskFolderOption);
+  if (d_.shell != nullptr) d_.shell->Open(target_);
+  state_.finished = true;
+  state_.closeRequested = true;
 }
 
 // ---- folders of pages 0 and 1

@@ -100,6 +100,11 @@ struct WizardState {
   int copyMax = 1;
   std::string percent;                 // lblPercent
   bool replacePaths = false;           // optReplaceVGP: item 0 (true) rewrites the disk's installer paths
+  bool copying = false;                // page 4's Next is copying the folders: page 5 shows meanwhile
+
+  std::string keepFolderOption;        // optUseVgpFolder item 0: the main window's package folder
+  std::string diskFolderOption;        // optUseVgpFolder item 1: the disk's package folder
+  bool useDiskFolder = false;          // item 1 chosen
 
   bool finished = false;               // the last page was passed: closing asks nothing
   bool closeRequested = false;         // the window should close now
@@ -112,8 +117,9 @@ struct WizardDeps {
   const Language& language;
   const Xml& xml;
   MessagePump* pump = nullptr;   // runs once between the levels of a folder walk; may be null
+  Shell* shell = nullptr;        // opens the disk folder when the wizard finishes; may be null
 };
-WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump);
+WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump, Shell* shell = nullptr);
 
 // What the model asks of the window while it reads or measures. Empty functions do nothing.
 struct WizardHooks {
@@ -161,6 +167,8 @@ class WizardModel {
   void SetSpeed(int item);
   // optReplaceVGP: true for item 0 (rewrite the copied packages' installer paths).
   void SetReplacePaths(bool replace) { state_.replacePaths = replace; }
+  // optUseVgpFolder: true for item 1 (work with the disk's package folder from now on).
+  void SetUseDiskFolder(bool useDisk) { state_.useDiskFolder = useDisk; }
   const DiskBuilder& Builder() const { return builder_; }
 
   // Checks a programs folder name: true for a usable one. With showMessages, a refused name is
@@ -208,6 +216,8 @@ class WizardModel {
   void ReportAfterVerdict();
   void UpdateCaption();
   void CopyFolders();
+  void OfferPackageFolders();
+  void Finish();
   void ShowProgress(bool visible) const;
   void MoveProgress(int pos, int max) const;
 

@@ -30,19 +30,14 @@ const Caption kCaptions[] = {
     {IDC_WP_SAVE, kEditorSection, 7},         {IDC_WP_STATSFRAME, kEditorSection, 8},
     {IDC_WP_TOTALLABEL, kEditorSection, 9},   {IDC_WP_CHANGEDLABEL, kEditorSection, 10}};
 
-// Only a text that differs is set: the caret of a box being typed in stays where it is.
-void SetText(HWND window, const std::string& text) {
-  if (window != nullptr && win32::WindowTextUtf8(window) != text) SetWindowTextW(window, win32::ToWide(text).c_str());
-}
-
 }  // namespace
 
 FrmWizardPack::FrmWizardPack(App& app, HINSTANCE resources)
     : language_(app.language),
       resources_(resources ? resources : GetModuleHandleW(nullptr)),
       model_(EditorDepsOf(app),
-             EditorHooks{[this](bool visible) { ShowProgress(visible); },
-                         [this](int pos, int max) { MoveProgress(pos, max); },
+             EditorHooks{[this](bool visible) { progress_.Show(visible); },
+                         [this](int pos, int max) { progress_.Move(pos, max); },
                          [this] { Focus(IDC_WP_FIND, false); }, [this] { Focus(IDC_WP_REPLACE, false); },
                          [this] { Focus(IDC_WP_FOLDER, true); }}) {}
 
@@ -63,12 +58,7 @@ bool FrmWizardPack::Create(HWND owner) {
 
 void FrmWizardPack::ShowModal(HWND owner) {
   if (!Create(owner)) return;
-  const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
-  if (disableOwner) EnableWindow(owner, FALSE);
-  ShowWindow(hwnd_, SW_SHOW);
-  win32::RunModalLoop(closed_, [this](MSG& message) { return PreTranslate(message); });
-  // The owner is enabled before the window goes, so that it, not another program, becomes active.
-  if (disableOwner) EnableWindow(owner, TRUE);
+  win32::RunModalWindow(hwnd_, owner, closed_, [this](MSG& message) { return PreTranslate(message); });
   SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
   DestroyWindow(hwnd_);
   hwnd_ = nullptr;
@@ -122,6 +112,7 @@ void FrmWizardPack::OnInit() {
   model_.SetOwner(reinterpret_cast<WindowHandle>(hwnd_));
   model_.Load();
   list_.Attach(Item(IDC_WP_LIST), language_);
+  progress_.Attach(Item(IDC_WP_PROGRESS));
   ApplyCaptions();
   const int parts[] = {-1};
   SendDlgItemMessageW(hwnd_, IDC_WP_STATUS, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
@@ -135,7 +126,7 @@ void FrmWizardPack::ApplyCaptions() {
   // The label before the last counter always ends in a colon, whatever the language file says.
   const std::string toSave = language_.LangTextAffix(EditorDefault(kEditorToSaveLabel), kEditorSection,
                                                      kEditorToSaveLabel, false, ":");
-  SetText(Item(IDC_WP_TOSAVELABEL), toSave);
+  win32::SetWindowTextIfChanged(Item(IDC_WP_TOSAVELABEL), toSave);
 }
 
 void FrmWizardPack::OnCommand(UINT id, UINT code) {
@@ -219,41 +210,20 @@ void FrmWizardPack::Refresh() {
   refreshing_ = true;
   if (model_.FolderText() != shownFolderText_) {
     shownFolderText_ = model_.FolderText();
-    SetText(Item(IDC_WP_FOLDER), shownFolderText_);
+    win32::SetWindowTextIfChanged(Item(IDC_WP_FOLDER), shownFolderText_);
   }
-  SetText(Item(IDC_WP_FIND), model_.FindText());
-  SetText(Item(IDC_WP_REPLACE), model_.ReplaceText());
+  win32::SetWindowTextIfChanged(Item(IDC_WP_FIND), model_.FindText());
+  win32::SetWindowTextIfChanged(Item(IDC_WP_REPLACE), model_.ReplaceText());
   SendMessageW(Item(IDC_WP_AUTOREPLACE), BM_SETCHECK, model_.AutoReplace() ? BST_CHECKED : BST_UNCHECKED, 0);
   list_.Show(model_.Rows());
-  SetText(Item(IDC_WP_TOTAL), std::to_string(model_.Total()));
-  SetText(Item(IDC_WP_CHANGED), std::to_string(model_.Changed()));
-  SetText(Item(IDC_WP_TOSAVE), std::to_string(model_.ToSave()));
+  win32::SetWindowTextIfChanged(Item(IDC_WP_TOTAL), std::to_string(model_.Total()));
+  win32::SetWindowTextIfChanged(Item(IDC_WP_CHANGED), std::to_string(model_.Changed()));
+  win32::SetWindowTextIfChanged(Item(IDC_WP_TOSAVE), std::to_string(model_.ToSave()));
   EnableWindow(Item(IDC_WP_RUNREPLACE), model_.ReplaceEnabled());
   EnableWindow(Item(IDC_WP_SAVE), model_.SaveEnabled());
   const std::wstring status = win32::ToWide(model_.Status());
   SendDlgItemMessageW(hwnd_, IDC_WP_STATUS, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(status.c_str()));
   refreshing_ = false;
-}
-
-void FrmWizardPack::ShowProgress(bool visible) {
-  if (hwnd_ == nullptr) return;
-  HWND bar = Item(IDC_WP_PROGRESS);
-  SendMessageW(bar, PBM_SETPOS, 0, 0);
-  ShowWindow(bar, visible ? SW_SHOW : SW_HIDE);
-  UpdateWindow(hwnd_);
-}
-
-void FrmWizardPack::MoveProgress(int pos, int max) {
-  if (hwnd_ == nullptr) return;
-  // The bar follows a few dozen times a second: moving and repainting it for every one of ten
-  // thousand packages would take longer than reading them.
-  const ULONGLONG now = GetTickCount64();
-  if (pos > 1 && pos < max && now - progressShown_ < kProgressEveryMs) return;
-  progressShown_ = now;
-  HWND bar = Item(IDC_WP_PROGRESS);
-  SendMessageW(bar, PBM_SETRANGE32, 0, max);
-  SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
-  pump_.RunOnce();
 }
 
 void FrmWizardPack::Focus(int id, bool selectAll) {

@@ -9,6 +9,7 @@
 #include "app/App.h"
 #include "editor/BatchEditor.h"
 #include "editor/win32/EditorListView.h"
+#include "library/win32/ProgressBar.h"
 #include "platform/win32/Win32MessagePump.h"
 
 namespace velgaro::editor {
@@ -42,22 +43,19 @@ class FrmWizardPack {
   void EditPath(int item);   // a double click on a row: frmEditPath
   void ApplyCaptions();
   void Refresh();
-  void ShowProgress(bool visible);
-  void MoveProgress(int pos, int max);
   void Focus(int id, bool selectAll);
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   const Language& language_;
   HINSTANCE resources_;
   win32::Win32MessagePump pump_;
+  library::ProgressBar progress_{pump_};
   BatchEditorModel model_;
   EditorListView list_;
   HWND hwnd_ = nullptr;
   std::string shownFolderText_;   // Text1 is only set when the model's text moves on
   bool refreshing_ = false;       // the window is setting its own controls: their notifications are not edits
   bool closed_ = false;
-  static constexpr ULONGLONG kProgressEveryMs = 40;
-  ULONGLONG progressShown_ = 0;   // when the bar last moved
 };
 
 }  // namespace velgaro::editor

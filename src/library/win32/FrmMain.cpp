@@ -96,6 +96,9 @@ FrmMain::FrmMain(App& app, Shell& shell, MainFrameEvents events)
   hooks.openBatchEditor = [this] {
     if (events_.openBatchEditor) events_.openBatchEditor(hwnd_.Get());
   };
+  hooks.openDiskWizard = [this] {
+    if (events_.openDiskWizard) events_.openDiskWizard(hwnd_.Get());
+  };
   hooks.openAbout = [this] { FrmAbout(app_.language, shell_).ShowModal(hwnd_.Get()); };
   model_ = std::make_unique<MainWindowModel>(app, shell, std::move(hooks));
 }

@@ -29,6 +29,7 @@ struct MainFrameEvents {
   // The properties of a row's package, modal; the name the row takes, empty when cancelled.
   std::function<std::string(HWND owner, const std::string& rowText)> openProperties;
   std::function<void(HWND owner)> openBatchEditor;   // modal
+  std::function<void(HWND owner)> openDiskWizard;    // modal
 };
 
 class FrmMain {

@@ -49,6 +49,7 @@ void FrmMain::Command(UINT id) {
     case IDM_PROPERTY:
     case IDM_PROPERTY2: m.ShowProperty(); break;
     case IDM_WIZARD_PACK: m.WizardPack(); break;
+    case IDM_ISO: m.DiskWizard(); break;
     case IDM_HELP_CHM: m.HelpCHM(); break;
     case IDM_LETTER: m.WriteLetter(); break;
     case IDM_SITE: m.OpenSite(); break;

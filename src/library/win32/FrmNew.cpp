@@ -51,11 +51,6 @@ const Tip kTips[] = {{IDC_NEW_DESCRIPTION, kNewDescriptionTip}, {IDC_NEW_BROWSE,
                      {IDC_NEW_DEFSELECT, kNewDefSelectTip},     {IDC_NEW_CREATEREBOOT, kNewCreateRebootTip},
                      {IDC_NEW_NEEDWAIT, kNewNeedWaitTip}};
 
-// Only a text that differs is set: the caret of a box being typed in stays where it is.
-void SetText(HWND window, const std::string& text) {
-  if (window != nullptr && win32::WindowTextUtf8(window) != text) SetWindowTextW(window, win32::ToWide(text).c_str());
-}
-
 void SetCheck(HWND window, bool checked) {
   SendMessageW(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -104,12 +99,7 @@ bool FrmNew::Create(HWND owner) {
 
 std::optional<NewPackageRequest> FrmNew::ShowModal(HWND owner) {
   if (!Create(owner)) return std::nullopt;
-  const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
-  if (disableOwner) EnableWindow(owner, FALSE);
-  ShowWindow(hwnd_, SW_SHOW);
-  win32::RunModalLoop(closed_, [this](MSG& message) { return PreTranslate(message); });
-  // The owner is enabled before the dialog goes, so that it, not another program, becomes active.
-  if (disableOwner) EnableWindow(owner, TRUE);
+  win32::RunModalWindow(hwnd_, owner, closed_, [this](MSG& message) { return PreTranslate(message); });
   dropTarget_.Revoke();
   SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
   DestroyWindow(hwnd_);
@@ -300,13 +290,13 @@ INT_PTR FrmNew::OnColor(HDC dc, HWND control) {
 void FrmNew::Refresh() {
   refreshing_ = true;
   const NewPackageState& s = model_.State();
-  SetText(hwnd_, s.caption);
-  SetText(Item(IDC_NEW_PATH), s.path);
-  SetText(Item(IDC_NEW_NAME), s.name);
-  SetText(Item(IDC_NEW_DESCRIPTION), s.description);
-  SetText(Item(IDC_NEW_COMMANDLINE), s.commandLine);
-  SetText(Item(IDC_NEW_LEFT), std::to_string(s.charactersLeft));
-  SetText(Item(IDC_NEW_CREATEDATE), s.createDate);
+  win32::SetWindowTextIfChanged(hwnd_, s.caption);
+  win32::SetWindowTextIfChanged(Item(IDC_NEW_PATH), s.path);
+  win32::SetWindowTextIfChanged(Item(IDC_NEW_NAME), s.name);
+  win32::SetWindowTextIfChanged(Item(IDC_NEW_DESCRIPTION), s.description);
+  win32::SetWindowTextIfChanged(Item(IDC_NEW_COMMANDLINE), s.commandLine);
+  win32::SetWindowTextIfChanged(Item(IDC_NEW_LEFT), std::to_string(s.charactersLeft));
+  win32::SetWindowTextIfChanged(Item(IDC_NEW_CREATEDATE), s.createDate);
   SetCheck(Item(IDC_NEW_FILENAME), s.fileName);
   SetCheck(Item(IDC_NEW_AUTOREPLACE), s.autoReplace);
   SetCheck(Item(IDC_NEW_NEEDREBOOT), s.needReboot);

@@ -18,6 +18,7 @@
 #define IDM_NEW_INSTALL 1003     // mnuNewInstall
 #define IDM_EXIT 1004            // mnuExit
 #define IDM_WIZARD_PACK 1005     // mnuWizardPack
+#define IDM_ISO 1006             // mnuIso
 // Menu "Правка".
 #define IDM_SELECT_ALL 1010      // mnuSelectAll
 #define IDM_UNSELECT_ALL 1011    // mnuUnselectAll

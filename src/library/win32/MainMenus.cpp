@@ -26,6 +26,7 @@ constexpr MenuText kItems[] = {
     {IDM_INVERT_SEL, 10, "Инвертировать выделение", nullptr},
     {IDM_DEL_SELECT, 11, "Удалить выбранное", "Del"},
     {IDM_PROPERTY, 12, "Свойства", nullptr},
+    {IDM_ISO, 5, "Мастер создания диска", nullptr},
     {IDM_WIZARD_PACK, 48, "Мастер редактирования пакетов", nullptr},
     {IDM_HELP_CHM, 27, "Содержание справки", "F1"},
     {IDM_LETTER, 28, "Написать письмо", nullptr},
@@ -119,6 +120,7 @@ void MainMenus::BuildBar() {
   file_ = CreatePopupMenu();
   for (UINT id : {IDM_ADD_FOLDER, IDM_RELOAD, IDM_NEW_INSTALL}) Append(file_, id);
   AppendMenuW(file_, MF_SEPARATOR, 0, nullptr);
+  Append(file_, IDM_ISO);
   Append(file_, IDM_WIZARD_PACK);
   AppendMenuW(file_, MF_SEPARATOR, 0, nullptr);
   Append(file_, IDM_EXIT);

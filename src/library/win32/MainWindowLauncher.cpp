@@ -7,6 +7,7 @@
 #include "library/win32/FrmMain.h"
 #include "library/win32/FrmNew.h"
 #include "platform/win32/Win32Shell.h"
+#include "wizard/win32/FrmWizard.h"
 
 namespace velgaro {
 namespace {
@@ -73,6 +74,7 @@ bool OpenMainWindow(App& app) {
     return s.window ? ShowProperties(app, *s.window, owner, row) : std::string();
   };
   events.openBatchEditor = [&app](HWND owner) { editor::FrmWizardPack(app).ShowModal(owner); };
+  events.openDiskWizard = [&app, &s](HWND owner) { wizard::FrmWizard(app, s.shell).ShowModal(owner); };
   s.window = std::make_unique<library::FrmMain>(app, s.shell, std::move(events));
   if (!s.window->Create()) {
     s.window.reset();

@@ -24,4 +24,15 @@ void RunModalLoop(const bool& done, PreTranslate preTranslate) {
   }
 }
 
+// Shows window as a modal window of owner: the owner is disabled until done turns true, and enabled
+// again before window goes, so that it, not another program, becomes active. The caller destroys window.
+template <class PreTranslate>
+void RunModalWindow(HWND window, HWND owner, const bool& done, PreTranslate preTranslate) {
+  const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
+  if (disableOwner) EnableWindow(owner, FALSE);
+  ShowWindow(window, SW_SHOW);
+  RunModalLoop(done, preTranslate);
+  if (disableOwner) EnableWindow(owner, TRUE);
+}
+
 }  // namespace velgaro::win32

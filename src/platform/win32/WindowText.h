@@ -19,4 +19,10 @@ inline std::wstring WideWindowText(HWND window) {
 
 inline std::string WindowTextUtf8(HWND window) { return ToUtf8(WideWindowText(window)); }
 
+// Sets only a text that differs: the caret of a box being typed in stays where it is, and nothing
+// repaints for nothing.
+inline void SetWindowTextIfChanged(HWND window, const std::string& text) {
+  if (window != nullptr && WindowTextUtf8(window) != text) SetWindowTextW(window, ToWide(text).c_str());
+}
+
 }  // namespace velgaro::win32

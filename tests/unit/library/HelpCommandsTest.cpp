@@ -1,4 +1,5 @@
-// The Help menu: the help file beside the program or its message, and the links.
+// The Help menu: the help file beside the program or its message, and the links; the disk wizard's
+// entry and the package folder it leaves behind.
 #include "LibraryFixture.h"
 
 namespace velgaro::test {
@@ -34,6 +35,35 @@ TEST_F(HelpCommandsTest, LinksGoToMailTheSiteAndItsGuestBook) {
   EXPECT_EQ(shell.opened[0].rfind("mailto:", 0), 0u);
   EXPECT_EQ(shell.opened[1].rfind("http://", 0), 0u);
   EXPECT_EQ(shell.opened[2], shell.opened[1] + "book.htm");
+}
+
+// The wizard runs with the order the user sees saved, and the list then shows the folder it left.
+TEST_F(HelpCommandsTest, AfterTheDiskWizardTheListShowsTheFolderItLeft) {
+  AddPackage("First");
+  fs.AddFolder("D:\\Disk\\Folder VGP");
+  hooks.openDiskWizard = [this] {
+    calls.push_back("wizard");
+    EXPECT_TRUE(fs.Exists(std::string(kFolder) + "\\Position.lst"));
+    settings.Set("Path", "FolderVGP", "D:\\Disk\\Folder VGP");
+  };
+  model.reset();
+  Open();
+  model->DiskWizard();
+  EXPECT_EQ(calls, std::vector<std::string>{"wizard"});
+  EXPECT_EQ(model->Library().Folder(), "D:\\Disk\\Folder VGP");
+  EXPECT_EQ(model->View().folderText, "D:\\Disk\\Folder VGP");
+  EXPECT_TRUE(model->View().newInstallEnabled);
+  EXPECT_TRUE(model->Library().Rows().empty());
+
+  // A wizard that leaves no package folder leaves the window without one.
+  hooks.openDiskWizard = [this] { settings.Set("Path", "FolderVGP", ""); };
+  model.reset();
+  Open();
+  model->DiskWizard();
+  EXPECT_EQ(model->View().folderText, "Выберите папку");
+  EXPECT_EQ(Panel(2), "Выберите папку");
+  EXPECT_FALSE(model->View().newInstallEnabled);
+  EXPECT_TRUE(model->Library().Rows().empty());
 }
 
 }  // namespace

@@ -81,5 +81,30 @@ TEST_F(WizardBuild, WithoutTheRewriteTheCopiesKeepTheirPaths) {
   EXPECT_EQ(InstallerOf("D:\\Disk\\Folder VGP\\Editor.vgp"), "C:\\Apps\\Editor\\setup.exe");
 }
 
+TEST_F(WizardBuild, TheClosingPageOffersBothPackageFoldersAndOpensTheDisk) {
+  settings.Set("Path", "FolderVGP", "C:\\Mine");
+  WizardModel& m = OpenList();
+  m.Compute();
+  for (int page = 4; page < 7; ++page) ASSERT_TRUE(m.Next()) << "page " << page;
+  EXPECT_EQ(m.State().keepFolderOption, "C:\\Mine");
+  EXPECT_EQ(m.State().diskFolderOption, "D:\\Disk\\Folder VGP");
+  EXPECT_FALSE(m.State().copying);
+  m.SetUseDiskFolder(true);
+  ASSERT_TRUE(m.Next());
+  EXPECT_EQ(settings.Get("Path", "FolderVGP", ""), "D:\\Disk\\Folder VGP");
+  EXPECT_EQ(shell.opened, std::vector<std::string>{"D:\\Disk"});
+  EXPECT_TRUE(m.State().closeRequested);
+  EXPECT_TRUE(m.QueryClose());
+}
+
+TEST_F(WizardBuild, KeepingTheOwnPackageFolderLeavesTheSettingAlone) {
+  settings.Set("Path", "FolderVGP", "C:\\Mine");
+  WizardModel& m = OpenList();
+  m.Compute();
+  for (int page = 4; page < 8; ++page) ASSERT_TRUE(m.Next()) << "page " << page;
+  EXPECT_EQ(settings.Get("Path", "FolderVGP", ""), "C:\\Mine");
+  EXPECT_EQ(shell.opened.size(), 1u);
+}
+
 }  // namespace
 }  // namespace velgaro::test

@@ -57,7 +57,7 @@ class WizardFixture : public ::testing::Test {
   }
 
   WizardModel& Model() {
-    if (!model) model = std::make_unique<WizardModel>(WizardDepsOf(app, xml, &pump), hooks);
+    if (!model) model = std::make_unique<WizardModel>(WizardDepsOf(app, xml, &pump, &shell), hooks);
     return *model;
   }
 
@@ -89,6 +89,7 @@ class WizardFixture : public ::testing::Test {
   SimDialogs dialogs;
   PosixXml xml;
   CountingPump pump;
+  SimShell shell;
   App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
   WizardHooks hooks;
   std::vector<std::string> progress;
