@@ -64,6 +64,8 @@ struct App {
   bool NoStatistics = false;
   bool RecordMode = false;
   bool IniSettingsLoaded = false;      // LoadIniSettings ran at this start-up
+  int DeadlineSeconds = 0;              // /TIMEOUT=<seconds>; 0: no deadline
+  std::string ReportPath;               // /REPORT=<file>; empty: no report
   std::string CommandSwitches;          // status-bar panel 3
   std::string SettingsNotice;           // status-bar panel 2 at start
   std::string StatusPanel2;             // status-bar panel 2 text set later (INI write failures)

@@ -6,7 +6,9 @@
 #include "engine/CoveredWindow.h"
 #include "engine/InstallerCommand.h"
 #include "engine/PlayerTexts.h"
+#include "engine/RunDeadline.h"
 #include "engine/RunExitCode.h"
+#include "engine/RunReport.h"
 
 namespace velgaro {
 namespace {
@@ -55,6 +57,7 @@ struct Player::Impl {
   WindowHandle controlWindow;
   std::unique_ptr<InputInjector> injector;
   std::unique_ptr<CoveredWindowRemedy> remedy;
+  RunDeadline deadline{run.DeadlineSeconds};
 
   Stage stage = Stage::Idle;
   ProcessHandle installerProcess = 0;
@@ -206,6 +209,7 @@ void Player::NextDo() {
   PackageImage& package = impl_->deps.package;
   if (package.ReadNextAction()) {
     impl_->stage = Stage::Stepping;
+    impl_->deadline.Restart(impl_->deps.timers.ElapsedMs());
     // A pause pressed while the previous action was replayed stays in force.
     if (!impl_->paused) tmrDo_->SetEnabled(true);
     return;
@@ -225,6 +229,7 @@ void Player::NextDo() {
   CloseInstallerProcess();
   impl_->installerProcess = impl_->deps.processes.OpenForWait(installerProcessId_);
   impl_->stage = Stage::Waiting;
+  impl_->deadline.Restart(impl_->deps.timers.ElapsedMs());
   tmrWait_->SetEnabled(true);
 }
 
@@ -246,6 +251,12 @@ void Player::OnDoTick() {
   if (m.pressedSinceLastTick) m.remedy->ReturnTopMost();
   m.pressedSinceLastTick = false;
   PackageImage& package = m.deps.package;
+  if (m.deadline.Passed(m.deps.timers.ElapsedMs())) {
+    GiveUpPackage(WindowTimeoutDetails(m.deps.language, m.deadline.Seconds(), package.action.windowPath,
+                                       VisibleTopLevelWindows(m.deps.windows, m.controlWindow)));
+    FinishTick();
+    return;
+  }
   const WindowHandle window = m.matcher.FindRecordedWindow(package.action.windowPath);
   if (window == 0) {
     if (fastPolling_ && ++missCount_ >= kMissesBeforeSlowSearch) {
@@ -308,6 +319,8 @@ void Player::OnWaitTick() {
     CloseInstallerProcess();
     tmrExit_->SetEnabled(true);
     ClosePackage(kInstalled, Text(kTextDone));
+  } else if (m.deadline.Passed(m.deps.timers.ElapsedMs())) {
+    GiveUpPackage(InstallerTimeoutDetails(m.deps.language, m.deadline.Seconds()));
   }
   ViewChanged();
 }
@@ -327,6 +340,7 @@ void Player::PausePlay() {
 void Player::PlayAfterPause() {
   if (impl_->stage == Stage::Over) return;
   impl_->paused = false;
+  impl_->deadline.Restart(impl_->deps.timers.ElapsedMs());   // the time paused does not count
   // Only an armed action resumes: while waiting or between packages there is nothing to replay.
   if (impl_->stage == Stage::Stepping) tmrDo_->SetEnabled(true);
   const RunState& run = impl_->run;
@@ -367,6 +381,7 @@ void Player::StopRun() {
   if (closedNow || packagesLeft) m.exitCode = WorseExitCode(m.exitCode, kExitInterrupted);
   ++m.packageSerial;
   m.stage = Stage::Over;
+  WriteReport();
   if (!m.run.NoStatistics && m.hooks.showStatistics) m.hooks.showStatistics();
   if (!m.run.UnattendedInstall && m.hooks.showMainWindow) m.hooks.showMainWindow(true);
   Unload();
@@ -389,6 +404,24 @@ void Player::FailPackage(const std::string& details) {
   ClosePackage(kNotInstalled, details);
 }
 
+void Player::GiveUpPackage(const std::string& details) {
+  Impl& m = *impl_;
+  tmrDo_->SetEnabled(false);
+  tmrWait_->SetEnabled(false);
+  CloseInstallerProcess();
+  if (installerProcessId_ > 0) m.deps.processes.EndTree(installerProcessId_);
+  m.remedy->ReturnTopMost();
+  tmrExit_->SetEnabled(true);
+  ClosePackage(kNotInstalled, details);
+}
+
+void Player::WriteReport() {
+  const Impl& m = *impl_;
+  if (m.run.ReportPath.empty()) return;
+  // Unattended: a report that cannot be written leaves the exit code to tell the outcome.
+  WriteRunReport(m.deps.fs, m.run.ReportPath, m.deps.stats.Rows(), m.exitCode);
+}
+
 void Player::EndRun() {
   Impl& m = *impl_;
   m.stage = Stage::Over;
@@ -397,6 +430,7 @@ void Player::EndRun() {
   tmrWait_->SetEnabled(false);
   tmrExit_->SetEnabled(false);
   CloseInstallerProcess();
+  WriteReport();
   if (!m.run.UnattendedInstall && m.hooks.showMainWindow) m.hooks.showMainWindow(false);
   if (m.hooks.hideControlWindow) m.hooks.hideControlWindow();
   if (!m.run.NoStatistics && m.hooks.showStatistics) m.hooks.showStatistics();

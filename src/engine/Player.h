@@ -70,6 +70,10 @@ struct RunState {
   // The id of the last installer launched in the process, for a package without installer that waits;
   // null: the player keeps it for its own run only.
   std::int32_t* InstallerProcessId = nullptr;
+  // /TIMEOUT: seconds an action's window or the installer may keep the run waiting; 0 waits for ever.
+  int DeadlineSeconds = 0;
+  // /REPORT: where the run's statistics go as JSON at its end; empty for none.
+  std::string ReportPath;
 };
 
 class Player {
@@ -114,6 +118,9 @@ class Player {
   void ReadGlobalSpeed();
   void ClosePackage(std::uint8_t status, const std::string& details);   // the statistics row and the exit code
   void FailPackage(const std::string& details);                         // closed as not installed
+  // The deadline passed: the installer and what it started are ended, the package is not installed.
+  void GiveUpPackage(const std::string& details);
+  void WriteReport();
   void EndRun();
   void Unload();
   void FinishTick();

@@ -31,6 +31,10 @@ std::string StelsDefault(StelsKey key) {
     case kTextInstallerMissing: return "Не найден исполняемый файл";
     case kTextWaitingProgram: return "Ожидание завершения программы";
     case kTextPackageDamaged: return "Повреждённый vgp-файл - ";
+    case kTextWindowTimeout: return "Истекло время поиска окна, с: ";
+    case kTextInstallerTimeout: return "Истекло время ожидания установщика, с: ";
+    case kTextWindowSought: return "Искомое окно: ";
+    case kTextVisibleWindows: return "Видимые окна: ";
   }
   return std::string();
 }

@@ -35,6 +35,11 @@ enum StelsKey : int {
   kTextInstallerMissing = 49,
   kTextWaitingProgram = 50,
   kTextPackageDamaged = 51,     // "%s": the package path
+  // A deadline (/TIMEOUT) gave the package up; the statistics row says why.
+  kTextWindowTimeout = 52,      // "%s": the seconds
+  kTextInstallerTimeout = 53,   // "%s": the seconds
+  kTextWindowSought = 54,       // "%s": the window chain sought
+  kTextVisibleWindows = 55,     // "%s": the visible top-level windows
 };
 
 // The built-in text of a key; for the keys that carry a value, the text before "%s".

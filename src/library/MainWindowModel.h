@@ -55,6 +55,7 @@ struct MainWindowHooks {
   std::function<std::string(const std::string& rowText)> openProperties;
   std::function<void()> openBatchEditor;                // modal
   std::function<void()> openDiskWizard;                 // modal
+  std::function<void()> openUpdateCheck;                // modal
   std::function<void()> openAbout;                      // modal
   LibraryProgress* progress = nullptr;
 };
@@ -129,6 +130,7 @@ class MainWindowModel {
   void OpenSite();                          // mnuSite
   void OpenGuestBook();                     // mnuFAQ
   void About();                             // mnuAbout
+  void CheckUpdate();                       // mnuCheckUpdate, toolbar 8
   bool PropertiesMode() const { return propertiesMode_; }
 
  private:

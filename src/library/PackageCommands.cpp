@@ -64,6 +64,10 @@ void MainWindowModel::DiskWizard() {
   if (!listed) ShowScanError();
 }
 
+void MainWindowModel::CheckUpdate() {
+  if (hooks_.openUpdateCheck) hooks_.openUpdateCheck();
+}
+
 void MainWindowModel::HelpCHM() {
   const std::string help = AddBackslash(app_.platform.sys.ExeFolder()) + "help.chm";
   if (!FileExists(app_.platform.fs, help) || IsFolder(app_.platform.fs, help)) {

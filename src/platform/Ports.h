@@ -184,6 +184,21 @@ class Xml {
   virtual std::string Write(const XmlNode& root) const = 0;
 };
 
+// One HTTP GET at a time, run in the background (the published version list). The adapter reports to
+// its window the ready states 1 to 3 as the request moves on, then 4 with the body, or 4 without one:
+// no answer, a status other than 200, a body larger than kMaxBody, kDeadlineMs passed, or aborted.
+class HttpGet {
+ public:
+  static constexpr std::size_t kMaxBody = 1 << 20;
+  static constexpr unsigned kDeadlineMs = 30000;
+
+  virtual ~HttpGet() = default;
+  // False when nothing was started (an address that is not http:// or https://).
+  virtual bool Start(const std::string& url) = 0;
+  // Stops a running request; nothing more is reported for it.
+  virtual void Abort() = 0;
+};
+
 // The shell: documents and commands started on the user's behalf. False when nothing was started.
 class Shell {
  public:
@@ -221,6 +236,7 @@ class WindowSystem {
   // GetAncestor(GA_ROOT): the top-level window that holds window (window itself for a top-level one);
   // unlike GetParent it never names an owner. 0 for no window.
   virtual WindowHandle GetRootWindow(WindowHandle window) const = 0;
+  virtual bool IsVisible(WindowHandle window) const = 0;                      // IsWindowVisible
   virtual bool IsMinimized(WindowHandle window) const = 0;                   // IsIconic
   // Back from minimised to its place and size, shown and activated (ShowWindow SW_RESTORE); true when it
   // is no longer minimised.
@@ -262,6 +278,9 @@ class Processes {
   // WaitForSingleObject(handle, 0): 0 ended, 258 still running, -1 (WAIT_FAILED) for a bad handle.
   virtual std::int32_t WaitZero(ProcessHandle handle) = 0;
   virtual void Close(ProcessHandle handle) = 0;
+  // Ends the process and every process it started (and those they started), so that a package given up
+  // leaves nothing running for the next one to meet. Processes already gone are passed over.
+  virtual void EndTree(std::int32_t processId) = 0;
 };
 
 struct LocalTime {
@@ -289,6 +308,8 @@ class TimerFactory {
  public:
   virtual ~TimerFactory() = default;
   virtual std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick) = 0;
+  // Milliseconds on the clock the timers run by (GetTickCount64): for measuring how long something took.
+  virtual std::int64_t ElapsedMs() const = 0;
 };
 
 class MessagePump {

@@ -22,7 +22,9 @@ if [ "$MODE" = cover ] || [ "$MODE" = topmost ]; then
   wait_for_window "Untitled - Notepad" 30 >/dev/null || fail "Notepad did not start"
 fi
 
-velgaro_start 100 /inst "$(velgaro_winpath "$E2E_WORK/covered.vgp")" /nostat
+# A deadline well past a normal replay: a stall ends the run with a report of what was sought and shown.
+velgaro_start 100 /inst "$(velgaro_winpath "$E2E_WORK/covered.vgp")" /nostat /TIMEOUT=60 \
+  "/REPORT=$(velgaro_winpath "$E2E_WORK")\\run.json"
 case "$MODE" in
   cover)    wine "$WINCOVER" cover Notepad "$SECOND_PAGE" >"$E2E_WORK/wincover.log" 2>&1 & ;;
   topmost)  wine "$WINCOVER" topmost Notepad "$SECOND_PAGE" >"$E2E_WORK/wincover.log" 2>&1 & ;;
@@ -48,6 +50,6 @@ note "helper: $(tr -d '\r' <"$E2E_WORK/wincover.log" | tr '\n' ';')"
 velgaro_wait
 velgaro_screenshot "$E2E_SHOTS/play_covered_$MODE-finished.png"
 note "exit code $VELGARO_RC"
-[ "$VELGARO_RC" = "0" ] || fail "exit code $VELGARO_RC, expected 0"
+[ "$VELGARO_RC" = "0" ] || { cat "$E2E_WORK/run.json" 2>/dev/null; fail "exit code $VELGARO_RC, expected 0"; }
 [ -f "$(c_drive VelgaroOut/covered/installed.txt)" ] || fail "installed.txt missing in C:\\VelgaroOut\\covered"
 note "installed into C:\\VelgaroOut\\covered"

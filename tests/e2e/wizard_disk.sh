@@ -22,6 +22,7 @@ BASE="Мастер создания диска"
 
 e2e_desktop
 e2e_preset_russian
+rm -f "$(dirname "$VELGARO_EXE")/FolderPath.xml"   # the program's stored folders of an earlier run
 DISTR="$(c_drive Distr/VtApp)"; DISK="$(c_drive Disk)"
 mkdir -p "$DISTR" "$DISK"
 nsis_build "$DISTR/vtapp.exe"

@@ -99,8 +99,8 @@ bool PlaySession::Open() {
   PlayerDeps deps{windows_, input_,      processes_,   p.fs,         p.registry, p.settings,
                   clock_,   timers_,     pump_,        app_.language, app_.paths, app_.package,
                   stats_,   p.sys};
-  RunState run{app_.RunList, app_.CurrentPackagePath, app_.CurrentCommandLine, app_.UnattendedInstall,
-               app_.NoStatistics, &LastInstallerProcessId()};
+  RunState run{app_.RunList,      app_.CurrentPackagePath,  app_.CurrentCommandLine, app_.UnattendedInstall,
+               app_.NoStatistics, &LastInstallerProcessId(), app_.DeadlineSeconds,     app_.ReportPath};
   player_ = std::make_unique<Player>(deps, run, Hooks(), reinterpret_cast<WindowHandle>(window_->Handle()));
   window_->SetView(player_->View());
   player_->Load();

@@ -152,6 +152,7 @@ void RecordSession::ShowPauseTip() {
     if (key > 1) tip.text += "\r\n";
     tip.text += Text(lines[key - 1], "Pause", key);
   }
+  tip.dontShowAgain = Text(tip.dontShowAgain.c_str(), "Pause", 7);
   const bool dontShow = widgets::ShowTip(window_->Handle(), tip);
   app_.platform.settings.Set(settings::kView, settings::kPauseTip, dontShow ? "1" : "0");
 }

@@ -10,6 +10,7 @@
 #include "library/win32/MainWindowLayout.h"
 #include "library/win32/MainWindowMessages.h"
 #include "library/win32/ReadingProgress.h"
+#include "library/win32/TemplateCaption.h"
 #include "library/win32/ToolbarPictures.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
@@ -98,6 +99,9 @@ FrmMain::FrmMain(App& app, Shell& shell, MainFrameEvents events)
   };
   hooks.openDiskWizard = [this] {
     if (events_.openDiskWizard) events_.openDiskWizard(hwnd_.Get());
+  };
+  hooks.openUpdateCheck = [this] {
+    if (events_.openUpdateCheck) events_.openUpdateCheck(hwnd_.Get());
   };
   hooks.openAbout = [this] { FrmAbout(app_.language, shell_).ShowModal(hwnd_.Get()); };
   model_ = std::make_unique<MainWindowModel>(app, shell, std::move(hooks));
@@ -209,8 +213,10 @@ void FrmMain::ApplyCaptions() {
   const Language& lang = app_.language;
   menus_.ApplyCaptions(lang);
   list_.ApplyCaptions(lang);
-  tipTexts_ = {win32::ToWide(kFolderBoxTip), win32::ToWide(MainText(lang, kMainCountTip)),
-               win32::ToWide("Реестр игнорируется. Настройки сохраняются в файле velgaro.ini")};
+  ApplyTemplateCaption(frame_, lang, "main", 38);
+  const auto tip = [&](const char* russian, int key) { return win32::ToWide(lang.LangText(russian, "main", key)); };
+  tipTexts_ = {tip(kFolderBoxTip, 39), win32::ToWide(MainText(lang, kMainCountTip)),
+               tip("Реестр игнорируется. Настройки сохраняются в файле velgaro.ini", 40)};
   toolbar_.Load(lang);
   if (hwnd_) DrawMenuBar(hwnd_.Get());
   Layout();

@@ -30,6 +30,7 @@ struct MainFrameEvents {
   std::function<std::string(HWND owner, const std::string& rowText)> openProperties;
   std::function<void(HWND owner)> openBatchEditor;   // modal
   std::function<void(HWND owner)> openDiskWizard;    // modal
+  std::function<void(HWND owner)> openUpdateCheck;   // modal
 };
 
 class FrmMain {

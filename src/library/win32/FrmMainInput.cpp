@@ -55,6 +55,7 @@ void FrmMain::Command(UINT id) {
     case IDM_SITE: m.OpenSite(); break;
     case IDM_FAQ: m.OpenGuestBook(); break;
     case IDM_ABOUT: m.About(); break;
+    case IDM_CHECK_UPDATE: m.CheckUpdate(); break;
     case IDC_MAIN_MOVEUP: m.MoveUpLV(); break;
     case IDC_MAIN_MOVEDOWN: m.MoveDownLV(); break;
     default:

@@ -8,6 +8,7 @@
 #include "library/NewPackageTexts.h"
 #include "library/win32/ControlColours.h"
 #include "library/win32/DialogProc.h"
+#include "library/win32/DialogTips.h"
 #include "library/win32/FrmFuture.h"
 #include "library/win32/NewPackageResources.h"
 #include "library/win32/TemplateCaption.h"
@@ -186,23 +187,9 @@ void FrmNew::ApplyCaptions() {
 }
 
 void FrmNew::CreateTooltips() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-  if (tooltip_ == nullptr) return;
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
-  tipTexts_.clear();
-  tipTexts_.reserve(std::size(kTips));   // the tools point into these texts
-  for (const Tip& tip : kTips) {
-    tipTexts_.push_back(win32::ToWide(NewText(language_, tip.key)));
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = hwnd_;
-    info.uId = reinterpret_cast<UINT_PTR>(Item(tip.id));
-    info.lpszText = tipTexts_.back().data();
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  }
+  std::vector<std::pair<int, std::string>> tips;
+  for (const Tip& tip : kTips) tips.emplace_back(tip.id, NewText(language_, tip.key));
+  tooltip_ = CreateDialogTips(hwnd_, tips, kTipWidth);
 }
 
 void FrmNew::OnCommand(UINT id, UINT code) {

@@ -69,7 +69,6 @@ class FrmNew {
   HWND tooltip_ = nullptr;
   COLORREF pageColour_ = 0;     // what the tab strip fills its page with
   HBRUSH pageBrush_ = nullptr;
-  std::vector<std::wstring> tipTexts_;
   std::vector<std::string> dropped_;   // taken once the drag source has let go
   std::optional<NewPackageRequest> result_;
   int shownTab_ = -1;

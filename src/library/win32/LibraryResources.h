@@ -43,6 +43,7 @@
 #define IDM_SITE 1402            // mnuSite
 #define IDM_FAQ 1403             // mnuFAQ
 #define IDM_ABOUT 1404           // mnuAbout
+#define IDM_CHECK_UPDATE 1405    // mnuCheckUpdate, toolbar button 8
 // Context menu mnuPopup.
 #define IDM_NEW_INSTALL2 1100
 #define IDM_RUN_SELECT2 1101

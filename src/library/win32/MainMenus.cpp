@@ -29,6 +29,7 @@ constexpr MenuText kItems[] = {
     {IDM_ISO, 5, "Мастер создания диска", nullptr},
     {IDM_WIZARD_PACK, 48, "Мастер редактирования пакетов", nullptr},
     {IDM_HELP_CHM, 27, "Содержание справки", "F1"},
+    {IDM_CHECK_UPDATE, 51, "Проверить обновление", nullptr},
     {IDM_LETTER, 28, "Написать письмо", nullptr},
     {IDM_SITE, 29, "Сайт", nullptr},
     {IDM_FAQ, 30, "Гостевая книга", nullptr},
@@ -152,6 +153,7 @@ void MainMenus::BuildBar() {
   AppendPopup(bar_, service_, "Сервис");
   help_ = CreatePopupMenu();
   Append(help_, IDM_HELP_CHM);
+  Append(help_, IDM_CHECK_UPDATE);
   AppendMenuW(help_, MF_SEPARATOR, 0, nullptr);
   for (UINT id : {IDM_LETTER, IDM_SITE, IDM_FAQ}) Append(help_, id);
   AppendMenuW(help_, MF_SEPARATOR, 0, nullptr);

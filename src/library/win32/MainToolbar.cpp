@@ -32,7 +32,9 @@ void MainToolbar::Load(const Language& lang) {
               {IDM_NEW_INSTALL, kPictureNewPackage, menuText("Новый пакет", 32), mainText(kMainNewPackageTip)},
               {IDM_PROPERTY, kPictureProperties, menuText("Свойства", 12), mainText(kMainPropertiesTip)},
               {IDM_RUN_SELECT, kPictureInstall, mainText(kMainInstallButton), menuText("Установить выбранное", 33)},
-              {IDM_HELP_CHM, kPictureHelp, menuText("&Помощь", 26), menuText("Содержание справки", 27)}};
+              {IDM_HELP_CHM, kPictureHelp, menuText("&Помощь", 26), menuText("Содержание справки", 27)},
+              {IDM_CHECK_UPDATE, kPictureUpdate, menuText("Обновить", 49),
+               menuText("Проверить наличие обновления", 50)}};
   while (SendMessageW(toolbar_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(toolbar_, TB_DELETEBUTTON, 0, 0);
   const BYTE style = BTNS_BUTTON | BTNS_AUTOSIZE;
   std::vector<TBBUTTON> row;

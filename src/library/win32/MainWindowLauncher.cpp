@@ -7,6 +7,7 @@
 #include "library/win32/FrmMain.h"
 #include "library/win32/FrmNew.h"
 #include "platform/win32/Win32Shell.h"
+#include "update/win32/FrmUpdate.h"
 #include "wizard/win32/FrmWizard.h"
 
 namespace velgaro {
@@ -75,6 +76,7 @@ bool OpenMainWindow(App& app) {
   };
   events.openBatchEditor = [&app](HWND owner) { editor::FrmWizardPack(app).ShowModal(owner); };
   events.openDiskWizard = [&app, &s](HWND owner) { wizard::FrmWizard(app, s.shell).ShowModal(owner); };
+  events.openUpdateCheck = [&app, &s](HWND owner) { update::FrmUpdate(app, s.shell).ShowModal(owner); };
   s.window = std::make_unique<library::FrmMain>(app, s.shell, std::move(events));
   if (!s.window->Create()) {
     s.window.reset();

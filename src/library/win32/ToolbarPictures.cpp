@@ -88,6 +88,15 @@ void DrawHelp(HDC dc, const Grid& g) {
   FillPolygon(dc, dot, 4, white, white);
 }
 
+// A green circle with an arrow pointing down: a newer version to fetch.
+void DrawUpdate(HDC dc, const Grid& g) {
+  FillCircle(dc, g, RGB(40, 150, 140), RGB(20, 90, 85));
+  const COLORREF white = RGB(255, 255, 255);
+  const POINT arrow[] = {{g.X(10), g.Y(5)}, {g.X(14), g.Y(5)}, {g.X(14), g.Y(12)}, {g.X(18), g.Y(12)},
+                         {g.X(12), g.Y(19)}, {g.X(6), g.Y(12)}, {g.X(10), g.Y(12)}};
+  FillPolygon(dc, arrow, 7, white, white);
+}
+
 }  // namespace
 
 HIMAGELIST CreateToolbarPictures(int size) {
@@ -112,6 +121,7 @@ HIMAGELIST CreateToolbarPictures(int size) {
   DrawInstall(dc, Grid{size * kPictureInstall, size});
   DrawProperties(dc, Grid{size * kPictureProperties, size});
   DrawHelp(dc, Grid{size * kPictureHelp, size});
+  DrawUpdate(dc, Grid{size * kPictureUpdate, size});
   SelectObject(dc, old);
   ImageList_AddMasked(list, strip, kMaskColour);
   DeleteObject(strip);

@@ -7,7 +7,7 @@
 namespace velgaro::library {
 
 enum ToolbarPicture : int { kPictureFolder = 0, kPictureNewPackage = 1, kPictureInstall = 2, kPictureProperties = 3,
-                            kPictureHelp = 4, kPictureCount = 5 };
+                            kPictureHelp = 4, kPictureUpdate = 5, kPictureCount = 6 };
 
 // An image list of kPictureCount glyphs of size x size pixels; the caller owns it.
 HIMAGELIST CreateToolbarPictures(int size);

@@ -180,6 +180,16 @@ bool SimDesktop::SetTopMost(WindowHandle window, bool topMost) {
   return SetZOrder(window, topMost ? ZPlace::TopMost : ZPlace::NoTopMost);
 }
 
+bool SimDesktop::IsVisible(WindowHandle window) const {
+  // As IsWindowVisible: the window and every parent of it have the visible style.
+  for (WindowHandle w = window; w != 0;) {
+    const SimWindowSpec* spec = Find(w);
+    if (spec == nullptr || !spec->visible) return false;
+    w = spec->parent;
+  }
+  return true;
+}
+
 bool SimDesktop::IsMinimized(WindowHandle window) const {
   const SimWindowSpec* spec = Find(window);
   return spec != nullptr && spec->minimized;

@@ -79,6 +79,7 @@ class SimDesktop : public WindowSystem, public Input {
   bool SetForegroundWindow(WindowHandle window) override;
   bool SetTopMost(WindowHandle window, bool topMost) override;
   WindowHandle GetRootWindow(WindowHandle window) const override { return TopLevelOf(window); }
+  bool IsVisible(WindowHandle window) const override;
   bool IsMinimized(WindowHandle window) const override;
   bool RestoreWindow(WindowHandle window) override;
   bool IsTopMost(WindowHandle window) const override;

@@ -68,6 +68,22 @@ void SimProcesses::Close(ProcessHandle handle) {
   if (handles_.erase(handle) == 0) ++badCloses_;
 }
 
+std::int32_t SimProcesses::StartChild(std::int32_t parent, const std::string& commandLine) {
+  const std::int32_t id = nextId++;
+  started_.push_back(Process{id, commandLine, true, parent});
+  return id;
+}
+
+void SimProcesses::EndTree(std::int32_t processId) {
+  std::vector<std::int32_t> ending{processId};
+  for (std::size_t i = 0; i < ending.size(); ++i) {
+    End(ending[i]);
+    for (const Process& p : started_) {
+      if (p.parent == ending[i] && p.running) ending.push_back(p.id);
+    }
+  }
+}
+
 void SimProcesses::End(std::int32_t processId) {
   for (Process& p : started_) {
     if (p.id == processId) p.running = false;

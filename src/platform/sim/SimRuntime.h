@@ -19,13 +19,17 @@ class SimProcesses : public Processes {
     std::int32_t id = 0;
     std::string commandLine;
     bool running = true;
+    std::int32_t parent = 0;   // the process that started it; 0 for the program's own starts
   };
 
   std::optional<std::int32_t> Start(const std::string& commandLine) override;
   ProcessHandle OpenForWait(std::int32_t processId) override;
   std::int32_t WaitZero(ProcessHandle handle) override;
   void Close(ProcessHandle handle) override;
+  void EndTree(std::int32_t processId) override;
 
+  // A process that parent started itself (an installer's own helper), running.
+  std::int32_t StartChild(std::int32_t parent, const std::string& commandLine);
   void End(std::int32_t processId);
   bool Running(std::int32_t processId) const;
   const std::vector<Process>& Started() const { return started_; }
@@ -60,6 +64,7 @@ class SimTimers : public TimerFactory {
   std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick) override;
   void Advance(std::int64_t milliseconds);
   std::int64_t Now() const { return shared_->now; }
+  std::int64_t ElapsedMs() const override { return shared_->now; }
   std::size_t LiveTimers() const;
 
   struct TimerState {

@@ -12,6 +12,7 @@ class Win32Processes final : public Processes {
   ProcessHandle OpenForWait(std::int32_t processId) override;
   std::int32_t WaitZero(ProcessHandle handle) override;
   void Close(ProcessHandle handle) override;
+  void EndTree(std::int32_t processId) override;
 
  private:
   // The last started process stays open, so that its id cannot be given to another process

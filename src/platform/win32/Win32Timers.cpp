@@ -127,4 +127,6 @@ std::unique_ptr<Timer> Win32TimerFactory::CreateTimer(std::function<void()> onTi
   return std::make_unique<Win32Timer>(host_, std::move(onTick));
 }
 
+std::int64_t Win32TimerFactory::ElapsedMs() const { return static_cast<std::int64_t>(GetTickCount64()); }
+
 }  // namespace velgaro::win32

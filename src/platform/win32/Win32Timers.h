@@ -17,6 +17,7 @@ class Win32TimerFactory final : public TimerFactory {
   // False when the hidden window could not be created: the timers then never fire.
   bool Ready() const;
   std::unique_ptr<Timer> CreateTimer(std::function<void()> onTick) override;
+  std::int64_t ElapsedMs() const override;
 
   struct Host;
 

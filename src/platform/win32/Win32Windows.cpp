@@ -75,6 +75,8 @@ WindowHandle Win32Windows::GetRootWindow(WindowHandle window) const {
 
 bool Win32Windows::IsMinimized(WindowHandle window) const { return IsIconic(ToHwnd(window)) != FALSE; }
 
+bool Win32Windows::IsVisible(WindowHandle window) const { return IsWindowVisible(ToHwnd(window)) != FALSE; }
+
 bool Win32Windows::RestoreWindow(WindowHandle window) {
   // ShowWindow, not SetWindowPlacement: under Wine the latter fails for another process's window.
   // Its return value tells the earlier visibility, so the result is read off the window afterwards.

@@ -31,6 +31,7 @@ class Win32Windows final : public WindowSystem {
   bool SetTopMost(WindowHandle window, bool topMost) override;
   WindowHandle GetRootWindow(WindowHandle window) const override;
   bool IsMinimized(WindowHandle window) const override;
+  bool IsVisible(WindowHandle window) const override;
   bool RestoreWindow(WindowHandle window) override;
   bool IsTopMost(WindowHandle window) const override;
   bool SetZOrder(WindowHandle window, ZPlace place) override;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "library/win32/DialogProc.h"
+#include "library/win32/DialogTips.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
@@ -106,22 +107,9 @@ void FrmWizard::OnInit() {
 }
 
 void FrmWizard::AddTips() {
-  tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, resources_, nullptr);
-  if (tips_ == nullptr) return;
-  const std::pair<int, std::string> tips[] = {{IDC_WZ_CHECKALL, WizardText(language_, kWizardSelectAllTip)},
-                                              {IDC_WZ_UNCHECKALL, WizardText(language_, kWizardClearAllTip)},
-                                              {IDC_WZ_COMPUTE, ComputeTip(language_)}};
-  for (const auto& [id, text] : tips) {
-    std::wstring wide = win32::ToWide(text);
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = hwnd_;
-    info.uId = reinterpret_cast<UINT_PTR>(Item(id));
-    info.lpszText = wide.data();
-    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  }
+  library::CreateDialogTips(hwnd_, {{IDC_WZ_CHECKALL, WizardText(language_, kWizardSelectAllTip)},
+                                    {IDC_WZ_UNCHECKALL, WizardText(language_, kWizardClearAllTip)},
+                                    {IDC_WZ_COMPUTE, ComputeTip(language_)}});
 }
 
 void FrmWizard::OnCommand(UINT id, UINT code) {

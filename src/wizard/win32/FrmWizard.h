@@ -54,7 +54,6 @@ class FrmWizard {
   WizardModel model_;
   WizardListView list_;
   HWND hwnd_ = nullptr;
-  HWND tips_ = nullptr;
   int shownPage_ = -1;
   std::map<int, WizardColor> colours_;   // the coloured controls and their colour
   bool refreshing_ = false;   // the window is setting its own controls: their notifications are not edits

@@ -101,5 +101,49 @@ TEST_F(CommandHelpTest, TheExactLineShowsTheHelpAndNothingElse) {
                       "Quick Command Help"}));
 }
 
+// The switches of unattended deployment: cut out before the rest is read, the report's path in its own case.
+class DeploymentSwitchTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    fs.AddFile("C:\\Pkgs\\a.vgp", "x");
+    fs.AddFile("C:\\My Packages\\Setup One.vgp", "x");
+    sys.langId = 1031;
+    InitPaths();
+  }
+  void Parse(const std::string& line) {
+    app.DeadlineSeconds = 0;
+    app.ReportPath.clear();
+    app.CommandSwitches.clear();
+    app.CurrentPackagePath.clear();
+    ParseCommandLine(app, line);
+  }
+};
+
+TEST_F(DeploymentSwitchTest, TimeoutAndReportGoWithTheRunAndLeaveThePackagePathWhole) {
+  Parse("/inst C:\\My Packages\\Setup One.vgp /nostat /TIMEOUT=5 /report=\"C:\\Out Dir\\Run.json\"");
+  EXPECT_EQ(app.DeadlineSeconds, 5);
+  EXPECT_EQ(app.ReportPath, "C:\\Out Dir\\Run.json");
+  EXPECT_TRUE(app.NoStatistics);
+  EXPECT_EQ(app.CommandSwitches, "/nostat /timeout /report");
+  EXPECT_EQ(app.CurrentPackagePath, kBlanks);
+
+  Parse("/Timeout=600 /REPORT=c:\\logs\\r.json /inst C:\\Pkgs\\a.vgp");
+  EXPECT_EQ(app.DeadlineSeconds, 600);
+  EXPECT_EQ(app.ReportPath, "c:\\logs\\r.json");
+  EXPECT_EQ(app.CurrentPackagePath, kPackage);
+}
+
+TEST_F(DeploymentSwitchTest, ABadDeadlineMeansNoneAndABadReportNone) {
+  for (const char* line : {"/inst C:\\Pkgs\\a.vgp /TIMEOUT=0", "/inst C:\\Pkgs\\a.vgp /TIMEOUT=-5",
+                           "/inst C:\\Pkgs\\a.vgp /TIMEOUT=5m", "/inst C:\\Pkgs\\a.vgp /TIMEOUT=99999999999",
+                           "/inst C:\\Pkgs\\a.vgp /TIMEOUT=", "/inst C:\\Pkgs\\a.vgp x/TIMEOUT=5",
+                           "/inst C:\\Pkgs\\a.vgp /REPORT=\"C:\\unclosed", "/inst C:\\Pkgs\\a.vgp /REPORT="}) {
+    Parse(line);
+    EXPECT_EQ(app.DeadlineSeconds, 0) << line;
+    EXPECT_EQ(app.ReportPath, "") << line;
+    EXPECT_EQ(app.CommandSwitches, "") << line;
+  }
+}
+
 }  // namespace
 }  // namespace velgaro

@@ -116,7 +116,9 @@ class PlayerTest : public ::testing::Test {
     player = std::make_unique<Player>(
         PlayerDeps{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, package,
                    stats, sys},
-        RunState{runList, currentPath, currentCommandLine, unattended, noStatistics, &processWideId}, hooks, control);
+        RunState{runList, currentPath, currentCommandLine, unattended, noStatistics, &processWideId, deadlineSeconds,
+                 reportPath},
+        hooks, control);
   }
 
   // Loads the control window in play mode: the run starts with the first tmrExit tick.
@@ -154,6 +156,8 @@ class PlayerTest : public ::testing::Test {
   bool unattended = true;
   bool noStatistics = false;
   std::int32_t processWideId = 0;
+  int deadlineSeconds = 0;
+  std::string reportPath;
 
   WindowHandle control = 0;
   std::unique_ptr<SimInstaller> installer;

@@ -1,0 +1,22 @@
+// The run report (/REPORT=<file>): the statistics rows of a run as UTF-8 JSON, for deployment tools.
+//   {"exit_code": 1603, "packages": [{"package": "...", "outcome": "installed" | "not installed" |
+//    "interrupted", "started": "2026-12-07 10:00:00", "finished": "...", "time": "0:01:05",
+//    "details": "..."}, ...]}
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/Statistics.h"
+#include "platform/Ports.h"
+
+namespace velgaro {
+
+std::string RunReportJson(const std::vector<InstallStat>& rows, int exitCode);
+// Through the file system's replacing write: the file is the complete report or what it was before.
+bool WriteRunReport(FileSystem& fs, const std::string& path, const std::vector<InstallStat>& rows, int exitCode);
+
+// A JSON string literal of text; bytes that are not UTF-8 become U+FFFD, so the report always parses.
+std::string JsonString(const std::string& text);
+
+}  // namespace velgaro

@@ -1,0 +1,28 @@
+#include "library/win32/DialogTips.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/WideText.h"
+
+namespace velgaro::library {
+
+HWND CreateDialogTips(HWND dialog, const std::vector<std::pair<int, std::string>>& tips, int maxWidth) {
+  HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (tooltip == nullptr) return nullptr;
+  if (maxWidth > 0) SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
+  for (const auto& [id, text] : tips) {
+    std::wstring wide = win32::ToWide(text);   // the tool tip keeps its own copy
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = dialog;
+    info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
+    info.lpszText = wide.data();
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+  return tooltip;
+}
+
+}  // namespace velgaro::library
