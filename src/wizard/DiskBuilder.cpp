@@ -189,8 +189,10 @@ bool DiskBuilder::CopyAllFiles() {
 
 bool DiskBuilder::CreateAutorunIni() {
   const std::string path = AddBackslash(choice_.target) + kAutorunFileName;
-  d_.platform.ini.Write(path, kAutorunSection, "open", kAutorunOpen);
-  if (d_.platform.ini.Write(path, kAutorunSection, "icon", kAutorunIcon)) {
+  // Without its "open" line the file starts nothing: that write counts as much as the last one.
+  const bool opens = d_.platform.ini.Write(path, kAutorunSection, "open", kAutorunOpen);
+  const bool hasIcon = d_.platform.ini.Write(path, kAutorunSection, "icon", kAutorunIcon);
+  if (opens && hasIcon) {
     log_.AutorunCreated(path);
     return true;
   }

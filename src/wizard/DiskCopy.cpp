@@ -10,6 +10,7 @@ namespace {
 
 // Beside the destination, so the final rename stays on one drive.
 constexpr const char* kPartSuffix = ".vgpart";
+constexpr const char* kOldSuffix = ".vgold";
 
 std::string Normalized(std::string path) {
   for (char& c : path) {
@@ -65,27 +66,33 @@ std::vector<std::string> ListPackageFileNames(const FileSystem& fs, const std::s
 bool CopyWholeFile(FileSystem& fs, const std::string& source, const std::string& destination) {
   if (Normalized(source) == Normalized(destination)) return false;
   const std::string part = destination + kPartSuffix;
-  if (fs.Exists(part)) {
-    fs.SetNormalAttributes(part);
-    fs.Remove(part);
+  const std::string old = destination + kOldSuffix;
+  for (const std::string& leftover : {part, old}) {
+    if (fs.Exists(leftover)) {
+      fs.SetNormalAttributes(leftover);
+      fs.Remove(leftover);
+    }
   }
   if (!fs.Copy(source, part, true)) {
     fs.Remove(part);   // whatever the broken copy left
     return false;
   }
   fs.SetNormalAttributes(part);
-  if (fs.Exists(destination)) {
-    fs.SetNormalAttributes(destination);
-    if (!fs.Remove(destination)) {
-      fs.Remove(part);
-      return false;
-    }
-  }
-  if (!fs.Rename(part, destination)) {
+  // A rename never replaces a file: the old one steps aside until the new one has its name, so that
+  // a failure at any point leaves it where it was.
+  const bool replacing = fs.Exists(destination);
+  if (replacing && !fs.Rename(destination, old)) {
     fs.Remove(part);
     return false;
   }
-  return true;
+  if (!fs.Rename(part, destination)) {
+    if (replacing) fs.Rename(old, destination);
+    fs.Remove(part);
+    return false;
+  }
+  if (!replacing) return true;
+  fs.SetNormalAttributes(old);
+  return fs.Remove(old);   // false: the old copy is still on the disk beside the new one
 }
 
 bool CopyFileLogged(FileSystem& fs, CopyLog& log, const std::string& source, const std::string& destination) {

@@ -27,8 +27,9 @@ std::vector<std::string> ListFileNames(const FileSystem& fs, const std::string& 
 std::vector<std::string> ListPackageFileNames(const FileSystem& fs, const std::string& folder);
 
 // Copies source to destination through a temporary file beside the destination: the destination is
-// afterwards either the complete new copy, or (when the copy failed) the old file or nothing; never a
-// part. The copy is made writable, as files from read-only media must be for a rerun and the rewrite.
+// afterwards either the complete new copy, or (when the copy failed) the old file as it was, or nothing
+// when there was none; never a part. The copy is made writable, as files from read-only media must be
+// for a rerun and the rewrite.
 bool CopyWholeFile(FileSystem& fs, const std::string& source, const std::string& destination);
 
 // CopyFileLogged: the copy with its log line, and the error line when it failed.

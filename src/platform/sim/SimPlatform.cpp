@@ -171,19 +171,38 @@ std::optional<std::uint64_t> SimFileSystem::FileSize(const std::string& path) co
   return e->size ? *e->size : e->content.size();
 }
 
+bool SimFileSystem::Perform(FileOp op, const std::string& path) {
+  operations_.push_back(Operation{op, path, false});
+  operations_.back().failed = operations_.size() == failOperationAt_;
+  return !operations_.back().failed;
+}
+
 bool SimFileSystem::WriteAllReplacing(const std::string& path, const Bytes& bytes) {
   if (failWrites_ || path.empty()) return false;
   const std::string key = SimPathKey(path);
   const std::string parent = ParentKey(key);
   if (parent.empty() || !IsDirectory(parent)) return false;
-  const auto it = entries_.find(key);
-  if (it != entries_.end()) {
-    if (it->second.isFolder || it->second.readOnly) return false;
-    it->second.content = bytes;
-    it->second.size.reset();
-  } else {
-    entries_[key] = Entry{path, false, bytes, false};
+  const auto existing = entries_.find(key);
+  if (existing != entries_.end() && (existing->second.isFolder || existing->second.readOnly)) return false;
+
+  std::string temp = path + ".tmp";
+  for (int attempt = 1; entries_.count(SimPathKey(temp)) != 0; ++attempt) {
+    temp = path + "." + std::to_string(attempt) + ".tmp";
   }
+  const std::string tempKey = SimPathKey(temp);
+  const bool written = Perform(FileOp::Write, temp);
+  Entry& tempEntry = entries_[tempKey] = Entry{temp, false, bytes, false};
+  if (!written) tempEntry.content.resize(bytes.size() / 2);
+  if (!written || !Perform(FileOp::Flush, temp) || !Perform(FileOp::Rename, temp)) {
+    if (Perform(FileOp::Delete, temp)) entries_.erase(tempKey);
+    return false;
+  }
+  // The target keeps its spelling and attributes; only its content is new.
+  Entry replaced = existing != entries_.end() ? existing->second : Entry{path, false, {}, false};
+  replaced.content = bytes;
+  replaced.size.reset();
+  entries_.erase(tempKey);
+  entries_[key] = replaced;
   ++writeCount_;
   return true;
 }
@@ -253,6 +272,7 @@ bool SimFileSystem::Rename(const std::string& from, const std::string& to) {
   if (toKey != it->first && entries_.count(toKey) != 0) return false;
   const std::string parent = ParentKey(toKey);
   if (!parent.empty() && entries_.count(parent) == 0) return false;
+  if (!Perform(FileOp::Rename, from)) return false;
   Entry moved = it->second;
   moved.path = to;
   entries_.erase(it);
@@ -269,6 +289,7 @@ bool SimFileSystem::Remove(const std::string& path) {
       if (ParentKey(entry.first) == it->first) return false;   // not empty
     }
   }
+  if (!Perform(FileOp::Delete, path)) return false;
   entries_.erase(it);
   return true;
 }
@@ -289,7 +310,8 @@ bool SimFileSystem::Copy(const std::string& from, const std::string& to, bool fa
   Entry copied = *source;
   copied.path = existing != entries_.end() ? existing->second.path : to;
   copied.link = false;
-  if (number == failCopyAt_) {
+  const bool written = Perform(FileOp::Write, to);
+  if (number == failCopyAt_ || !written) {
     // Broken off midway: what was written so far stays.
     copied.content.resize(copied.content.size() / 2);
     copied.size.reset();

@@ -51,8 +51,17 @@ class SimSystemInfo : public SystemInfo {
   void AddDrive(const std::string& root, int kind);
 };
 
+// What fault injection counts: the operations that change a disk.
+enum class FileOp { Write, Flush, Rename, Delete };
+
 class SimFileSystem : public FileSystem {
  public:
+  struct Operation {
+    FileOp op;
+    std::string path;   // the file written, flushed, renamed (its old name) or deleted
+    bool failed;        // made to fail by FailOperation
+  };
+
   struct Entry {
     std::string path;        // as first given (original case)
     bool isFolder = false;
@@ -85,6 +94,16 @@ class SimFileSystem : public FileSystem {
   std::size_t CopyCount() const { return copyCount_; }
   const std::map<std::string, Entry>& Entries() const { return entries_; }
 
+  // Fault injection. Every write, flush, rename and delete that would change the disk is counted, all
+  // kinds in one sequence; calls refused beforehand (a missing or read-only file) are not. A safe write
+  // is, as in the Windows adapter, a write of a temporary file beside the target, its flush, its rename
+  // over the target and, when one of those failed, the delete of the temporary file. Copy is a write.
+  // FailOperation(n): the n-th operation from now (1: the next) fails as on a real disk: a write leaves
+  // the first half of its data behind, a flush, rename or delete changes nothing. 0: none fails.
+  void FailOperation(std::size_t n) { failOperationAt_ = n == 0 ? 0 : operations_.size() + n; }
+  std::size_t OperationCount() const { return operations_.size(); }
+  const std::vector<Operation>& Operations() const { return operations_; }
+
   bool Exists(const std::string& path) const override;
   bool IsDirectory(const std::string& path) const override;
   std::optional<Bytes> ReadAll(const std::string& path) const override;
@@ -109,6 +128,8 @@ class SimFileSystem : public FileSystem {
  private:
   const Entry* Find(const std::string& path) const;
   void AddParents(const std::string& path);
+  // Counts an operation; false when it is the one to fail.
+  bool Perform(FileOp op, const std::string& path);
 
   std::map<std::string, Entry> entries_;   // key: SimPathKey
   std::vector<std::string> unlistable_;    // keys
@@ -117,6 +138,8 @@ class SimFileSystem : public FileSystem {
   std::size_t writeCount_ = 0;
   std::size_t copyCount_ = 0;
   std::size_t failCopyAt_ = 0;
+  std::vector<Operation> operations_;
+  std::size_t failOperationAt_ = 0;   // the number in operations_ of the one to fail; 0: none
 };
 
 class SimCodepage : public Codepage {

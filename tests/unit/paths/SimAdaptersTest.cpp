@@ -86,6 +86,35 @@ TEST_F(SimFileSystemTest, CopyAsCopyFileAndTheNthCopyBrokenOff) {
   EXPECT_EQ(fs.CopyCount(), 10u);
 }
 
+TEST_F(SimFileSystemTest, AnInjectedFaultFailsOneOperationAsADiskWould) {
+  const std::string ini = "C:\\Tools\\Rec\\velgaro.ini";
+  const std::string old = fs.Text(ini);
+  // A safe write is a write, a flush and a rename; whichever fails, the old file stays and the
+  // temporary one is deleted.
+  for (std::size_t n = 1; n <= 3; ++n) {
+    const std::size_t start = fs.OperationCount();
+    fs.FailOperation(n);
+    EXPECT_FALSE(fs.WriteAllReplacing(ini, Bytes(10, 'x'))) << n;
+    EXPECT_EQ(fs.Text(ini), old) << n;
+    EXPECT_EQ(fs.List("C:\\Tools\\Rec", "*"), std::vector<std::string>{"velgaro.ini"}) << n;
+    ASSERT_EQ(fs.OperationCount(), start + n + 1) << n;
+    EXPECT_EQ(fs.Operations().back().op, FileOp::Delete);
+  }
+  EXPECT_TRUE(fs.WriteAllReplacing(ini, Bytes(10, 'x')));   // the fault is used up
+
+  fs.AddFolder("D:\\Disk");
+  fs.FailOperation(1);
+  EXPECT_FALSE(fs.Copy(ini, "D:\\Disk\\a.ini", false));
+  EXPECT_EQ(fs.Text("D:\\Disk\\a.ini"), "xxxxx");   // the part written
+  fs.FailOperation(1);
+  EXPECT_FALSE(fs.Rename("D:\\Disk\\a.ini", "D:\\Disk\\b.ini"));
+  fs.FailOperation(1);
+  EXPECT_FALSE(fs.Remove("D:\\Disk\\a.ini"));
+  EXPECT_EQ(fs.List("D:\\Disk", "*"), std::vector<std::string>{"a.ini"});
+  EXPECT_FALSE(fs.Remove("D:\\Disk\\none.ini"));   // refused beforehand: not counted
+  EXPECT_TRUE(fs.Operations().back().failed);
+}
+
 TEST_F(SimFileSystemTest, IniFileOverFileContent) {
   SimIniFile ini(fs);
   EXPECT_EQ(ini.Read("C:\\Tools\\Rec\\velgaro.ini", "general", "portablemode", "0", 128), "1");
