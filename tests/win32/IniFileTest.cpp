@@ -47,6 +47,19 @@ TEST_F(IniFileTest, WriteCreatesFileAndReadsBack) {
   EXPECT_EQ(ini.Read(path, "GENERAL", "VGPFolder", "", 128), LocalText());
 }
 
+// The whole file is replaced by its new content: the rest of it stays as it was, the profile functions
+// read the new value at once, and no temporary file is left beside it.
+TEST_F(IniFileTest, WriteReplacesTheWholeFileKeepingTheRest) {
+  WriteRaw("; settings\r\n[General]\r\nLanguage=English\r\nSpeedInstall=1\r\n[Other]\r\nX=y\r\n");
+  EXPECT_EQ(Read("SpeedInstall"), "1");   // read once, so that a cached copy would show
+  ASSERT_TRUE(ini.Write(path, "general", "SpeedInstall", "2"));
+  EXPECT_EQ(Read("SpeedInstall"), "2");
+  EXPECT_EQ(FileBytes(), "; settings\r\n[General]\r\nLanguage=English\r\nSpeedInstall=2\r\n[Other]\r\nX=y\r\n");
+  const std::optional<std::vector<std::string>> files = fs.ListFiles(folder.Path(), "*");
+  ASSERT_TRUE(files);
+  EXPECT_EQ(*files, std::vector<std::string>{"velgaro.ini"});
+}
+
 TEST_F(IniFileTest, FileHoldsCodePageBytesNotUtf8) {
   ASSERT_TRUE(ini.Write(path, "General", "Language", LocalText()));
   const std::string ansi = codepage.ToAnsi(LocalText());

@@ -40,9 +40,9 @@ bool Win32IniFile::Write(const std::string& file, const std::string& section, co
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
     return false;
   }
-  const auto path = AnsiPath(file);
-  if (!path) return false;
-  return WritePrivateProfileStringA(Ansi(section).c_str(), Ansi(key).c_str(), Ansi(value).c_str(), path->c_str()) != 0;
+  // The profile functions read the new file at once: they check its time of change before using what
+  // they cached.
+  return ProfileFile(fs_, codepage_).Write(file, section, key, value);
 }
 
 }  // namespace velgaro::win32
