@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds both targets and runs every test: native unit tests,
-# Windows test programs and end-to-end tests under Wine. Ends with the summary line.
+# Windows test programs and end-to-end tests under Wine, then a short fuzzing run of every reader of
+# outside input. Ends with the summary line.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
@@ -17,6 +18,16 @@ for preset in native native-asan windows; do
 done
 passed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" | wc -l)
 failed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .*(\*\*\*|Failed|Not Run|Exception|Timeout)' "$log" | wc -l)
-rm -f "$log" "$log.build"
+# A short fuzzing run of every reader of outside input; each target counts as one test.
+fuzz_status=0
+bash scripts/fuzz.sh 20 2>&1 | tee "$log.fuzz" || fuzz_status=1
+fuzz_passed=$(grep -cE '^fuzz_[a-z_]+: [0-9]+ executions, 0 crashes$' "$log.fuzz")
+fuzz_failed=$(grep -E '^fuzz_[a-z_]+: ' "$log.fuzz" | grep -cvE ', 0 crashes$')
+# A run that failed before naming any target still counts as a failure.
+[ "$fuzz_status" -ne 0 ] && [ $((fuzz_passed + fuzz_failed)) -eq 0 ] && fuzz_failed=1
+[ "$fuzz_status" -eq 0 ] || status=1
+passed=$((passed + fuzz_passed))
+failed=$((failed + fuzz_failed))
+rm -f "$log" "$log.build" "$log.fuzz"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$status" -eq 0 ]

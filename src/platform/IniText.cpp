@@ -134,6 +134,13 @@ Location Locate(const std::string& content, const std::vector<Line>& lines, cons
 
 bool HasLineBreakOrNul(const std::string& s) { return s.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
 
+// Ends text's last line before more is added. A CR at the very end lacks only its LF: another CR LF
+// would leave that CR in the line's value, and nothing at all would join the next line to it.
+void EndLastLine(std::string& text, const std::string& eol) {
+  if (text.empty() || text.back() == '\n') return;
+  text += text.back() == '\r' ? "\n" : eol;
+}
+
 }  // namespace
 
 bool IniIsWritable(const std::string& section, const std::string& key, const std::string& value) {
@@ -178,11 +185,11 @@ std::optional<std::string> IniWriteValue(const std::string& content, const std::
   if (loc.sectionFound) {
     const Line& after = lines[loc.lastLineOfSection];
     std::string head = content.substr(0, after.next);
-    if (after.next == after.end) head += eol;   // the section's last line ends the file without a break
+    EndLastLine(head, eol);   // the section's last line may end the file without a break
     return head + keyLine + eol + content.substr(after.next);
   }
   std::string out = content;
-  if (!out.empty() && out.back() != '\n') out += eol;
+  EndLastLine(out, eol);
   out += "[" + TrimBlanks(section) + "]" + eol + keyLine + eol;
   return out;
 }
