@@ -58,6 +58,9 @@ struct Player::Impl {
   std::unique_ptr<InputInjector> injector;
   std::unique_ptr<CoveredWindowRemedy> remedy;
   RunDeadline deadline{run.DeadlineSeconds};
+  // The installer this player started itself: only that one (and what it started) may be ended at a
+  // deadline. An id kept from an earlier run may by now belong to an unrelated program.
+  std::int32_t launchedInstaller = 0;
 
   Stage stage = Stage::Idle;
   ProcessHandle installerProcess = 0;
@@ -201,6 +204,7 @@ bool Player::LaunchInstaller(const std::string& installerPath, const std::string
   const std::optional<std::int32_t> id = impl_->deps.processes.Start(*command);
   if (!id) return false;
   installerProcessId_ = *id;
+  impl_->launchedInstaller = *id;
   if (impl_->run.InstallerProcessId) *impl_->run.InstallerProcessId = *id;
   return *id >= 1;
 }
@@ -409,7 +413,9 @@ void Player::GiveUpPackage(const std::string& details) {
   tmrDo_->SetEnabled(false);
   tmrWait_->SetEnabled(false);
   CloseInstallerProcess();
-  if (installerProcessId_ > 0) m.deps.processes.EndTree(installerProcessId_);
+  if (installerProcessId_ > 0 && installerProcessId_ == m.launchedInstaller) {
+    m.deps.processes.EndTree(installerProcessId_);
+  }
   m.remedy->ReturnTopMost();
   tmrExit_->SetEnabled(true);
   ClosePackage(kNotInstalled, details);

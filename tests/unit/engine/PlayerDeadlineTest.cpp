@@ -101,6 +101,20 @@ TEST_F(PlayerDeadlineTest, AnInstallerThatNeverEndsIsEndedAfterTheDeadline) {
   EXPECT_EQ(processes.OpenHandles(), 0u);
 }
 
+// A package without an installer waits for the installer of an earlier run, known only by its id: at the
+// deadline that id may belong to another program by now, so nothing is ended.
+TEST_F(PlayerDeadlineTest, AnInstallerFromAnEarlierRunIsNeverEnded) {
+  processWideId = *processes.Start("C:\\Other\\unrelated.exe");
+  Queue({WritePackage("Waits", TestPackage{"-", "", {}, true})});
+  deadlineSeconds = 5;
+  Start();
+  Run(8000);
+  ASSERT_EQ(stats.Rows().size(), 1u);
+  ASSERT_TRUE(Row(0).closed);
+  EXPECT_EQ(Row(0).details, "Истекло время ожидания установщика, с: 5");
+  EXPECT_TRUE(processes.Running(processWideId));
+}
+
 TEST_F(PlayerDeadlineTest, StopWritesTheReportWithTheInterruptedPackage) {
   Installer({{"Welcome", {}}, {"Other", {}}});
   Queue({StallingPackage("Stall"), GoodPackage("Never")});
