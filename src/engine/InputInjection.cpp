@@ -89,9 +89,9 @@ bool InputInjector::PlayMouseSteps(WindowHandle window, const std::vector<MouseS
   return result;
 }
 
-void InputInjector::PutWindowText(WindowHandle window, const std::string& text) {
+std::shared_ptr<const TextDelivery> InputInjector::PutWindowText(WindowHandle window, const std::string& text) {
   windows_.SetForegroundWindow(window);
-  windows_.SetText(window, text);
+  return windows_.BeginSetText(window, text);
 }
 
 std::string InputInjector::FetchWindowText(WindowHandle window) const {

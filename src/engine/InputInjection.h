@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +39,9 @@ class InputInjector {
   // True when the press was delivered or there was nothing to play; false when the press point was covered
   // (another window is there, or the point lies off the screen where the pointer cannot reach it).
   bool PlayMouseSteps(WindowHandle window, const std::vector<MouseStep>& steps);
-  void PutWindowText(WindowHandle window, const std::string& text);
+  // Asks for the window to be the foreground window and gives it the text. The text is sent without
+  // waiting: the window may answer it with a box of its own, which the next action then presses.
+  std::shared_ptr<const TextDelivery> PutWindowText(WindowHandle window, const std::string& text);
   std::string FetchWindowText(WindowHandle window) const;
 
   WindowHandle LastWindow() const { return lastWindow_; }

@@ -21,6 +21,8 @@ constexpr int kForegroundAttempts = 3;
 constexpr int kPauseAfterAction = 3;
 constexpr int kPauseAfterAttempts = 13;
 constexpr int kDefaultSpeedIndex = 2;
+// A window that has not taken its text in this time is taken as hung: the presses after it go on.
+constexpr std::int64_t kTextSettleLimitMs = 10000;
 const char kCrLf[] = "\r\n";
 
 // A number at the start of the text, as the settings store keeps it; nullopt when there is none.
@@ -61,6 +63,13 @@ struct Player::Impl {
   // The installer this player started itself: only that one (and what it started) may be ended at a
   // deadline. An id kept from an earlier run may by now belong to an unrelated program.
   std::int32_t launchedInstaller = 0;
+
+  // The text the last action gave its window, while that window's handler has not returned. A press
+  // in the same top-level window waits for it (the press could overtake the text); a press anywhere
+  // else goes on at once: it may be the very box that the handler shows and waits on.
+  std::shared_ptr<const TextDelivery> textUnderWay;
+  WindowHandle textRoot = 0;
+  std::int64_t textSentAt = 0;
 
   Stage stage = Stage::Idle;
   ProcessHandle installerProcess = 0;
@@ -164,8 +173,10 @@ void Player::StartPackageFile(const std::string& path) {
   PackageImage& package = d.package;
   ++impl_->packageSerial;
   impl_->stage = Stage::Idle;
-  // A text left over from a skipped package must not be typed into the next package's windows.
+  // A text left over from a skipped package must not be typed into the next package's windows, nor
+  // hold up their presses.
   package.action.actionText.clear();
+  impl_->textUnderWay.reset();
   if (!FileExists(d.fs, path)) {
     FailPackage(d.language.LangTextParam(StelsDefault(kTextPackageMissing) + path, kStelsSection,
                                          kTextPackageMissing, path));
@@ -276,6 +287,11 @@ void Player::OnDoTick() {
     tmrDo_->SetInterval(stepInterval_);
   }
   missCount_ = 0;
+  if (TextStillArriving(window)) {
+    view_.lblAct = Text(kTextWaitingInstall);
+    FinishTick();
+    return;
+  }
 
   // A copy: a button or timer handled during the replay may load another action into the package.
   const std::vector<MouseStep> steps = package.action.steps;
@@ -289,7 +305,9 @@ void Player::OnDoTick() {
     m.pressedSinceLastTick = true;
     std::string& text = package.action.actionText;
     if (!text.empty() && text != std::string(1, '\0')) {
-      m.injector->PutWindowText(window, text);
+      m.textUnderWay = m.injector->PutWindowText(window, text);
+      m.textRoot = m.deps.windows.GetRootWindow(window);
+      m.textSentAt = m.deps.timers.ElapsedMs();
       text.clear();
     }
     tmrDo_->SetEnabled(false);
@@ -310,6 +328,16 @@ void Player::OnDoTick() {
     }
   }
   FinishTick();
+}
+
+bool Player::TextStillArriving(WindowHandle window) {
+  Impl& m = *impl_;
+  if (!m.textUnderWay) return false;
+  if (m.textUnderWay->Returned() || m.deps.timers.ElapsedMs() - m.textSentAt >= kTextSettleLimitMs) {
+    m.textUnderWay.reset();
+    return false;
+  }
+  return m.deps.windows.GetRootWindow(window) == m.textRoot;
 }
 
 void Player::OnWaitTick() {

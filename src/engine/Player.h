@@ -125,6 +125,8 @@ class Player {
   void Unload();
   void FinishTick();
   void SetControlTopMost(bool topMost);
+  // The text given by the last action is still on its way to a window of the same top-level window.
+  bool TextStillArriving(WindowHandle window);
   void CloseInstallerProcess();
   void ViewChanged();
   std::string Text(int key) const;

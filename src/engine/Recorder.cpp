@@ -230,6 +230,10 @@ void Recorder::CancelText() {
 }
 
 void Recorder::RecordAfterPause() {
+  // The hook is back before a text goes out: an installer may answer the text with a box at once, and
+  // the press that answers it belongs in the package.
+  recording_ = true;
+  if (hooks_.installHook && !hooks_.installHook()) recording_ = false;
   if (!textChanged_) {
     if (lastWindow_ != 0) d_.windows.SetForegroundWindow(lastWindow_);
   } else {
@@ -250,8 +254,6 @@ void Recorder::RecordAfterPause() {
   view_.lblCaptionVisible = true;
   timer1_->SetEnabled(true);
   view_.panelShown = false;
-  recording_ = true;
-  if (hooks_.installHook && !hooks_.installHook()) recording_ = false;
 }
 
 void Recorder::Stop() {

@@ -207,6 +207,15 @@ class Shell {
   virtual bool RunMinimized(const std::string& commandLine) = 0;    // a process, minimised and activated
 };
 
+// A WM_SETTEXT under way to a window. The window takes the text in its own time: its handler may show a
+// message box of its own and wait for its user before it returns.
+class TextDelivery {
+ public:
+  virtual ~TextDelivery() = default;
+  // The window's handler has returned, or the window was given up (gone, hung, or no answer in time).
+  virtual bool Returned() const = 0;
+};
+
 // <windows.h> defines some of these names as macros for its A/W functions; the port keeps its own
 // names whichever header comes first.
 #pragma push_macro("FindWindowEx")
@@ -249,8 +258,12 @@ class WindowSystem {
   virtual std::optional<Rect> GetWindowRect(WindowHandle window) const = 0;  // nullopt for no window
   // SetWindowPos to a new top-left corner in screen coordinates: no size, no z-order, no activation.
   virtual bool MoveWindowTo(WindowHandle window, Point topLeft) = 0;
-  virtual void SetText(WindowHandle window, const std::string& text) = 0;            // WM_SETTEXT
-  virtual std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const = 0;  // WM_GETTEXT
+  // WM_SETTEXT, sent without waiting for the window's answer, so that a window that takes its time holds
+  // up neither the caller's timers nor its windows. Never null.
+  virtual std::shared_ptr<const TextDelivery> BeginSetText(WindowHandle window, const std::string& text) = 0;
+  // WM_GETTEXT, answered within a short bound; the window's text as GetWindowText knows it when the window
+  // does not answer in time.
+  virtual std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const = 0;
 };
 
 #pragma pop_macro("GetClassName")

@@ -1,9 +1,11 @@
 // The window port over real windows of this process: FindWindowEx order and matching, texts in and
 // out (Cyrillic included), coordinates and parents.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/win32/Win32Windows.h"
@@ -34,6 +36,16 @@ class Win32WindowsTest : public ::testing::Test {
 
   HWND Child(const wchar_t* cls, const wchar_t* text, int y) {
     return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE, 10, y, 200, 24, top, nullptr, nullptr, nullptr);
+  }
+
+  // Lets this thread's windows answer until the condition holds (at most five seconds).
+  template <typename Condition>
+  void PumpUntil(Condition done) {
+    for (int i = 0; i < 500 && !done(); ++i) {
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+      Sleep(10);
+    }
   }
 
   Win32Windows ws;
@@ -71,11 +83,95 @@ TEST_F(Win32WindowsTest, WindowTextIsCutTo255Characters) {
 }
 
 TEST_F(Win32WindowsTest, SetTextReplacesContentAndGetTextByMessageReadsIt) {
-  ws.SetText(H(edit), "D:\\Установка\\App");
+  const std::shared_ptr<const TextDelivery> delivery = ws.BeginSetText(H(edit), "D:\\Установка\\App");
+  PumpUntil([&] { return delivery->Returned(); });   // the field belongs to this thread: it answers as we pump
+  ASSERT_TRUE(delivery->Returned());
   EXPECT_EQ(ws.GetTextByMessage(H(edit), 255), "D:\\Установка\\App");
   // The buffer holds maxChars characters with the terminator.
   EXPECT_EQ(ws.GetTextByMessage(H(edit), 4), "D:\\");
   EXPECT_EQ(ws.GetTextByMessage(H(edit), 0), "");
+}
+
+// A field on a thread of its own whose WM_SETTEXT handler waits, pumping, until it is released: as an
+// installer's handler does while its message box is up. Its thread can also be made to stop pumping.
+class SlowField {
+ public:
+  SlowField() {
+    release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, &SlowField::Run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+  }
+  ~SlowField() {
+    SetEvent(release_);
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+    CloseHandle(release_);
+  }
+  HWND Edit() const { return edit_; }
+  HWND Host() const { return host_; }
+  void Release() { SetEvent(release_); }
+  // The field's thread stops pumping for the given time, as a hung installer.
+  void Block(DWORD ms) { PostMessageW(edit_, WM_APP, ms, 0); }
+
+ private:
+  static DWORD WINAPI Run(void* self) { return static_cast<SlowField*>(self)->Loop(); }
+  DWORD Loop() {
+    threadId_ = GetCurrentThreadId();
+    host_ = CreateWindowExW(0, L"STATIC", L"Slow", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    edit_ = CreateWindowExW(0, L"EDIT", L"before", WS_CHILD, 0, 0, 100, 20, host_, nullptr, nullptr, nullptr);
+    SetWindowSubclass(edit_, &SlowField::Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetEvent(ready_);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    DestroyWindow(host_);
+    return 0;
+  }
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<SlowField*>(data);
+    if (msg == WM_APP) {
+      Sleep(static_cast<DWORD>(wParam));
+      return 0;
+    }
+    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_SETTEXT) {
+      // A modal loop of its own: messages go on, the sender waits.
+      while (WaitForSingleObject(self->release_, 0) != WAIT_OBJECT_0) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        Sleep(5);
+      }
+    }
+    return result;
+  }
+
+  HANDLE release_ = nullptr, ready_ = nullptr, thread_ = nullptr;
+  DWORD threadId_ = 0;
+  HWND host_ = nullptr, edit_ = nullptr;
+};
+
+TEST_F(Win32WindowsTest, ATextIsSentWithoutWaitingForAHandlerThatWaitsOnItsUser) {
+  SlowField field;
+  const DWORD start = GetTickCount();
+  const std::shared_ptr<const TextDelivery> delivery = ws.BeginSetText(H(field.Edit()), "serial");
+  EXPECT_LT(GetTickCount() - start, 1000u) << "the caller must not wait for the window's handler";
+  PumpUntil([&] { return ws.GetTextByMessage(H(field.Edit()), 255) == "serial"; });
+  EXPECT_EQ(ws.GetTextByMessage(H(field.Edit()), 255), "serial");   // it took the text and still waits
+  EXPECT_FALSE(delivery->Returned());
+  field.Release();
+  PumpUntil([&] { return delivery->Returned(); });
+  EXPECT_TRUE(delivery->Returned());
+}
+
+TEST_F(Win32WindowsTest, ABusyWindowIsNotWaitedForWhenItsTextIsAskedFor) {
+  SlowField field;
+  field.Block(2000);
+  Sleep(100);
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(ws.GetTextByMessage(H(field.Host()), 255), "Slow");   // as the window manager knows it
+  EXPECT_LT(GetTickCount() - start, 1000u);
 }
 
 TEST_F(Win32WindowsTest, ClientToScreenAndWindowFromPoint) {

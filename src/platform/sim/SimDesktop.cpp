@@ -51,6 +51,7 @@ void SimDesktop::Destroy(WindowHandle window) {
   }
   children_.erase(window);
   clickHandlers_.erase(window);
+  textHandlers_.erase(window);
   windows_.erase(window);
   restoredRects_.erase(window);
   if (pressed_ == window) pressed_ = 0;
@@ -237,9 +238,42 @@ bool SimDesktop::MoveWindowTo(WindowHandle window, Point topLeft) {
   return true;
 }
 
-void SimDesktop::SetText(WindowHandle window, const std::string& text) {
+namespace {
+
+// A delivery answered when its condition holds: at once, when a box is gone, or never.
+class SimTextDelivery final : public TextDelivery {
+ public:
+  explicit SimTextDelivery(std::function<bool()> returned) : returned_(std::move(returned)) {}
+  bool Returned() const override { return returned_(); }
+
+ private:
+  std::function<bool()> returned_;
+};
+
+}  // namespace
+
+void SimDesktop::OnSetText(WindowHandle window, std::function<WindowHandle(const std::string&)> handler) {
+  textHandlers_[window] = std::move(handler);
+}
+
+void SimDesktop::SetHung(WindowHandle window, bool hung) {
+  hung_.erase(std::remove(hung_.begin(), hung_.end(), window), hung_.end());
+  if (hung) hung_.push_back(window);
+}
+
+std::shared_ptr<const TextDelivery> SimDesktop::BeginSetText(WindowHandle window, const std::string& text) {
+  textsSent_.emplace_back(window, text);
+  if (onTextSent) onTextSent(window, text);
+  if (std::find(hung_.begin(), hung_.end(), window) != hung_.end()) {
+    return std::make_shared<SimTextDelivery>([] { return false; });
+  }
   auto it = windows_.find(window);
-  if (it != windows_.end()) it->second.caption = text;
+  if (it == windows_.end()) return std::make_shared<SimTextDelivery>([] { return true; });
+  it->second.caption = text;
+  WindowHandle holdsUp = 0;
+  if (auto handler = textHandlers_.find(window); handler != textHandlers_.end()) holdsUp = handler->second(text);
+  if (holdsUp == 0) return std::make_shared<SimTextDelivery>([] { return true; });
+  return std::make_shared<SimTextDelivery>([this, holdsUp] { return !Exists(holdsUp); });
 }
 
 std::string SimDesktop::GetTextByMessage(WindowHandle window, std::size_t maxChars) const {

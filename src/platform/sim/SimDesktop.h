@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Ports.h"
@@ -59,6 +60,15 @@ class SimDesktop : public WindowSystem, public Input {
 
   // Called when a left press and its release land on the same window.
   void OnClick(WindowHandle window, std::function<void()> handler);
+  // What the window does once WM_SETTEXT has given it a text: it returns the window whose life holds the
+  // sender up (a message box its handler shows and waits on), or 0 when it answers at once.
+  void OnSetText(WindowHandle window, std::function<WindowHandle(const std::string& text)> handler);
+  // A window that never answers WM_SETTEXT: the text never arrives and the sender is never answered.
+  void SetHung(WindowHandle window, bool hung);
+  // Called as each WM_SETTEXT is sent, before the window takes it.
+  std::function<void(WindowHandle window, const std::string& text)> onTextSent;
+  // Every WM_SETTEXT sent, in order: (window, text).
+  const std::vector<std::pair<WindowHandle, std::string>>& TextsSent() const { return textsSent_; }
 
   const std::vector<InputEvent>& InputLog() const { return inputLog_; }
   void ClearInputLog() { inputLog_.clear(); }
@@ -86,7 +96,7 @@ class SimDesktop : public WindowSystem, public Input {
   bool SetZOrder(WindowHandle window, ZPlace place) override;
   std::optional<Rect> GetWindowRect(WindowHandle window) const override;
   bool MoveWindowTo(WindowHandle window, Point topLeft) override;
-  void SetText(WindowHandle window, const std::string& text) override;
+  std::shared_ptr<const TextDelivery> BeginSetText(WindowHandle window, const std::string& text) override;
   std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
 
   // Input.
@@ -106,6 +116,9 @@ class SimDesktop : public WindowSystem, public Input {
   std::map<WindowHandle, std::vector<WindowHandle>> children_;   // front first
   std::vector<WindowHandle> topLevel_;                           // front first, top-most band first
   std::map<WindowHandle, std::function<void()>> clickHandlers_;
+  std::map<WindowHandle, std::function<WindowHandle(const std::string&)>> textHandlers_;
+  std::vector<WindowHandle> hung_;
+  std::vector<std::pair<WindowHandle, std::string>> textsSent_;
   std::map<WindowHandle, Rect> restoredRects_;                   // where minimised windows come back to
   std::vector<InputEvent> inputLog_;
   std::vector<WindowHandle> foregroundCalls_;

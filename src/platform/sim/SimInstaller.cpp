@@ -54,9 +54,27 @@ void SimInstaller::ShowPage() {
     const std::int32_t top = kFieldTop + static_cast<std::int32_t>(i) * kFieldPitch;
     const Rect client{kFieldLeft, top, kFieldLeft + kFieldWidth, top + kFieldHeight};
     fields_.push_back(desktop_.Create(SimWindowSpec{"Edit", page.fields[i], dialog_, 0, Offset(client, x, y), true, false}));
+    if (!page.boxOnText.empty()) {
+      desktop_.OnSetText(fields_.back(), [this, trigger = page.boxOnText](const std::string& text) {
+        return text == trigger ? ShowBox() : WindowHandle{0};
+      });
+    }
   }
   button_ = desktop_.Create(SimWindowSpec{"Button", page.button, dialog_, 0, Offset(kButtonClient, x, y), true, false});
   desktop_.OnClick(button_, [this] { ClickNext(); });
+}
+
+WindowHandle SimInstaller::ShowBox() {
+  const std::string caption = desktop_.GetWindowText(dialog_);
+  box_ = desktop_.Create(SimWindowSpec{"#32770", caption, 0, dialog_, kBoxRect, true, false});
+  boxButton_ = desktop_.Create(
+      SimWindowSpec{"Button", "OK", box_, 0, Offset(kBoxButtonClient, kBoxRect.left, kBoxRect.top), true, false});
+  desktop_.OnClick(boxButton_, [this] {
+    desktop_.Destroy(box_);
+    box_ = boxButton_ = 0;
+    ++boxesAnswered_;
+  });
+  return box_;
 }
 
 void SimInstaller::ClickNext() {

@@ -17,6 +17,9 @@ struct SimInstallerPage {
   std::vector<std::string> fields;   // "Edit" children, top to bottom, with their first texts
   std::string button = "Next >";
   int delayMs = 0;                   // time between the click on the previous page and this page
+  // A field given this text answers with a message box (as a serial number checked while it is typed):
+  // its WM_SETTEXT does not return until the box's OK is pressed. Empty: no box.
+  std::string boxOnText{};
 };
 
 class SimInstaller {
@@ -25,6 +28,9 @@ class SimInstaller {
   static constexpr Rect kPageRect{100, 100, 500, 400};
   static constexpr Rect kButtonClient{300, 250, 380, 275};
   static constexpr std::int32_t kFieldLeft = 20, kFieldTop = 40, kFieldPitch = 35, kFieldWidth = 300, kFieldHeight = 22;
+  // The message box of boxOnText, owned by the page and titled like it, and its OK button.
+  static constexpr Rect kBoxRect{200, 180, 420, 300};
+  static constexpr Rect kBoxButtonClient{80, 70, 140, 95};
 
   SimInstaller(SimDesktop& desktop, SimProcesses& processes, TimerFactory& timers, std::vector<SimInstallerPage> pages);
   ~SimInstaller();
@@ -38,6 +44,9 @@ class SimInstaller {
   WindowHandle PageWindow() const { return dialog_; }
   WindowHandle Button() const { return button_; }
   WindowHandle Field(std::size_t index) const { return index < fields_.size() ? fields_[index] : 0; }
+  WindowHandle Box() const { return box_; }                 // 0 while no box is shown
+  WindowHandle BoxButton() const { return boxButton_; }
+  int BoxesAnswered() const { return boxesAnswered_; }
   // The texts that each page's fields held when its button was clicked.
   const std::vector<std::vector<std::string>>& Entered() const { return entered_; }
   int Launches() const { return launches_; }
@@ -45,6 +54,7 @@ class SimInstaller {
  private:
   void ShowPage();
   void ClickNext();
+  WindowHandle ShowBox();
 
   SimDesktop& desktop_;
   SimProcesses& processes_;
@@ -56,6 +66,9 @@ class SimInstaller {
   WindowHandle dialog_ = 0;
   WindowHandle button_ = 0;
   std::vector<WindowHandle> fields_;
+  WindowHandle box_ = 0;
+  WindowHandle boxButton_ = 0;
+  int boxesAnswered_ = 0;
   std::vector<std::vector<std::string>> entered_;
 };
 

@@ -6,6 +6,8 @@
 #undef GetWindowText
 #undef GetClassName
 
+#include <atomic>
+#include <memory>
 #include <vector>
 
 #include "platform/win32/WideText.h"
@@ -108,12 +110,51 @@ bool Win32Windows::MoveWindowTo(WindowHandle window, Point topLeft) {
                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
-void Win32Windows::SetText(WindowHandle window, const std::string& text) {
-  // A hung installer must not freeze the control window (its stop button included).
-  const std::wstring wide = ToWide(text);
+namespace {
+
+class Win32TextDelivery final : public TextDelivery {
+ public:
+  bool Returned() const override { return returned_.load(); }
+  void MarkReturned() { returned_.store(true); }
+
+ private:
+  std::atomic<bool> returned_{false};
+};
+
+// One WM_SETTEXT on a worker thread of its own: the installer's handler may show a box and wait for its
+// user inside the send, and only this thread waits with it.
+struct TextJob {
+  HWND window;
+  std::wstring text;
+  std::shared_ptr<Win32TextDelivery> delivery;
+};
+
+DWORD WINAPI SendTextJob(void* parameter) {
+  const std::unique_ptr<TextJob> job(static_cast<TextJob*>(parameter));
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
-                      SMTO_NORMAL | SMTO_ABORTIFHUNG, kMessageTimeoutMs, &ignored);
+  SendMessageTimeoutW(job->window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(job->text.c_str()),
+                      SMTO_NORMAL | SMTO_ABORTIFHUNG, Win32Windows::kMessageTimeoutMs, &ignored);
+  job->delivery->MarkReturned();
+  return 0;
+}
+
+}  // namespace
+
+std::shared_ptr<const TextDelivery> Win32Windows::BeginSetText(WindowHandle window, const std::string& text) {
+  auto delivery = std::make_shared<Win32TextDelivery>();
+  auto job = std::make_unique<TextJob>(TextJob{ToHwnd(window), ToWide(text), delivery});
+  HANDLE thread = CreateThread(nullptr, 0, &SendTextJob, job.get(), 0, nullptr);
+  if (thread == nullptr) {
+    // No thread to spare: sent from here, but never waited on for longer than a query.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(job->text.c_str()),
+                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kQueryTimeoutMs, &ignored);
+    delivery->MarkReturned();
+    return delivery;
+  }
+  job.release();   // the worker owns it now
+  CloseHandle(thread);
+  return delivery;
 }
 
 std::string Win32Windows::GetTextByMessage(WindowHandle window, std::size_t maxChars) const {
@@ -123,8 +164,11 @@ std::string Win32Windows::GetTextByMessage(WindowHandle window, std::size_t maxC
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutW(ToHwnd(window), WM_GETTEXT, static_cast<WPARAM>(maxChars),
                            reinterpret_cast<LPARAM>(buffer.data()), SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                           kMessageTimeoutMs, &copied)) {
-    return {};
+                           kQueryTimeoutMs, &copied)) {
+    // A busy window is not waited for: the text the window manager holds for it stands in (read without
+    // a message, so that no window of this process is waited for either).
+    const int n = InternalGetWindowText(ToHwnd(window), buffer.data(), static_cast<int>(maxChars));
+    return n > 0 ? ToUtf8(std::wstring(buffer.data(), static_cast<std::size_t>(n))) : std::string();
   }
   const std::size_t n = copied < maxChars ? static_cast<std::size_t>(copied) : maxChars;
   return ToUtf8(std::wstring(buffer.data(), n));

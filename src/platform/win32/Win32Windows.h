@@ -15,8 +15,10 @@ namespace velgaro::win32 {
 
 class Win32Windows final : public WindowSystem {
  public:
-  // A window that does not answer WM_SETTEXT / WM_GETTEXT within this time is treated as hung.
+  // A worker gives up on a window that has not answered WM_SETTEXT in this time.
   static constexpr unsigned kMessageTimeoutMs = 10000;
+  // The user-interface thread waits at most this long for another program's window to answer.
+  static constexpr unsigned kQueryTimeoutMs = 250;
 
   WindowHandle FindWindowEx(WindowHandle parent, WindowHandle after, const std::optional<std::string>& className,
                             const std::optional<std::string>& caption) const override;
@@ -37,7 +39,7 @@ class Win32Windows final : public WindowSystem {
   bool SetZOrder(WindowHandle window, ZPlace place) override;
   std::optional<Rect> GetWindowRect(WindowHandle window) const override;
   bool MoveWindowTo(WindowHandle window, Point topLeft) override;
-  void SetText(WindowHandle window, const std::string& text) override;
+  std::shared_ptr<const TextDelivery> BeginSetText(WindowHandle window, const std::string& text) override;
   std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
 };
 
