@@ -91,8 +91,25 @@ std::string PackageToPlay(const App& app, const std::string& line, const std::st
   return IsPackageFile(fs, expanded) ? expanded : candidate;
 }
 
+// The file that /inst names when it is no package to play: the quoted text, or the text up to the
+// next switch (a file name holds no "/"); nullopt without /inst.
+std::optional<std::string> NamedPackage(const std::string& line) {
+  const std::size_t at = ToLowerAscii(line).find("/inst");
+  if (at == std::string::npos) return std::nullopt;
+  const std::string rest = Trim(line.substr(at + 5));
+  if (!rest.empty() && rest[0] == '"') {
+    const std::size_t close = rest.find('"', 1);
+    return Trim(rest.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+  }
+  return Trim(rest.substr(0, rest.find(" /")));
+}
+
 void TakeInst(App& app, const std::string& line) {
-  const std::optional<std::string> candidate = InstCandidate(app.platform.fs, line);
+  std::optional<std::string> candidate = InstCandidate(app.platform.fs, line);
+  // A deployment tool waits for the run with no one at the screen: a package that cannot be played
+  // goes to the control window all the same, which ends the run at once and says why, instead of the
+  // main window waiting for a person.
+  if (!candidate && IsDeploymentRun(app)) candidate = NamedPackage(line);
   if (!candidate) return;
 
   app.UnattendedInstall = true;

@@ -145,6 +145,46 @@ TEST_F(DeploymentSwitchTest, ABadDeadlineMeansNoneAndABadReportNone) {
   }
 }
 
+// A deployment run never waits for a person: /inst naming no playable package still goes to the control
+// window (which ends the run at once and says why) instead of opening the main window.
+TEST_F(DeploymentSwitchTest, ADeploymentRunTakesThePackageItNamesEvenWhenItIsNoPackage) {
+  fs.AddFile("C:\\TEMP\\t.vgp", "x");
+  fs.AddFile("C:\\Pkgs\\setup.exe", "MZ");
+  const struct {
+    const char* line;
+    const char* named;
+  } cases[] = {
+      {"/inst C:\\Packages\\absent.vgp /nostat /TIMEOUT=5 /REPORT=C:\\r.json", "C:\\PACKAGES\\ABSENT.VGP"},
+      {"/inst C:\\My Packages\\gone.vgp /TIMEOUT=5", "C:\\MY PACKAGES\\GONE.VGP"},
+      {"/nostat /inst \"C:\\My Packages\\gone.vgp\" \"/REPORT=C:\\Deploy Logs\\r.json\"", "C:\\MY PACKAGES\\GONE.VGP"},
+      {"/inst \"C:\\My Packages\\unclosed.vgp /TIMEOUT=5", "C:\\MY PACKAGES\\UNCLOSED.VGP"},
+      {"/inst C:\\Pkgs\\setup.exe /TIMEOUT=5", "C:\\PKGS\\SETUP.EXE"},
+      {"/inst %TEMP%\\t.vgp /TIMEOUT=5", "C:\\TEMP\\T.VGP"},   // a deployment run plays it expanded
+      {"/TIMEOUT=5 /inst", ""},
+  };
+  for (const auto& c : cases) {
+    calls.clear();
+    app.UnattendedInstall = false;
+    app.RunList = {""};
+    Parse(c.line);
+    EXPECT_TRUE(app.UnattendedInstall) << c.line;
+    EXPECT_EQ(app.RunList, (std::vector<std::string>{"", c.named})) << c.line;
+    EXPECT_EQ(calls, std::vector<std::string>{"openControlWindow"}) << c.line;
+  }
+
+  // Without the deployment switches the line is read as always: the main window opens.
+  calls.clear();
+  app.UnattendedInstall = false;
+  app.RunList = {""};
+  Parse("/inst C:\\Packages\\absent.vgp /nostat");
+  EXPECT_FALSE(app.UnattendedInstall);
+  EXPECT_TRUE(calls.empty());
+  // No /inst at all: a batch run from the main window with a deadline.
+  Parse("/TIMEOUT=5 /REPORT=C:\\r.json");
+  EXPECT_FALSE(app.UnattendedInstall);
+  EXPECT_TRUE(calls.empty());
+}
+
 // Exact command lines as CreateProcess hands them over, however the caller quoted the deployment
 // switches: /NAME="value" (cmd, batch files) or "/NAME=value" (PowerShell, .NET's ArgumentList, Python's
 // subprocess, Wine). The rest of the line is read as before.
