@@ -8,10 +8,9 @@
 # Screenshot: e2e-shots/wizard_bad_target.png (the refusal).
 E2E_NAME=wizard_bad_target
 source "$(dirname "$0")/fixtures/main_common.sh"
+source "$(dirname "$0")/fixtures/wizard_common.sh"
 
-CMD_ISO=1006
 ID_NEXT=1591; ID_BACK=1590; ID_TARGET=1609
-BASE="Мастер создания диска"
 
 e2e_desktop
 e2e_preset_russian
@@ -22,24 +21,13 @@ printf 'settings of the program\r\n' >"$DISTR/data/app.ini"
 nsis_package_json 'C:\Distr\BadApp\setup.exe' 'C:\VelgaroOut\bad' >"$E2E_WORK/bad.json"
 vgp_pack "$E2E_WORK/bad.json" "$PACKAGES/BadApp.vgp"
 main_set_folder "$PACKAGES"
-wine reg add 'HKCU\Software\Velgaro\Path' /v ISO_temp /t REG_SZ /d 'C:\Distr\BadApp\Disk' /f >/dev/null 2>&1 || fail "reg ISO_temp"
-wine reg add 'HKCU\Software\Velgaro\Path' /v FolderVGP_for_ISO /t REG_SZ /d "$(velgaro_winpath "$PACKAGES")" /f \
-  >/dev/null 2>&1 || fail "reg FolderVGP_for_ISO"
+wizard_stored_choices 'C:\Distr\BadApp\Disk' "$PACKAGES"
 # Every entry of a folder with its type, and every file's checksum.
 snapshot() { (cd "$1" && find . -printf '%y %p\n' | sort && find . -type f -exec md5sum {} + | sort); }
 distr_before="$(snapshot "$DISTR")"
 main_start 1
 
-wizard_title() { xdotool search --onlyvisible --name "^$BASE" getwindowname 2>/dev/null | head -1; }
-wiz() { probe "--title=$(wizard_title)" "$@"; }
-wait_title() {   # TITLE SECONDS
-  local i
-  for i in $(seq 1 $(( ${2:-20} * 5 ))); do [ "$(wizard_title)" = "$1" ] && return 0; sleep 0.2; done
-  fail "the wizard's title is '$(wizard_title)', expected '$1'"
-}
-click_in_wizard() { xdotool mousemove $(centre_of "$(wiz rect "$1")") click 1; sleep 0.4; }
-
-(wine "$UIPROBE" command $CMD_ISO >/dev/null 2>&1 &)
+open_wizard
 wait_title "$BASE (Шаг 1 из 7)" 30
 packages_before="$(snapshot "$PACKAGES")"   # opening the wizard saved the list's order there
 [ "$(wiz text $ID_TARGET)" = 'C:\Distr\BadApp\Disk' ] || fail "page 0 shows the target '$(wiz text $ID_TARGET)'"

@@ -198,13 +198,10 @@ struct ExactLine {
 
 void PrintTo(const ExactLine& c, std::ostream* os) { *os << c.line; }
 
-class ExactLineTest : public AppFixture, public ::testing::WithParamInterface<ExactLine> {
+class ExactLineTest : public DeploymentSwitchTest, public ::testing::WithParamInterface<ExactLine> {
  protected:
   void SetUp() override {
-    fs.AddFile("C:\\Pkgs\\a.vgp", "x");
-    fs.AddFile("C:\\My Packages\\Setup One.vgp", "x");
-    sys.langId = 1031;
-    InitPaths();
+    DeploymentSwitchTest::SetUp();
     // The caller's current folder, as GetFullPathName takes it.
     app.windows.absolutePath = [](const std::string& path) {
       const bool absolute = (path.size() > 2 && path[1] == ':') || path.rfind("\\\\", 0) == 0;
