@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/CommandLineText.h"
+#include "app/DeploymentSwitches.h"
 #include "app/SettingKeys.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Utf8Text.h"
@@ -20,49 +21,6 @@ void TakeNoStat(App& app, std::string& line) {
   app.NoStatistics = true;
   app.CommandSwitches = "/nostat";
   line = std::move(cut.line);
-}
-
-// A switch with a value, "/NAME=value" or /NAME="value with blanks", cut out of the line wherever it
-// stands after a blank; the value, or nullopt when the switch is absent or its closing quote missing.
-std::optional<std::string> TakeValueSwitch(std::string& line, const std::string& name) {
-  std::size_t at = FindNoCase(line, name);
-  while (at != std::string::npos && at > 0 && line[at - 1] != ' ') at = FindNoCase(line, name, at + 1);
-  if (at == std::string::npos) return std::nullopt;
-  const std::size_t valueAt = at + name.size();
-  std::size_t end = 0;
-  std::string value;
-  if (valueAt < line.size() && line[valueAt] == '"') {
-    const std::size_t close = line.find('"', valueAt + 1);
-    if (close == std::string::npos) return std::nullopt;
-    value = line.substr(valueAt + 1, close - valueAt - 1);
-    end = close + 1;
-  } else {
-    end = line.find(' ', valueAt);
-    if (end == std::string::npos) end = line.size();
-    value = line.substr(valueAt, end - valueAt);
-  }
-  line = Trim(line.substr(0, at) + line.substr(end));
-  return value;
-}
-
-// /TIMEOUT=<seconds>: a whole number from 1 to a week; anything else leaves the run without a deadline.
-void TakeDeadline(App& app, std::string& line) {
-  const std::optional<std::string> value = TakeValueSwitch(line, "/TIMEOUT=");
-  if (!value) return;
-  constexpr long kLongest = 7L * 24 * 3600;
-  if (value->empty() || value->size() > 6 || value->find_first_not_of("0123456789") != std::string::npos) return;
-  const long seconds = std::stol(*value);
-  if (seconds < 1 || seconds > kLongest) return;
-  app.DeadlineSeconds = static_cast<int>(seconds);
-}
-
-// /REPORT=<file>: kept in its own letter case, as the rest of the line is not.
-void TakeReport(App& app, std::string& line) {
-  const std::optional<std::string> value = TakeValueSwitch(line, "/REPORT=");
-  if (!value) return;
-  const std::string path = Trim(*value);
-  if (path.empty() || path.find('\0') != std::string::npos) return;
-  app.ReportPath = path;
 }
 
 // The speed is a lasting setting, not an override for this run. The switch and its digit are cut out
@@ -133,8 +91,25 @@ std::string PackageToPlay(const App& app, const std::string& line, const std::st
   return IsPackageFile(fs, expanded) ? expanded : candidate;
 }
 
+// The file that /inst names when it is no package to play: the quoted text, or the text up to the
+// next switch (a file name holds no "/"); nullopt without /inst.
+std::optional<std::string> NamedPackage(const std::string& line) {
+  const std::size_t at = ToLowerAscii(line).find("/inst");
+  if (at == std::string::npos) return std::nullopt;
+  const std::string rest = Trim(line.substr(at + 5));
+  if (!rest.empty() && rest[0] == '"') {
+    const std::size_t close = rest.find('"', 1);
+    return Trim(rest.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+  }
+  return Trim(rest.substr(0, rest.find(" /")));
+}
+
 void TakeInst(App& app, const std::string& line) {
-  const std::optional<std::string> candidate = InstCandidate(app.platform.fs, line);
+  std::optional<std::string> candidate = InstCandidate(app.platform.fs, line);
+  // A deployment tool waits for the run with no one at the screen: a package that cannot be played
+  // goes to the control window all the same, which ends the run at once and says why, instead of the
+  // main window waiting for a person.
+  if (!candidate && IsDeploymentRun(app)) candidate = NamedPackage(line);
   if (!candidate) return;
 
   app.UnattendedInstall = true;
@@ -159,8 +134,7 @@ void ParseCommandLine(App& app, const std::string& commandLine) {
   if (CharacterCount(line) < kShortestSwitchLine) return;
 
   // The switches of unattended deployment go first: the report's path keeps its letter case.
-  TakeDeadline(app, line);
-  TakeReport(app, line);
+  TakeDeploymentSwitches(app, line);
   // From here on the whole line is upper case, paths included.
   line = ToUpperAscii(line);
   TakeNoStat(app, line);

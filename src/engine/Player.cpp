@@ -5,6 +5,7 @@
 
 #include "engine/CoveredWindow.h"
 #include "engine/InstallerCommand.h"
+#include "engine/PackageFault.h"
 #include "engine/PlayerTexts.h"
 #include "engine/RunDeadline.h"
 #include "engine/RunExitCode.h"
@@ -177,18 +178,8 @@ void Player::StartPackageFile(const std::string& path) {
   // hold up their presses.
   package.action.actionText.clear();
   impl_->textUnderWay.reset();
-  if (!FileExists(d.fs, path)) {
-    FailPackage(d.language.LangTextParam(StelsDefault(kTextPackageMissing) + path, kStelsSection,
-                                         kTextPackageMissing, path));
-    return;
-  }
-  if (!package.LoadPackage(d.fs, path) || package.Damaged()) {
-    FailPackage(d.language.LangTextParam(StelsDefault(kTextPackageDamaged) + path, kStelsSection,
-                                         kTextPackageDamaged, path));
-    return;
-  }
-  if (!package.CheckPackageVersion()) {
-    FailPackage(Text(kTextNewerVersion));
+  if (const std::optional<std::string> fault = PackageFault(d.fs, package, d.language, path)) {
+    FailPackage(*fault);
     return;
   }
   const std::string installer = d.paths.ExpandPathVariables(package.ReadExePath(), d.fs);
@@ -452,8 +443,8 @@ void Player::GiveUpPackage(const std::string& details) {
 void Player::WriteReport() {
   const Impl& m = *impl_;
   if (m.run.ReportPath.empty()) return;
-  // Unattended: a report that cannot be written leaves the exit code to tell the outcome.
-  WriteRunReport(m.deps.fs, m.run.ReportPath, m.deps.stats.Rows(), m.exitCode);
+  // A report that cannot be written is told to the deployment log; the exit code stays the run's.
+  DeliverRunReport(m.deps.fs, m.run.Log, m.run.ReportPath, m.deps.stats.Rows(), m.exitCode);
 }
 
 void Player::EndRun() {

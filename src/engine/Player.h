@@ -74,6 +74,8 @@ struct RunState {
   int DeadlineSeconds = 0;
   // /REPORT: where the run's statistics go as JSON at its end; empty for none.
   std::string ReportPath;
+  // Where a report that cannot be written is told; null: nowhere.
+  DeploymentLog* Log = nullptr;
 };
 
 class Player {

@@ -35,6 +35,7 @@ std::string StelsDefault(StelsKey key) {
     case kTextInstallerTimeout: return "Истекло время ожидания установщика, с: ";
     case kTextWindowSought: return "Искомое окно: ";
     case kTextVisibleWindows: return "Видимые окна: ";
+    case kTextPackageUnreadable: return "Не удаётся прочитать vgp-файл - ";
   }
   return std::string();
 }

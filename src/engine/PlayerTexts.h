@@ -40,6 +40,7 @@ enum StelsKey : int {
   kTextInstallerTimeout = 53,   // "%s": the seconds
   kTextWindowSought = 54,       // "%s": the window chain sought
   kTextVisibleWindows = 55,     // "%s": the visible top-level windows
+  kTextPackageUnreadable = 56,  // "%s": the package path
 };
 
 // The built-in text of a key; for the keys that carry a value, the text before "%s".

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "app/ProductName.h"
+#include "package/paths/PathVariables.h"
+
 namespace velgaro {
 namespace {
 
@@ -85,6 +88,22 @@ std::string RunReportJson(const std::vector<InstallStat>& rows, int exitCode) {
 bool WriteRunReport(FileSystem& fs, const std::string& path, const std::vector<InstallStat>& rows, int exitCode) {
   const std::string json = RunReportJson(rows, exitCode);
   return fs.WriteAllReplacing(path, Bytes(json.begin(), json.end()));
+}
+
+std::string ReportNotWrittenLine(const FileSystem& fs, const std::string& path, int exitCode) {
+  const std::string folder = ParentFolder(path);
+  const std::string why = !folder.empty() && !fs.IsDirectory(folder)
+                              ? "its folder does not exist"
+                              : "access denied, read-only or no space left";
+  return std::string(kProductName) + ": the run report could not be written to \"" + path + "\" (" + why +
+         "); the run's exit code is " + std::to_string(exitCode) + ".";
+}
+
+bool DeliverRunReport(FileSystem& fs, DeploymentLog* log, const std::string& path, const std::vector<InstallStat>& rows,
+                      int exitCode) {
+  if (WriteRunReport(fs, path, rows, exitCode)) return true;
+  if (log != nullptr) log->Error(ReportNotWrittenLine(fs, path, exitCode));
+  return false;
 }
 
 }  // namespace velgaro

@@ -331,4 +331,13 @@ class MessagePump {
   virtual void RunOnce() = 0;   // processes the messages that are waiting, then returns
 };
 
+// Where a deployment tool looks for what an unattended run could not put into its report: one line on
+// the standard error handle the caller gave (when it gave one) and an error entry in the system's
+// event log (Application log, the program's own event source).
+class DeploymentLog {
+ public:
+  virtual ~DeploymentLog() = default;
+  virtual void Error(const std::string& line) = 0;
+};
+
 }  // namespace velgaro

@@ -116,6 +116,8 @@ std::optional<std::string> DiskBuilder::RefuseFilesTarget() const {
   if (SamePath(choice_.target, packages) || SamePath(DiskPackageFolder(), packages)) {
     return TextParam(kWizardTargetIsPackageFolder, packages);
   }
+  // Inside it, the disk would become part of the user's package folder.
+  if (SameOrInside(choice_.target, packages)) return TextParam(kWizardTargetInsidePackageFolder, packages);
   const std::string exeFolder = d_.platform.sys.ExeFolder();
   if (SamePath(DiskProgramFolder(), exeFolder)) {
     return TextParam(kWizardTargetInsideCopied, exeFolder);

@@ -106,6 +106,12 @@ bool WizardModel::Next() {
     // The name becomes a folder on the disk: a refused one keeps the user on the page.
     if (!IsValidName(state_.softFolderName, true)) return false;
     if (packageFolder_.empty()) return false;
+    // Refused here, where the target and the folders to copy are all known, before anything is written
+    // (Back is still open); the copies check again.
+    if (const std::optional<std::string> refusal = RefuseTarget()) {
+      Message(*refusal, kMbIconStop);
+      return false;
+    }
   }
   state_.nextEnabled = false;
   switch (state_.step) {
@@ -376,40 +382,61 @@ void WizardModel::ReadRow(WizardRow& row, const std::string& file) {
   row.folderMark = FolderMark(row.folder);
 }
 
+std::vector<WizardRow> WizardModel::RowsOf(const std::vector<std::string>& files) {
+  std::vector<WizardRow> rows(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) rows[i].name = files[i].substr(0, files[i].size() - kExtensionLength);
+  return rows;
+}
+
+void WizardModel::ReadRows(std::vector<WizardRow>& rows, const std::vector<std::string>& files, bool showProgress) {
+  const int count = static_cast<int>(rows.size());
+  if (showProgress) ShowProgress(true);
+  for (std::size_t i = 0; i < rows.size() && i < files.size(); ++i) {
+    if (showProgress) MoveProgress(static_cast<int>(i) + 1, count);
+    ReadRow(rows[i], AddBackslash(packageFolder_) + files[i]);
+  }
+  if (showProgress) ShowProgress(false);
+}
+
 void WizardModel::LoadVGPList() {
-  rows_.clear();
   rowFiles_ = PackageFiles(packageFolder_);
-  rows_.reserve(rowFiles_.size());
-  for (const std::string& file : rowFiles_) {
-    WizardRow row;
-    row.name = file.substr(0, file.size() - kExtensionLength);
-    rows_.push_back(std::move(row));
-  }
-  const int count = static_cast<int>(rows_.size());
-  ShowProgress(true);
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    MoveProgress(static_cast<int>(i) + 1, count);
-    ReadRow(rows_[i], AddBackslash(packageFolder_) + rowFiles_[i]);
-  }
-  ShowProgress(false);
+  rows_ = RowsOf(rowFiles_);   // the names show while the packages are read
+  ReadRows(rows_, rowFiles_, true);
   items_.assign(rows_.size(), WizardItem{});
   freeSpace_ = 0;
 }
 
-void WizardModel::LoadFolderForWizard() {
-  savedFolders_ = ReadFolderPathFile(d_.platform.fs, d_.xml,
-                                     AddBackslash(d_.platform.sys.ExeFolder()) + kFolderPathFileName);
-  if (!savedFolders_.empty()) ApplySavedFolders();
+std::vector<SavedFolder> WizardModel::ReadSavedFolders() const {
+  return ReadFolderPathFile(d_.platform.fs, d_.xml, AddBackslash(d_.platform.sys.ExeFolder()) + kFolderPathFileName);
 }
 
-void WizardModel::ApplySavedFolders() {
-  for (WizardRow& row : rows_) {
-    const auto found = std::find_if(savedFolders_.begin(), savedFolders_.end(),
-                                     [&](const SavedFolder& saved) { return saved.name == row.name; });
-    if (found == savedFolders_.end()) continue;
+void WizardModel::LoadFolderForWizard() {
+  savedFolders_ = ReadSavedFolders();
+  ApplySavedFolders(rows_, savedFolders_);
+}
+
+void WizardModel::ApplySavedFolders(std::vector<WizardRow>& rows, const std::vector<SavedFolder>& saved) const {
+  for (WizardRow& row : rows) {
+    const auto found = std::find_if(saved.begin(), saved.end(), [&](const SavedFolder& s) { return s.name == row.name; });
+    if (found == saved.end()) continue;
     row.folder = found->path;
     row.folderMark = FolderMark(found->path);
   }
+}
+
+std::optional<std::string> WizardModel::RefuseTarget() {
+  builder_.SetChoice(DiskChoice{target_, packageFolder_, state_.softFolderName, 0});
+  if (std::optional<std::string> refusal = builder_.RefuseFilesTarget()) return refusal;
+  // The program folders as the package list of page 4 will first show them, every row ticked.
+  const std::vector<std::string> files = PackageFiles(packageFolder_);
+  std::vector<WizardRow> rows = RowsOf(files);
+  ReadRows(rows, files, false);
+  ApplySavedFolders(rows, ReadSavedFolders());
+  std::vector<FolderToCopy> folders;
+  for (const WizardRow& row : rows) {
+    if (!row.folder.empty()) folders.push_back(FolderToCopy{row.name, row.folder});
+  }
+  return builder_.RefuseFoldersTarget(folders);
 }
 
 bool WizardModel::SaveItemListForWizard() {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -206,7 +207,14 @@ class WizardModel {
   std::vector<std::string> PackageFiles(const std::string& folder) const;
   void ShowFileCount(std::size_t count);
   void ReadRow(WizardRow& row, const std::string& file);
-  void ApplySavedFolders();
+  // Rows named after the package files, and their columns 2 to 5 read from the packages.
+  static std::vector<WizardRow> RowsOf(const std::vector<std::string>& files);
+  void ReadRows(std::vector<WizardRow>& rows, const std::vector<std::string>& files, bool showProgress);
+  std::vector<SavedFolder> ReadSavedFolders() const;
+  void ApplySavedFolders(std::vector<WizardRow>& rows, const std::vector<SavedFolder>& saved) const;
+  // Why the target must not receive the disk, judged on page 1 from the package folder and the program
+  // folders that page 4 will offer to copy; nullopt when it may.
+  std::optional<std::string> RefuseTarget();
   std::string FolderMark(const std::string& folder) const;
   std::string Expanded(const std::string& path) const;
   std::uint64_t TickedTotal() const;

@@ -70,6 +70,8 @@ std::string WizardDefault(WizardKey key) {
       return "Папка образа диска совпадает с папкой пакетов %s. Выберите другую папку для образа диска.";
     case kWizardFileNotCopied: return "Не удалось скопировать файл %s";
     case kWizardSettingsWriteError: return "Ошибка записи файла настроек";
+    case kWizardTargetInsidePackageFolder:
+      return "Папка образа диска лежит внутри папки пакетов %s. Выберите другую папку для образа диска.";
   }
   return std::string();
 }

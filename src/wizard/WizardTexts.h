@@ -71,6 +71,7 @@ enum WizardKey : int {
   kWizardTargetIsPackageFolder = 113,   // "%s": the package folder
   kWizardFileNotCopied = 114,        // "%s": the file whose copy failed
   kWizardSettingsWriteError = 115,
+  kWizardTargetInsidePackageFolder = 118,   // "%s": the package folder
 };
 
 // The built-in text; for the keys with "%s", the text with "%s" in it. Empty for a key without one.

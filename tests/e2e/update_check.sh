@@ -11,9 +11,7 @@
 # Screenshots: e2e-shots/update_check-newer.png, -hostile.png.
 E2E_NAME=update_check
 source "$(dirname "$0")/fixtures/main_common.sh"
-
-CMD_CHECK_UPDATE=1405
-ID_VERSION=1806; ID_DESCRIPTION=1818; ID_STATUS=1819
+source "$(dirname "$0")/fixtures/update_common.sh"
 
 e2e_desktop
 SITE="$E2E_WORK/site"
@@ -42,40 +40,12 @@ PY
 cat >"$SITE/same/update.xml" <<'XML'
 <?xml version="1.0"?><versions><info><version>1.5.0</version><major>1</major><minor>5</minor><revision>0</revision></info></versions>
 XML
-PORT="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
-timeout 600 python3 -m http.server "$PORT" --bind 127.0.0.1 --directory "$SITE" >"$E2E_WORK/http.log" 2>&1 &
-SERVER_PID=$!
-trap 'kill $SERVER_PID 2>/dev/null; e2e_finish' EXIT
-for i in $(seq 1 50); do
-  python3 -c "import urllib.request, sys; urllib.request.urlopen(sys.argv[1], timeout=1)" \
-    "http://127.0.0.1:$PORT/same/update.xml" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-
-servers() {   # the first server's and the backup's folder on the test server
-  wine reg add 'HKCU\Software\Velgaro\Update' /v Server /t REG_SZ /d "http://127.0.0.1:$PORT/$1" /f >/dev/null 2>&1 \
-    && wine reg add 'HKCU\Software\Velgaro\Update' /v BackupServer /t REG_SZ /d "http://127.0.0.1:$PORT/$2" /f \
-      >/dev/null 2>&1 || fail "could not set the update servers"
-}
+PORT="$(free_port)"
+serve_folder "$SITE" "$PORT" same/update.xml
+servers() { set_servers "http://127.0.0.1:$PORT/$1" "http://127.0.0.1:$PORT/$2"; }   # the folders on the test server
 language() { wine reg add 'HKCU\Software\Velgaro\Language' /v Language /t REG_SZ /d "$1" /f >/dev/null 2>&1 || fail "reg"; }
-up() { probe "--title=$TITLE" "$@"; }
 # Opens the window from the menu command and waits until its status is one of the final texts.
-check() {   # the status expected
-  (wine "$UIPROBE" command $CMD_CHECK_UPDATE >/dev/null 2>&1 &)
-  wait_for_window "$TITLE" 30 >/dev/null || fail "the update window did not open"
-  local i status=""
-  for i in $(seq 1 150); do
-    status="$(up text $ID_STATUS)"
-    [ "$status" = "$1" ] && return 0
-    sleep 0.2
-  done
-  fail "the update window's status is '$status', expected '$1'"
-}
-close_window() {
-  xdotool mousemove $(centre_of "$(up rect 2)") click 1
-  for i in $(seq 1 50); do wait_for_window "$TITLE" 1 >/dev/null || return 0; done
-  fail "the update window stayed open"
-}
+check() { open_update_window; wait_status "$1"; }
 
 # newer, in English
 language English
@@ -89,7 +59,7 @@ check "A new version is available"
 [ "$(up text 2)" = "Close" ] || fail "the cancel button reads '$(up text 2)'"
 up children | grep -q $'\t[^\t]*[А-Яа-я]' && { up children >&2; fail "Russian text in the English update window"; }
 velgaro_screenshot "$E2E_SHOTS/update_check-newer.png"
-close_window
+close_update_window
 main_quit
 note "newer: $(grep -c 'GET /newer/update.xml' "$E2E_WORK/http.log") request(s)"
 
@@ -102,11 +72,11 @@ check "Сервер обновления недоступен"
 up children | grep -q "TOPSECRET" && fail "the window shows the local file"
 grep -q 'GET /missing/update.xml' "$E2E_WORK/http.log" || fail "the backup server was not asked"
 velgaro_screenshot "$E2E_SHOTS/update_check-hostile.png"
-close_window
+close_update_window
 
 servers huge same
 check "У Вас установлена последняя версия"
 grep -q 'GET /same/update.xml' "$E2E_WORK/http.log" || fail "the backup server was not asked after the huge list"
-close_window
+close_update_window
 main_quit
 echo "PASS $E2E_NAME"

@@ -13,12 +13,11 @@
 # -finish.png.
 E2E_NAME=wizard_disk
 source "$(dirname "$0")/fixtures/main_common.sh"
+source "$(dirname "$0")/fixtures/wizard_common.sh"
 
-CMD_ISO=1006
 ID_NEXT=1591; ID_TARGET=1609; ID_PACKAGEFOLDER=1622; ID_FILECOUNT=1623; ID_SOFTFOLDER=1626
 ID_DEST=1643; ID_LOG=1661; ID_REPORTSTATUS=1662; ID_LIST=1681; ID_COMPUTE=1684; ID_TOTALSIZE=1686
 ID_TIPSTATUS=1690; ID_PERCENT=1708; ID_COPYSTAT=1709; ID_REPLACEYES=1722; ID_KEEPFOLDER=1743; ID_DISKFOLDER=1744
-BASE="Мастер создания диска"
 
 e2e_desktop
 e2e_preset_russian
@@ -30,27 +29,15 @@ nsis_package_json 'C:\Distr\VtApp\vtapp.exe' 'C:\VelgaroOut\disk' >"$E2E_WORK/ap
 vgp_pack "$E2E_WORK/app.json" "$PACKAGES/VtApp.vgp"
 own_sum="$(md5sum <"$PACKAGES/VtApp.vgp")"
 main_set_folder "$PACKAGES"
-wine reg add 'HKCU\Software\Velgaro\Path' /v ISO_temp /t REG_SZ /d 'C:\Disk' /f >/dev/null 2>&1 || fail "reg ISO_temp"
-wine reg add 'HKCU\Software\Velgaro\Path' /v FolderVGP_for_ISO /t REG_SZ /d "$(velgaro_winpath "$PACKAGES")" /f \
-  >/dev/null 2>&1 || fail "reg FolderVGP_for_ISO"
+wizard_stored_choices 'C:\Disk' "$PACKAGES"
 main_start 1
 
-# The wizard's title carries the step: find it by its beginning.
-wizard_title() { xdotool search --onlyvisible --name "^$BASE" getwindowname 2>/dev/null | head -1; }
-wiz() { probe "--title=$(wizard_title)" "$@"; }
-wait_title() {   # TITLE SECONDS
-  local i
-  for i in $(seq 1 $(( ${2:-20} * 5 ))); do [ "$(wizard_title)" = "$1" ] && return 0; sleep 0.2; done
-  fail "the wizard's title is '$(wizard_title)', expected '$1'"
-}
-click_in_wizard() { xdotool mousemove $(centre_of "$(wiz rect "$1")") click 1; sleep 0.4; }
 next_to() {   # the step the click on Next leads to, its title
   click_in_wizard $ID_NEXT
   wait_title "$1" "${2:-30}"
 }
 
-# Modal: the command's SendMessage returns when the wizard closes.
-(wine "$UIPROBE" command $CMD_ISO >/dev/null 2>&1 &)
+open_wizard
 wait_title "$BASE (Шаг 1 из 7)" 30
 velgaro_screenshot "$E2E_SHOTS/wizard_disk-page0.png"
 [ "$(wiz text $ID_TARGET)" = 'C:\Disk' ] || fail "page 0 shows the target '$(wiz text $ID_TARGET)'"

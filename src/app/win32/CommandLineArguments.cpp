@@ -24,4 +24,15 @@ std::string CommandLineArguments() {
   return whole == nullptr ? std::string() : ToUtf8(SkipProgramName(whole));
 }
 
+std::string AbsolutePath(const std::string& path) {
+  const std::wstring wide = ToWide(path);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  const DWORD written = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (written == 0 || written >= size) return path;
+  full.resize(written);
+  return ToUtf8(full);
+}
+
 }  // namespace velgaro::win32

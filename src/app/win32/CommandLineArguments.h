@@ -12,4 +12,7 @@ std::wstring SkipProgramName(const std::wstring& commandLine);
 // SkipProgramName of GetCommandLineW, in UTF-8.
 std::string CommandLineArguments();
 
+// GetFullPathNameW: path taken from the current folder; path itself when the call fails.
+std::string AbsolutePath(const std::string& path);
+
 }  // namespace velgaro::win32

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "engine/DeploymentStart.h"
 #include "engine/Player.h"
 #include "engine/RunExitCode.h"
 #include "engine/Statistics.h"
@@ -12,6 +13,7 @@
 #include "engine/win32/FrmStels.h"
 #include "engine/win32/ControlSession.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32DeploymentLog.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Processes.h"
@@ -51,6 +53,11 @@ class PlaySession final : public ControlSession {
 std::int32_t& LastInstallerProcessId() {
   static std::int32_t id = 0;
   return id;
+}
+
+DeploymentLog& TheDeploymentLog() {
+  static win32::Win32DeploymentLog log;
+  return log;
 }
 
 stels::ControlWindowTips PlaySession::Tips() const { return ControlTips(app_.language); }
@@ -100,7 +107,8 @@ bool PlaySession::Open() {
                   clock_,   timers_,     pump_,        app_.language, app_.paths, app_.package,
                   stats_,   p.sys};
   RunState run{app_.RunList,      app_.CurrentPackagePath,  app_.CurrentCommandLine, app_.UnattendedInstall,
-               app_.NoStatistics, &LastInstallerProcessId(), app_.DeadlineSeconds,     app_.ReportPath};
+               app_.NoStatistics, &LastInstallerProcessId(), app_.DeadlineSeconds,     app_.ReportPath,
+               &TheDeploymentLog()};
   player_ = std::make_unique<Player>(deps, run, Hooks(), reinterpret_cast<WindowHandle>(window_->Handle()));
   window_->SetView(player_->View());
   player_->Load();
@@ -137,6 +145,11 @@ void OpenControlWindow(App& app) {
   InitCommonControlsEx(&icc);
   std::unique_ptr<ControlSession>& session = CurrentControlSession();
   if (session) return;  // one control window at a time
+  // A deployment run whose package cannot be played ends here, before a window shows.
+  if (const std::optional<int> refused = RefuseUnplayableDeployment(app, win32::Win32Clock(), &TheDeploymentLog())) {
+    PostQuitMessage(*refused);
+    return;
+  }
   if (app.RecordMode) {
     session = MakeRecordSession(app);
   } else {

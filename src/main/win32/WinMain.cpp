@@ -44,6 +44,7 @@ int Run() {
   w.bringFirstCopyForward = [] { return win32::BringFirstCopyForward(); };
   w.endProcess = [] { ExitProcess(0); };
   w.commandLine = [] { return win32::CommandLineArguments(); };
+  w.absolutePath = [](const std::string& path) { return win32::AbsolutePath(path); };
   w.showHelp = [](const std::string& text, const std::string& title) {
     MessageBoxW(nullptr, win32::ToWide(text).c_str(), win32::ToWide(title).c_str(), MB_ICONINFORMATION);
   };

@@ -6,9 +6,12 @@
 
 namespace velgaro::win32 {
 
-// One request. The worker writes ok and body before it posts state 4; the handles are closed by
-// whichever side takes them first (the worker at its end, or Abort from the window's thread, which
-// makes a blocked WinHTTP call return at once).
+// One request. Two threads serve it: the worker asks the server, and the watch gives up for it once
+// kDeadlineMs have passed, whatever WinHTTP call the worker is blocked in (a server that accepts and
+// then stays silent would hold it as long as it likes). Whichever finishes first settles the request:
+// it sets ok and body and posts state 4, under the lock, so nothing is reported after that. The handles
+// are closed by whichever side takes them first (the worker at its end, the watch, or Abort from the
+// window's thread); closing them makes a blocked WinHTTP call return.
 struct Win32HttpGet::Job {
   HWND window = nullptr;
   UINT message = 0;
@@ -18,6 +21,8 @@ struct Win32HttpGet::Job {
   HINTERNET connection = nullptr;
   HINTERNET request = nullptr;
   volatile LONG aborted = 0;
+  SRWLOCK lock = SRWLOCK_INIT;
+  bool settled = false;   // under lock: state 4 was reported
   bool ok = false;
   std::string body;
 };
@@ -26,8 +31,9 @@ namespace {
 
 using Job = Win32HttpGet::Job;
 
+// WinHTTP's own limits for each step; the watch's deadline bounds the whole request.
 constexpr DWORD kPhaseTimeoutMs = 10000;   // name resolution, connection, sending
-constexpr DWORD kReadTimeoutMs = 5000;     // each read: the deadline is checked between reads
+constexpr DWORD kReadTimeoutMs = 5000;     // the wait for the answer and each read
 
 bool Aborted(const Job& job) { return InterlockedCompareExchange(const_cast<volatile LONG*>(&job.aborted), 0, 0) != 0; }
 
@@ -42,8 +48,23 @@ void CloseAll(Job& job) {
   }
 }
 
-void Report(const Job& job, LPARAM state) {
-  if (!Aborted(job)) PostMessageW(job.window, job.message, job.number, state);
+// States 1 to 3, as long as the request is not settled.
+void Report(Job& job, LPARAM state) {
+  AcquireSRWLockExclusive(&job.lock);
+  if (!job.settled && !Aborted(job)) PostMessageW(job.window, job.message, job.number, state);
+  ReleaseSRWLockExclusive(&job.lock);
+}
+
+// State 4, once: the first to settle the request decides what it yielded.
+void Settle(Job& job, bool ok, std::string body) {
+  AcquireSRWLockExclusive(&job.lock);
+  if (!job.settled) {
+    job.settled = true;
+    job.ok = ok;
+    if (ok) job.body = std::move(body);
+    if (!Aborted(job)) PostMessageW(job.window, job.message, job.number, 4);
+  }
+  ReleaseSRWLockExclusive(&job.lock);
 }
 
 struct Target {
@@ -72,10 +93,9 @@ bool Crack(const std::wstring& url, Target& target) {
   return true;
 }
 
-bool Fetch(Job& job) {
+bool Fetch(Job& job, std::string& body) {
   Target target;
   if (!Crack(job.url, target)) return false;
-  const ULONGLONG deadline = GetTickCount64() + HttpGet::kDeadlineMs;
   Keep(job.session, WinHttpOpen(L"Velgaro Replaysetup", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
                                 WINHTTP_NO_PROXY_BYPASS, 0));
   if (job.session == nullptr || Aborted(job)) return false;
@@ -101,24 +121,48 @@ bool Fetch(Job& job) {
   Report(job, 3);
   char buffer[8192];
   for (;;) {
-    if (Aborted(job) || GetTickCount64() > deadline) return false;
+    if (Aborted(job)) return false;
     DWORD read = 0;
     if (!WinHttpReadData(job.request, buffer, sizeof(buffer), &read)) return false;
     if (read == 0) break;
-    if (job.body.size() + read > HttpGet::kMaxBody) return false;   // no list is this large
-    job.body.append(buffer, read);
+    if (body.size() + read > HttpGet::kMaxBody) return false;   // no list is this large
+    body.append(buffer, read);
   }
-  return GetTickCount64() <= deadline;
+  return true;
 }
 
-DWORD WINAPI Run(LPVOID parameter) {
+std::shared_ptr<Job> TakeJob(LPVOID parameter) {
   auto* holder = static_cast<std::shared_ptr<Job>*>(parameter);
-  const std::shared_ptr<Job> job = *holder;
+  std::shared_ptr<Job> job = std::move(*holder);
   delete holder;
-  job->ok = Fetch(*job);
-  if (!job->ok) job->body.clear();
+  return job;
+}
+
+DWORD WINAPI Work(LPVOID parameter) {
+  const std::shared_ptr<Job> job = TakeJob(parameter);
+  std::string body;
+  const bool ok = Fetch(*job, body);
   CloseAll(*job);
-  Report(*job, 4);
+  Settle(*job, ok, std::move(body));
+  return 0;
+}
+
+// Starts the worker and waits for it at most kDeadlineMs; then the request has yielded nothing.
+DWORD WINAPI Watch(LPVOID parameter) {
+  const std::shared_ptr<Job> job = TakeJob(parameter);
+  auto* forWorker = new std::shared_ptr<Job>(job);
+  HANDLE worker = CreateThread(nullptr, 0, &Work, forWorker, 0, nullptr);
+  if (worker == nullptr) {
+    delete forWorker;
+    Settle(*job, false, {});
+    return 0;
+  }
+  const bool done = WaitForSingleObject(worker, HttpGet::kDeadlineMs) == WAIT_OBJECT_0;
+  CloseHandle(worker);
+  if (!done) {
+    Settle(*job, false, {});
+    CloseAll(*job);   // the worker returns from its blocked call and finds the request settled
+  }
   return 0;
 }
 
@@ -136,7 +180,7 @@ bool Win32HttpGet::Start(const std::string& url) {
   Target target;
   if (!Crack(job->url, target)) return false;
   auto* holder = new std::shared_ptr<Job>(job);
-  HANDLE thread = CreateThread(nullptr, 0, &Run, holder, 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, &Watch, holder, 0, nullptr);
   if (thread == nullptr) {
     delete holder;
     return false;

@@ -145,5 +145,112 @@ TEST_F(DeploymentSwitchTest, ABadDeadlineMeansNoneAndABadReportNone) {
   }
 }
 
+// A deployment run never waits for a person: /inst naming no playable package still goes to the control
+// window (which ends the run at once and says why) instead of opening the main window.
+TEST_F(DeploymentSwitchTest, ADeploymentRunTakesThePackageItNamesEvenWhenItIsNoPackage) {
+  fs.AddFile("C:\\TEMP\\t.vgp", "x");
+  fs.AddFile("C:\\Pkgs\\setup.exe", "MZ");
+  const struct {
+    const char* line;
+    const char* named;
+  } cases[] = {
+      {"/inst C:\\Packages\\absent.vgp /nostat /TIMEOUT=5 /REPORT=C:\\r.json", "C:\\PACKAGES\\ABSENT.VGP"},
+      {"/inst C:\\My Packages\\gone.vgp /TIMEOUT=5", "C:\\MY PACKAGES\\GONE.VGP"},
+      {"/nostat /inst \"C:\\My Packages\\gone.vgp\" \"/REPORT=C:\\Deploy Logs\\r.json\"", "C:\\MY PACKAGES\\GONE.VGP"},
+      {"/inst \"C:\\My Packages\\unclosed.vgp /TIMEOUT=5", "C:\\MY PACKAGES\\UNCLOSED.VGP"},
+      {"/inst C:\\Pkgs\\setup.exe /TIMEOUT=5", "C:\\PKGS\\SETUP.EXE"},
+      {"/inst %TEMP%\\t.vgp /TIMEOUT=5", "C:\\TEMP\\T.VGP"},   // a deployment run plays it expanded
+      {"/TIMEOUT=5 /inst", ""},
+  };
+  for (const auto& c : cases) {
+    calls.clear();
+    app.UnattendedInstall = false;
+    app.RunList = {""};
+    Parse(c.line);
+    EXPECT_TRUE(app.UnattendedInstall) << c.line;
+    EXPECT_EQ(app.RunList, (std::vector<std::string>{"", c.named})) << c.line;
+    EXPECT_EQ(calls, std::vector<std::string>{"openControlWindow"}) << c.line;
+  }
+
+  // Without the deployment switches the line is read as always: the main window opens.
+  calls.clear();
+  app.UnattendedInstall = false;
+  app.RunList = {""};
+  Parse("/inst C:\\Packages\\absent.vgp /nostat");
+  EXPECT_FALSE(app.UnattendedInstall);
+  EXPECT_TRUE(calls.empty());
+  // No /inst at all: a batch run from the main window with a deadline.
+  Parse("/TIMEOUT=5 /REPORT=C:\\r.json");
+  EXPECT_FALSE(app.UnattendedInstall);
+  EXPECT_TRUE(calls.empty());
+}
+
+// Exact command lines as CreateProcess hands them over, however the caller quoted the deployment
+// switches: /NAME="value" (cmd, batch files) or "/NAME=value" (PowerShell, .NET's ArgumentList, Python's
+// subprocess, Wine). The rest of the line is read as before.
+struct ExactLine {
+  const char* line;
+  const char* report;    // "": no report
+  int deadline;          // 0: none
+  const char* played;    // "": no unattended install
+  bool noStatistics;
+};
+
+void PrintTo(const ExactLine& c, std::ostream* os) { *os << c.line; }
+
+class ExactLineTest : public DeploymentSwitchTest, public ::testing::WithParamInterface<ExactLine> {
+ protected:
+  void SetUp() override {
+    DeploymentSwitchTest::SetUp();
+    // The caller's current folder, as GetFullPathName takes it.
+    app.windows.absolutePath = [](const std::string& path) {
+      const bool absolute = (path.size() > 2 && path[1] == ':') || path.rfind("\\\\", 0) == 0;
+      return absolute ? path : "C:\\Caller\\" + path;
+    };
+  }
+};
+
+TEST_P(ExactLineTest, TakesTheDeploymentSwitchesHoweverQuoted) {
+  const ExactLine& c = GetParam();
+  ParseCommandLine(app, c.line);
+  EXPECT_EQ(app.ReportPath, c.report);
+  EXPECT_EQ(app.DeadlineSeconds, c.deadline);
+  EXPECT_EQ(app.CurrentPackagePath, c.played);
+  EXPECT_EQ(app.UnattendedInstall, *c.played != '\0');
+  EXPECT_EQ(app.NoStatistics, c.noStatistics);
+}
+
+constexpr const char* kLogs = "C:\\Deploy Logs\\run 1.json";
+constexpr const char* kCyrillic = "C:\\Журналы развёртывания\\запуск №1.json";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExactLineTest,
+    ::testing::Values(
+        ExactLine{"/inst C:\\Pkgs\\a.vgp /REPORT=\"C:\\Deploy Logs\\run 1.json\"", kLogs, 0, kPackage, false},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp \"/REPORT=C:\\Deploy Logs\\run 1.json\"", kLogs, 0, kPackage, false},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp \"/REPORT=C:\\Журналы развёртывания\\запуск №1.json\" /nostat", kCyrillic, 0,
+                  kPackage, true},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp /report=\"C:\\Журналы развёртывания\\запуск №1.json\"", kCyrillic, 0,
+                  kPackage, false},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp /REPORT=logs\\run.json", "C:\\Caller\\logs\\run.json", 0, kPackage, false},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp \"/REPORT=logs 2\\run.json\"", "C:\\Caller\\logs 2\\run.json", 0, kPackage,
+                  false},
+        // At the start of the line, before /inst: the package path is still read from /inst on.
+        ExactLine{"\"/REPORT=C:\\Deploy Logs\\run 1.json\" \"/TIMEOUT=30\" /inst \"C:\\My Packages\\Setup One.vgp\"",
+                  kLogs, 30, kBlanks, false},
+        ExactLine{"/REPORT=\"C:\\Deploy Logs\\run 1.json\" /TIMEOUT=30 /inst C:\\My Packages\\Setup One.vgp /nostat",
+                  kLogs, 30, kBlanks, true},
+        // At the end of the line.
+        ExactLine{"/inst \"C:\\My Packages\\Setup One.vgp\" /nostat \"/TIMEOUT=600\" \"/REPORT=C:\\Deploy Logs\\run 1.json\"",
+                  kLogs, 600, kBlanks, true},
+        ExactLine{"/inst C:\\My Packages\\Setup One.vgp \"/REPORT=C:\\Deploy Logs\\run 1.json\"", kLogs, 0, kBlanks,
+                  false},
+        // An unclosed quote gives no report; the package still plays.
+        ExactLine{"/inst C:\\Pkgs\\a.vgp \"/REPORT=C:\\Deploy Logs\\run 1.json", "", 0, kPackage, false},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp /REPORT=\"C:\\Deploy Logs\\run 1.json", "", 0, kPackage, false},
+        // A quote that does not open an argument does not open the switch either.
+        ExactLine{"/inst C:\\Pkgs\\a.vgp x\"/REPORT=C:\\r.json\"", "", 0, kPackage, false},
+        ExactLine{"/inst C:\\Pkgs\\a.vgp \"\"/TIMEOUT=5\"", "", 0, kPackage, false}));
+
 }  // namespace
 }  // namespace velgaro

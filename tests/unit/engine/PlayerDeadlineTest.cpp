@@ -129,6 +129,40 @@ TEST_F(PlayerDeadlineTest, StopWritesTheReportWithTheInterruptedPackage) {
   EXPECT_EQ(report["exit_code"], 1602);
 }
 
+// A report that cannot be written is not silent: the deployment log hears of it, the exit code stays
+// the run's, and a report that was there stays whole.
+TEST_F(PlayerDeadlineTest, AReportThatCannotBeWrittenIsToldAndTheExitCodeStaysTheRuns) {
+  Installer({{"Welcome", {}}, {"Other", {}}});
+  Queue({GoodPackage("Good")});
+  reportPath = "C:\\No Such Folder\\run.json";
+  Start();
+  Run(10000);
+  ASSERT_TRUE(Unloaded());
+  EXPECT_EQ(player->ExitCode(), 0);
+  EXPECT_EQ(deploymentLog.lines,
+            std::vector<std::string>{"Velgaro Replaysetup: the run report could not be written to "
+                                     "\"C:\\No Such Folder\\run.json\" (its folder does not exist); the run's exit "
+                                     "code is 0."});
+
+  deploymentLog.lines.clear();
+  calls.clear();
+  stats.ResetStats();
+  reportPath = "C:\\Reports\\run.json";
+  fs.AddFile(reportPath, "the last run's report");
+  fs.SetReadOnly(reportPath, true);
+  Queue({StallingPackage("Stall")});
+  deadlineSeconds = 5;
+  Start();
+  Run(10000);
+  ASSERT_TRUE(Unloaded());
+  EXPECT_EQ(player->ExitCode(), 1603);
+  ASSERT_EQ(deploymentLog.lines.size(), 1u);
+  EXPECT_NE(deploymentLog.lines[0].find("(access denied, read-only or no space left); the run's exit code is 1603."),
+            std::string::npos)
+      << deploymentLog.lines[0];
+  EXPECT_EQ(fs.Text(reportPath), "the last run's report");
+}
+
 TEST(RunReport, EveryTextBecomesValidJson) {
   EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
   EXPECT_EQ(JsonString(std::string("x\ty\r\n\x01", 6)), "\"x\\u0009y\\u000d\\u000a\\u0001\"");

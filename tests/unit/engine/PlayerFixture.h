@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Player.h"
+#include "platform/sim/SimDeploymentLog.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimInstaller.h"
 #include "platform/sim/SimPlatform.h"
@@ -117,7 +118,7 @@ class PlayerTest : public ::testing::Test {
         PlayerDeps{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, package,
                    stats, sys},
         RunState{runList, currentPath, currentCommandLine, unattended, noStatistics, &processWideId, deadlineSeconds,
-                 reportPath},
+                 reportPath, &deploymentLog},
         hooks, control);
   }
 
@@ -158,6 +159,7 @@ class PlayerTest : public ::testing::Test {
   std::int32_t processWideId = 0;
   int deadlineSeconds = 0;
   std::string reportPath;
+  SimDeploymentLog deploymentLog;
 
   WindowHandle control = 0;
   std::unique_ptr<SimInstaller> installer;

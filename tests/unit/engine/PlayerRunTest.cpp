@@ -95,6 +95,7 @@ TEST_F(PlayerRunTest, PackageWithoutActionsAndWaitClosesRightAfterTheLaunch) {
 TEST_F(PlayerRunTest, PackagesThatCannotBePlayedCloseAsNotInstalled) {
   fs.AddFile("C:\\Setup\\readme.txt", "text");
   fs.AddFile("C:\\Packages\\Short.vgp", Bytes{1, 2, 3});
+  fs.AddFolder("C:\\Packages\\Folder.vgp");   // there, but no file to read
   struct Case {
     const char* name;
     std::function<std::string()> make;
@@ -108,6 +109,8 @@ TEST_F(PlayerRunTest, PackagesThatCannotBePlayedCloseAsNotInstalled) {
       {"unknown installer type", [this] { TestPackage p; p.installer = "C:\\Setup\\readme.txt"; return WritePackage("Txt", p); },
        "Невозможно запустить исполняемый файл C:\\Setup\\readme.txt"},
       {"damaged file", [] { return std::string("C:\\Packages\\Short.vgp"); }, "Повреждённый vgp-файл - C:\\Packages\\Short.vgp"},
+      {"unreadable file", [] { return std::string("C:\\Packages\\Folder.vgp"); },
+       "Не удаётся прочитать vgp-файл - C:\\Packages\\Folder.vgp"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,0 +1,28 @@
+#include "engine/DeploymentStart.h"
+
+#include "app/DeploymentSwitches.h"
+#include "engine/PackageFault.h"
+#include "engine/RunExitCode.h"
+#include "engine/RunReport.h"
+#include "engine/Statistics.h"
+
+namespace velgaro {
+
+std::optional<int> RefuseUnplayableDeployment(App& app, const Clock& clock, DeploymentLog* log) {
+  if (!app.UnattendedInstall || app.RecordMode || !IsDeploymentRun(app) || app.RunList.size() != 2) {
+    return std::nullopt;
+  }
+  const std::string& path = app.RunList[1];
+  const std::optional<std::string> fault = PackageFault(app.platform.fs, app.package, app.language, path);
+  if (!fault) return std::nullopt;
+  Statistics stats;
+  const LocalTime now = clock.Now();
+  stats.BeginStat(FileTitle(path), now);
+  stats.EndStat(kNotInstalled, *fault, now);
+  if (!app.ReportPath.empty()) {
+    DeliverRunReport(app.platform.fs, log, app.ReportPath, stats.Rows(), kExitNotInstalled);
+  }
+  return kExitNotInstalled;
+}
+
+}  // namespace velgaro
