@@ -49,6 +49,8 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "No display: started Xvfb on $DISPLAY"
   if [ -z "$shot" ]; then
     trap 'velgaro_stop_vnc; velgaro_cleanup' EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM HUP
     velgaro_start_vnc
   fi
 fi
@@ -78,4 +80,6 @@ if [ -n "$shot" ]; then
   velgaro_detached_screenshot "$VELGARO_EXE" "$shot" "${args[@]}"
   exit
 fi
-wine "$VELGARO_EXE" "${args[@]}"
+# In the background, so that a signal to this script stops the VNC server and Xvfb at once.
+wine "$VELGARO_EXE" "${args[@]}" &
+wait $!

@@ -11,7 +11,7 @@ velgaro_detached_screenshot() {
   log="$(mktemp "${TMPDIR:-/tmp}/velgaro-run.XXXXXX")"
   setsid wine "$exe" "$@" >"$log" 2>&1 </dev/null &
   for i in $(seq 1 300); do
-    window="$(xdotool search --onlyvisible --name '^Velgaro Replaysetup \(Build' 2>/dev/null | head -1)"
+    window="$(xdotool search --onlyvisible --name '^Velgaro Replaysetup \(Build' 2>/dev/null | head -1 || true)"
     [ -n "$window" ] && break
     sleep 0.2
   done
