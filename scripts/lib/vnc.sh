@@ -39,7 +39,7 @@ TEXT
 velgaro_stop_vnc() {
   if [ -n "$VELGARO_VNC_PID" ]; then
     kill "$VELGARO_VNC_PID" 2>/dev/null
-    wait "$VELGARO_VNC_PID" 2>/dev/null
+    wait "$VELGARO_VNC_PID" 2>/dev/null || true
     VELGARO_VNC_PID=""
   fi
   [ -z "$VELGARO_VNC_DIR" ] || rm -rf "$VELGARO_VNC_DIR"
