@@ -69,6 +69,8 @@ if [ "$demo" = 1 ]; then
 fi
 
 if [ "$replay" = 1 ]; then
+  # Someone at a terminal gets the time to connect a viewer before the replay begins.
+  if [ -n "$VELGARO_VNC_PID" ] && [ -t 0 ]; then read -r -p "Connect your VNC viewer, then press Enter to start the replay. "; fi
   velgaro_replay_demo "$VELGARO_EXE"
   code=$(( VELGARO_DEMO_CODE & 255 ))
   [ "$VELGARO_DEMO_CODE" = 0 ] || [ "$code" != 0 ] || code=1
