@@ -56,6 +56,11 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 export WINEPREFIX="${WINEPREFIX:-$HOME/.velgaro-wine}"
 [ -f "$WINEPREFIX/system.reg" ] || WINEARCH=win64 wineboot -i >/dev/null 2>&1
+if [ -n "$VELGARO_XVFB_PID" ]; then
+  velgaro_unmanaged
+  # A program left running after --screenshot keeps the frames Wine draws.
+  [ -n "$shot" ] || trap 'velgaro_restore_managed; velgaro_stop_vnc; velgaro_cleanup' EXIT
+fi
 
 if [ "$demo" = 1 ]; then
   folder="$(velgaro_package_folder)"
