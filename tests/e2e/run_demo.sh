@@ -10,14 +10,11 @@
 #      it stay as they were, and the main window opens on it.
 E2E_NAME=run_demo
 source "$(dirname "$0")/fixtures/main_common.sh"
+source "$VELGARO_ROOT/scripts/lib/demo.sh"
 
 run_sh() {
   VELGARO_EXE="$VELGARO_EXE" VELGARO_VGPTOOL="$VGPTOOL" bash "$VELGARO_ROOT/scripts/run.sh" "$@" \
     >"$E2E_WORK/run.log" 2>&1
-}
-folder_setting() {
-  wine reg query 'HKCU\Software\Velgaro\Path' /v FolderVGP 2>/dev/null | tr -d '\r' |
-    sed -n 's/^[[:space:]]*FolderVGP[[:space:]]\+REG_SZ[[:space:]]*//p'
 }
 # Ends the program that run.sh left running, as the File menu's Exit does.
 quit_left_running() {
@@ -32,7 +29,7 @@ quit_left_running() {
 
 e2e_desktop
 demo="$(c_drive 'Velgaro Demo')"
-[ -z "$(folder_setting)" ] || fail "the fresh prefix already has a package folder"
+[ -z "$(velgaro_package_folder)" ] || fail "the fresh prefix already has a package folder"
 
 # 1. The replay.
 run_sh --demo-replay
@@ -47,7 +44,7 @@ grep -qx "Run exit code: 0" "$E2E_WORK/run.log" || fail "no run exit code 0 in t
 [ -f "$demo/Apps/Quill Ledger/quill-ledger.txt" ] || fail "Quill Ledger was not installed into the typed folder"
 [ ! -e "$demo/Apps/Lumen Notes/Samples" ] || fail "the unticked component of Lumen Notes was installed"
 [ ! -e "$demo/Apps/Quill Ledger/Examples" ] || fail "the unticked component of Quill Ledger was installed"
-[ "$(folder_setting)" = 'C:\Velgaro Demo\Packages' ] || fail "package folder after the first run: $(folder_setting)"
+[ "$(velgaro_package_folder)" = 'C:\Velgaro Demo\Packages' ] || fail "package folder after the first run: $(velgaro_package_folder)"
 
 # 2. The main window on the demo library.
 run_sh --screenshot "$E2E_SHOTS/run-demo-main.png" || { cat "$E2E_WORK/run.log"; fail "run.sh --screenshot"; }
@@ -68,7 +65,7 @@ rm -rf "$demo"
 run_sh --screenshot "$E2E_WORK/second.png" || { cat "$E2E_WORK/run.log"; fail "the second run.sh"; }
 main_wait_rows 1
 [ "$(probe rows | cut -f2)" = "Mine" ] || fail "the second run opened on: $(probe rows)"
-[ "$(folder_setting)" = "$mine" ] || fail "the package folder became $(folder_setting)"
+[ "$(velgaro_package_folder)" = "$mine" ] || fail "the package folder became $(velgaro_package_folder)"
 [ "$(cd "$PACKAGES" && find . -type f -exec sha1sum {} + | sort)" = "$before" ] || fail "the user's package folder changed"
 [ ! -e "$demo" ] || fail "the demo was made again although a package folder was set"
 quit_left_running
