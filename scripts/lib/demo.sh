@@ -5,7 +5,7 @@
 # VELGARO_VGPTOOL naming vgptool (a .exe runs under Wine).
 
 VELGARO_DEMO_WIN='C:\Velgaro Demo'
-VELGARO_DEMO_PACKAGES_WIN='C:\Velgaro Demo\Packages'
+VELGARO_DEMO_PACKAGES_WIN="$VELGARO_DEMO_WIN\\Packages"
 # Source name (demo/NAME.nsi, demo/NAME.json) and package name (the row in the main window).
 VELGARO_DEMO_ITEMS=("lumen-notes:Lumen Notes" "quill-ledger:Quill Ledger")
 
@@ -18,7 +18,8 @@ velgaro_package_folder() {
 }
 
 velgaro_point_to_demo() {
-  wine reg add 'HKCU\Software\Velgaro\Path' /v FolderVGP /t REG_SZ /d "$VELGARO_DEMO_PACKAGES_WIN" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Velgaro\Path' /v FolderVGP /t REG_SZ /d "$VELGARO_DEMO_PACKAGES_WIN" /f >/dev/null 2>&1 \
+    || { echo "could not set the package folder to $VELGARO_DEMO_PACKAGES_WIN" >&2; return 1; }
 }
 
 # Builds what is missing of the demo: an installer again when its script or the licence is newer, a
@@ -39,9 +40,9 @@ velgaro_make_demo() {
     [ -f "$pkg" ] && continue
     if [[ "$VELGARO_VGPTOOL" == *.exe ]]; then
       wine "$VELGARO_VGPTOOL" pack "$(velgaro_winpath "$src/$name.json")" "$VELGARO_DEMO_PACKAGES_WIN\\$title.vgp" \
-        >"$dir/vgptool.log" 2>&1
+        >"$dir/vgptool.log" 2>&1 || true
     else
-      "$VELGARO_VGPTOOL" pack "$src/$name.json" "$pkg" >"$dir/vgptool.log" 2>&1
+      "$VELGARO_VGPTOOL" pack "$src/$name.json" "$pkg" >"$dir/vgptool.log" 2>&1 || true
     fi
     [ -s "$pkg" ] || { cat "$dir/vgptool.log" >&2; echo "could not write the demo package $title" >&2; return 1; }
   done

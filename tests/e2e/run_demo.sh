@@ -8,6 +8,9 @@
 #      checked and "Ok". Screenshot: build/e2e-shots/run-demo-main.png.
 #   3. With a package folder of the user's own, run.sh leaves it alone: the setting and every file in
 #      it stay as they were, and the main window opens on it.
+#   4. --demo-replay makes the demo again (the package folder setting stays the user's) but keeps a
+#      demo package that is there; a damaged one is reported "not installed", the other one still
+#      installed, and run.sh exits with 1603's low 8 bits (67), the whole code printed from the report.
 E2E_NAME=run_demo
 source "$(dirname "$0")/fixtures/main_common.sh"
 source "$VELGARO_ROOT/scripts/lib/demo.sh"
@@ -69,4 +72,16 @@ main_wait_rows 1
 [ "$(cd "$PACKAGES" && find . -type f -exec sha1sum {} + | sort)" = "$before" ] || fail "the user's package folder changed"
 [ ! -e "$demo" ] || fail "the demo was made again although a package folder was set"
 quit_left_running
+
+# 4. A replay with one package damaged.
+mkdir -p "$demo/Packages"
+printf 'not a package' >"$demo/Packages/Quill Ledger.vgp"
+run_sh --demo-replay
+rc=$?
+cat "$E2E_WORK/run.log"
+[ "$rc" = 67 ] || fail "run.sh --demo-replay with a damaged package exited with $rc"
+grep -qx "  Lumen Notes: installed in .*" "$E2E_WORK/run.log" || fail "Lumen Notes is not reported as installed"
+grep -qx "  Quill Ledger: not installed in .*" "$E2E_WORK/run.log" || fail "the damaged package is not reported"
+grep -qx "Run exit code: 1603" "$E2E_WORK/run.log" || fail "no run exit code 1603 in the output"
+[ "$(velgaro_package_folder)" = "$mine" ] || fail "the replay changed the package folder to $(velgaro_package_folder)"
 echo "PASS $E2E_NAME"
