@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(cmake g++ make ninja-build googletest libgtest-dev libbenchmark-dev libpugixml-dev nlohmann-json3-dev
       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool x11-utils imagemagick
-      nsis nsis-doc wixl procps python3 fp-utils bc clang libclang-rt-14-dev x11vnc)
+      nsis nsis-doc wixl procps python3 fp-utils bc clang libclang-rt-14-dev x11vnc openssl)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

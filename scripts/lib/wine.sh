@@ -78,3 +78,23 @@ velgaro_cleanup() {
   VELGARO_PREFIXES=()
   if [ -n "$VELGARO_XVFB_PID" ]; then kill "$VELGARO_XVFB_PID" 2>/dev/null || true; VELGARO_XVFB_PID=""; fi
 }
+
+# No window manager runs on our own Xvfb: Wine then draws the window frames itself (title bars to see
+# and drag) and does not wait for a manager whenever a framed window closes. velgaro_unmanaged sets that
+# for the prefix, velgaro_restore_managed gives the prefix its own choice back (it may serve a desktop
+# with a window manager at other times).
+VELGARO_MANAGED_BEFORE=""
+velgaro_unmanaged() {
+  VELGARO_MANAGED_BEFORE="$({ wine reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null || true; } |
+    tr -d '\r' | sed -n 's/^[[:space:]]*Managed[[:space:]]\+REG_SZ[[:space:]]*//p')"
+  [ -n "$VELGARO_MANAGED_BEFORE" ] || VELGARO_MANAGED_BEFORE="-"
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+velgaro_restore_managed() {
+  case "$VELGARO_MANAGED_BEFORE" in
+    "") ;;
+    -) wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true ;;
+    *) wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$VELGARO_MANAGED_BEFORE" /f >/dev/null 2>&1 || true ;;
+  esac
+  VELGARO_MANAGED_BEFORE=""
+}
