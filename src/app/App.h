@@ -31,7 +31,7 @@ struct AppWindows {
   std::function<void()> openControlWindow;       // play RunList unattended
   std::function<void()> openMainWindow;
   std::function<void(bool refreshList)> showMainWindow;   // after a run or a recording
-  std::function<void()> endProcess;              // ends this copy at once
+  std::function<void(int exitCode)> endProcess;  // ends this copy at once
   std::function<std::string()> commandLine;      // the process's command line without the program name
   // A path made absolute against the current folder (GetFullPathName); empty function: kept as given.
   std::function<std::string(const std::string& path)> absolutePath;

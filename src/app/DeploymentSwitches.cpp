@@ -65,4 +65,11 @@ void TakeDeploymentSwitches(App& app, std::string& line) {
 
 bool IsDeploymentRun(const App& app) { return app.DeadlineSeconds > 0 || !app.ReportPath.empty(); }
 
+bool AsksForInstall(const std::string& commandLine) { return FindNoCase(commandLine, "/inst") != std::string::npos; }
+
+bool AsksForDeploymentRun(const std::string& commandLine) {
+  return AsksForInstall(commandLine) && (FindNoCase(commandLine, "/TIMEOUT=") != std::string::npos ||
+                                         FindNoCase(commandLine, "/REPORT=") != std::string::npos);
+}
+
 }  // namespace velgaro

@@ -21,4 +21,9 @@ void TakeDeploymentSwitches(App& app, std::string& line);
 // A run that a deployment tool started: it waits for the exit code, and no one sits at the screen.
 bool IsDeploymentRun(const App& app);
 
+// The same questions of a command line not read yet (a second copy decides on them before it reads it):
+// whether it asks to install a package, and whether it asks for that with a deployment switch.
+bool AsksForInstall(const std::string& commandLine);
+bool AsksForDeploymentRun(const std::string& commandLine);
+
 }  // namespace velgaro

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/DeploymentSwitches.h"
 #include "app/ProductName.h"
 
 namespace velgaro {
@@ -19,11 +20,15 @@ WindowHandle FindFirstCopyMainWindow(const WindowSystem& windows, const std::str
   return 0;
 }
 
-bool CheckSingleInstance(App& app) {
+bool CheckSingleInstance(App& app, const std::string& commandLine) {
   AppWindows& w = app.windows;
   if (!w.acquireSingleInstance || w.acquireSingleInstance()) return true;
+  // A deployment tool waits for this copy's outcome: it is nobody's to hand over, and runs on its own.
+  if (AsksForDeploymentRun(commandLine)) return true;
   if (!w.bringFirstCopyForward || !w.bringFirstCopyForward()) return true;
-  if (w.endProcess) w.endProcess();
+  // Nothing of this copy's command line reaches the first copy: an install asked for did not happen,
+  // and the caller is told so (Windows Installer's "not installed"), not that it succeeded.
+  if (w.endProcess) w.endProcess(AsksForInstall(commandLine) ? kHandedOverInstallExitCode : 0);
   return false;
 }
 

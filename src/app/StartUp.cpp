@@ -7,7 +7,8 @@
 namespace velgaro {
 
 void StartUp(App& app) {
-  if (!CheckSingleInstance(app)) return;
+  const std::string commandLine = app.windows.commandLine ? app.windows.commandLine() : std::string();
+  if (!CheckSingleInstance(app, commandLine)) return;
 
   Platform& p = app.platform;
   app.paths.InitPathVariables(p.sys, p.registry);
@@ -19,7 +20,7 @@ void StartUp(App& app) {
   if (portableByIni || onRemovableMedia) LoadIniSettings(app);
 
   app.language.ReadLanguageSetting(p.settings, app.IniSettingsLoaded);
-  ParseCommandLine(app, app.windows.commandLine ? app.windows.commandLine() : std::string());
+  ParseCommandLine(app, commandLine);
 
   if (app.UnattendedInstall) return;  // the control window is already playing
   app.language.LoadLanguage({p.sys, p.fs, p.ini, p.dialogs, false});

@@ -29,4 +29,11 @@ for n in one two; do
 done
 [ ! -e "$(c_drive VelgaroOut/skipped)" ] || fail "the unchecked package was installed"
 [ "$(grep -cP '^\d+\t' <<<"$stats")" = 2 ] || fail "the statistics list other packages"
+# Closed, the statistics give the keyboard back to the main window: its shortcut works at once.
+probe --title=Статистика find Button "Закрыть" >/dev/null || fail "no close button on the statistics"
+xdotool mousemove $(centre_of "$(probe --title=Статистика find Button "Закрыть")") click 1
+for i in $(seq 1 50); do [ -z "$(xdotool search --onlyvisible --name '^Статистика$' 2>/dev/null)" ] && break; sleep 0.2; done
+xdotool key ctrl+n
+wait_for_window "Новый пакет" 10 >/dev/null || fail "the main window did not get the keyboard back after the run"
+xdotool key Escape
 echo "PASS $E2E_NAME"

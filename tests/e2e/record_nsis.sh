@@ -51,6 +51,10 @@ click_record_stop
 # The main window comes back with the new package in its list.
 main_wait_rows 1
 [ "$(probe rows | cut -f2,3)" = "vtapp	Ok" ] || fail "the list after recording: $(probe rows)"
+# The main window has the keyboard back: its shortcut opens the new-package dialog at once.
+xdotool key ctrl+n
+wait_for_window "$NEW_DIALOG" 10 >/dev/null || fail "the main window did not get the keyboard back after recording"
+xdotool key Escape
 package="$(ls "$PACKAGES"/*.[vV][gG][pP] 2>/dev/null | head -1)"
 [ -n "$package" ] || fail "no package was saved"
 main_quit

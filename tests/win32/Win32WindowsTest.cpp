@@ -165,6 +165,26 @@ TEST_F(Win32WindowsTest, ATextIsSentWithoutWaitingForAHandlerThatWaitsOnItsUser)
   EXPECT_TRUE(delivery->Returned());
 }
 
+TEST_F(Win32WindowsTest, ABusyInstallersWindowIsMovedRaisedAndActivatedWithoutWaitingForIt) {
+  SlowField field;
+  ShowWindow(field.Host(), SW_SHOWNOACTIVATE);
+  PumpUntil([&] { return IsWindowVisible(field.Host()) != FALSE; });
+  field.Block(1500);
+  Sleep(100);
+  const DWORD start = GetTickCount();
+  ws.MoveWindowTo(H(field.Host()), Point{40, 50});   // not done in time: it will be, once the thread pumps
+  ws.SetZOrder(H(field.Host()), WindowSystem::ZPlace::TopMost);
+  ws.SetZOrder(H(field.Host()), WindowSystem::ZPlace::NoTopMost);
+  ws.SetForegroundWindow(H(field.Host()));
+  EXPECT_LT(GetTickCount() - start, 1000u) << "nothing may wait for the busy window's thread";
+  // Its own thread carries the move out once it pumps again.
+  PumpUntil([&] {
+    const std::optional<Rect> r = ws.GetWindowRect(H(field.Host()));
+    return r && r->left == 40 && r->top == 50;
+  });
+  EXPECT_EQ(ws.GetWindowRect(H(field.Host()))->left, 40);
+}
+
 TEST_F(Win32WindowsTest, ABusyWindowIsNotWaitedForWhenItsTextIsAskedFor) {
   SlowField field;
   field.Block(2000);

@@ -39,9 +39,9 @@ bool BringFirstCopyForward() {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
   if (GetWindowPlacement(window, &placement) && placement.showCmd == SW_SHOWMINIMIZED) {
-    placement.flags = 0;
-    placement.showCmd = SW_SHOWNORMAL;
-    SetWindowPlacement(window, &placement);
+    // Shown normal again by its own thread: SetWindowPlacement would wait for the first copy (busy reading
+    // a large folder, say), and under Wine it fails for another process's window.
+    ShowWindowAsync(window, SW_SHOWNORMAL);
   }
   ProcessPendingMessages();
   return true;

@@ -306,8 +306,14 @@ void FrmMain::SetTopMost(bool topMost) {
 }
 
 void FrmMain::ShowAgain(bool refreshList) {
-  ShowWindow(hwnd_.Get(), SW_SHOW);
-  SetForegroundWindow(hwnd_.Get());
+  HWND hwnd = hwnd_.Get();
+  ShowWindow(hwnd, SW_SHOW);
+  // Back in front of an installer still open, active, and with the keyboard on the list: the user's next
+  // key (Ctrl+N, F5) is for this window.
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(hwnd);
+  SetActiveWindow(hwnd);
+  SetFocus(list_.Handle());
   if (refreshList) model_->RefreshList();
   Refresh();
 }

@@ -42,7 +42,7 @@ int Run() {
   AppWindows& w = app.windows;
   w.acquireSingleInstance = [&semaphore] { return win32::AcquireSingleInstance(semaphore); };
   w.bringFirstCopyForward = [] { return win32::BringFirstCopyForward(); };
-  w.endProcess = [] { ExitProcess(0); };
+  w.endProcess = [](int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); };
   w.commandLine = [] { return win32::CommandLineArguments(); };
   w.absolutePath = [](const std::string& path) { return win32::AbsolutePath(path); };
   w.showHelp = [](const std::string& text, const std::string& title) {

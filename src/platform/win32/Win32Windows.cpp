@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowRequests.h"
 
 namespace velgaro::win32 {
 namespace {
@@ -19,6 +20,17 @@ HWND ToHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 WindowHandle FromHwnd(HWND w) { return reinterpret_cast<WindowHandle>(w); }
 
 constexpr int kTextCapacity = 256;  // 255 characters and the terminator
+
+bool OfThisThread(HWND w) { return GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId(); }
+
+// SetWindowPos, carried out by the thread that owns the window: for a window of another thread it goes
+// through the worker, so that a busy installer never holds this thread up for long.
+bool SetPosition(HWND hwnd, HWND after, int x, int y, UINT flags) {
+  if (OfThisThread(hwnd)) return SetWindowPos(hwnd, after, x, y, 0, 0, flags) != FALSE;
+  return WindowRequests::Shared().Run(
+      [hwnd, after, x, y, flags] { return SetWindowPos(hwnd, after, x, y, 0, 0, flags) != FALSE; },
+      Win32Windows::kQueryTimeoutMs);
+}
 
 }  // namespace
 
@@ -67,8 +79,8 @@ WindowHandle Win32Windows::GetDesktopWindow() const { return FromHwnd(::GetDeskt
 bool Win32Windows::SetForegroundWindow(WindowHandle window) { return ::SetForegroundWindow(ToHwnd(window)) != FALSE; }
 
 bool Win32Windows::SetTopMost(WindowHandle window, bool topMost) {
-  return SetWindowPos(ToHwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW) != FALSE;
+  return SetPosition(ToHwnd(window), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 WindowHandle Win32Windows::GetRootWindow(WindowHandle window) const {
@@ -84,7 +96,11 @@ bool Win32Windows::RestoreWindow(WindowHandle window) {
   // Its return value tells the earlier visibility, so the result is read off the window afterwards.
   HWND hwnd = ToHwnd(window);
   if (!IsWindow(hwnd)) return false;
-  ShowWindow(hwnd, SW_RESTORE);
+  if (OfThisThread(hwnd)) {
+    ShowWindow(hwnd, SW_RESTORE);
+  } else {
+    ShowWindowAsync(hwnd, SW_RESTORE);   // done by its own thread; a later look tells whether it was
+  }
   return IsIconic(hwnd) == FALSE;
 }
 
@@ -96,7 +112,7 @@ bool Win32Windows::SetZOrder(WindowHandle window, ZPlace place) {
   HWND after = HWND_TOP;
   if (place == ZPlace::TopMost) after = HWND_TOPMOST;
   if (place == ZPlace::NoTopMost) after = HWND_NOTOPMOST;
-  return SetWindowPos(ToHwnd(window), after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE) != FALSE;
+  return SetPosition(ToHwnd(window), after, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 std::optional<Rect> Win32Windows::GetWindowRect(WindowHandle window) const {
@@ -106,8 +122,7 @@ std::optional<Rect> Win32Windows::GetWindowRect(WindowHandle window) const {
 }
 
 bool Win32Windows::MoveWindowTo(WindowHandle window, Point topLeft) {
-  return SetWindowPos(ToHwnd(window), nullptr, topLeft.x, topLeft.y, 0, 0,
-                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+  return SetPosition(ToHwnd(window), nullptr, topLeft.x, topLeft.y, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace {

@@ -17,7 +17,10 @@ class AppFixture : public ::testing::Test {
     AppWindows& w = app.windows;
     w.acquireSingleInstance = [this] { return Note("acquire", firstCopy); };
     w.bringFirstCopyForward = [this] { return Note("bringForward", firstCopyHasMainWindow); };
-    w.endProcess = [this] { Note("endProcess"); };
+    w.endProcess = [this](int code) {
+      Note("endProcess");
+      endCode = code;
+    };
     w.commandLine = [this] { Note("commandLine"); return commandLine; };
     w.openMainWindow = [this] { Note("openMainWindow"); };
     w.openControlWindow = [this] { Note("openControlWindow"); };
@@ -35,6 +38,7 @@ class AppFixture : public ::testing::Test {
   }
   void WriteIni(const std::string& content) { fs.AddFile(sys.exeFolder + "\\velgaro.ini", content); }
 
+  int endCode = -1;
   SimSystemInfo sys;
   SimFileSystem fs;
   SimIniFile ini{fs};

@@ -15,7 +15,7 @@ TEST_F(StartUpTest, FirstCopyReadsTheCommandLineLoadsTheLanguageThenOpensTheMain
   commandLine = "/nostat";
   sys.langId = 1031;   // no German language file: reported once
   StartUp(app);
-  EXPECT_EQ(calls, (Calls{"acquire", "commandLine", "openMainWindow"}));
+  EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "openMainWindow"}));
   EXPECT_TRUE(app.NoStatistics);
   EXPECT_EQ(dialogs.shown.size(), 1u);
 }
@@ -24,12 +24,32 @@ TEST_F(StartUpTest, SecondCopyEndsWhenAFirstCopysMainWindowCameForward) {
   firstCopy = false;
   firstCopyHasMainWindow = true;
   StartUp(app);
-  EXPECT_EQ(calls, (Calls{"acquire", "bringForward", "endProcess"}));
+  EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "bringForward", "endProcess"}));
+  EXPECT_EQ(endCode, 0);
 
   calls.clear();
   firstCopyHasMainWindow = false;   // the first copy shows only its control window
   StartUp(app);
-  EXPECT_EQ(calls, (Calls{"acquire", "bringForward", "commandLine", "openMainWindow"}));
+  EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "bringForward", "openMainWindow"}));
+}
+
+TEST_F(StartUpTest, ASecondCopyAskedToInstallNeverEndsAsIfItHadInstalled) {
+  fs.AddFile("C:\Pkgs\a.vgp", "x");
+  firstCopy = false;
+  firstCopyHasMainWindow = true;
+  // Handed over to the first copy's main window, nothing is installed: the caller hears 1603.
+  commandLine = "/inst C:\Pkgs\a.vgp /nostat";
+  StartUp(app);
+  EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "bringForward", "endProcess"}));
+  EXPECT_EQ(endCode, 1603);
+
+  // A deployment tool's run is nobody's to hand over: it plays the package as a copy of its own.
+  for (const char* line : {"/inst C:\Pkgs\a.vgp /nostat /TIMEOUT=60", "/inst C:\Pkgs\a.vgp /REPORT=C:\r.json"}) {
+    calls.clear();
+    commandLine = line;
+    StartUp(app);
+    EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "openControlWindow"})) << line;
+  }
 }
 
 TEST_F(StartUpTest, UnattendedInstallOpensOnlyTheControlWindow) {
@@ -37,7 +57,7 @@ TEST_F(StartUpTest, UnattendedInstallOpensOnlyTheControlWindow) {
   commandLine = "/inst C:\\Pkgs\\a.vgp";
   sys.langId = 1031;
   StartUp(app);
-  EXPECT_EQ(calls, (Calls{"acquire", "commandLine", "openControlWindow"}));
+  EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "openControlWindow"}));
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
