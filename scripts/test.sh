@@ -13,8 +13,10 @@ for preset in native native-asan windows; do
     grep -E 'error|Error' "$log.build" | head -40; tail -20 "$log.build"; exit 1
   fi
 done
+# The Windows tests run two at a time: each end-to-end test has its own display and Wine prefix, and
+# most of its time is spent waiting for windows.
 for preset in native native-asan windows; do
-  ctest --preset "$preset" 2>&1 | tee -a "$log" || status=1
+  ctest --preset "$preset" -j "${VELGARO_TEST_JOBS:-2}" 2>&1 | tee -a "$log" || status=1
 done
 passed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' "$log" | wc -l)
 failed=$(grep -E '^[[:space:]]*[0-9]+/[0-9]+ Test +#[0-9]+: .*(\*\*\*|Failed|Not Run|Exception|Timeout)' "$log" | wc -l)
