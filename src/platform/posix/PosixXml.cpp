@@ -2,10 +2,95 @@
 
 #include <pugixml.hpp>
 
+#include <optional>
 #include <sstream>
 
 namespace velgaro {
 namespace {
+
+// The code points of a UTF-8 text; nullopt for a broken or overlong sequence or a surrogate, so that a
+// damaged text is refused whole, as the Windows adapter refuses it.
+std::optional<std::u32string> StrictCodePoints(const std::string& utf8) {
+  std::u32string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
+    const unsigned lead = byte(i);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > utf8.size()) return std::nullopt;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((byte(i + k) & 0xC0) != 0x80) return std::nullopt;
+      c = (c << 6) | (byte(i + k) & 0x3F);
+    }
+    static const char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    out.push_back(c);
+    i += length;
+  }
+  return out;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The document as UTF-8, decoded by its byte order mark (none: UTF-8, whatever its declaration names).
+std::optional<std::string> DecodeDocument(const std::string& document) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(document[i]); };
+  const bool utf16le = document.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE;
+  const bool utf16be = document.size() >= 2 && byte(0) == 0xFE && byte(1) == 0xFF;
+  if (utf16le || utf16be) {
+    if (document.size() % 2 != 0) return std::nullopt;
+    const auto unit = [&](std::size_t i) -> char32_t {
+      return utf16le ? (byte(i + 1) << 8 | byte(i)) : (byte(i) << 8 | byte(i + 1));
+    };
+    std::string utf8;
+    for (std::size_t i = 2; i < document.size(); i += 2) {
+      char32_t c = unit(i);
+      if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;   // a low surrogate without its high one
+      if (c >= 0xD800 && c <= 0xDBFF) {
+        if (i + 2 >= document.size() || unit(i + 2) < 0xDC00 || unit(i + 2) > 0xDFFF) return std::nullopt;
+        c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+        i += 2;
+      }
+      AppendUtf8(utf8, c);
+    }
+    return utf8;
+  }
+  const bool bom = document.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF;
+  std::string utf8 = document.substr(bom ? 3 : 0);
+  if (!StrictCodePoints(utf8)) return std::nullopt;
+  return utf8;
+}
+
+// XML 1.0 carries no other character below U+0020, not even as a reference.
+bool HasControlCharacter(const std::string& text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') return true;
+  }
+  return false;
+}
+
+bool IsWritableText(const std::string& text) { return StrictCodePoints(text) && !HasControlCharacter(text); }
+
+// A name that cannot break the markup around it.
+bool IsWritableName(const std::string& name) {
+  return !name.empty() && name.find_first_of(" \t\r\n<>&\"'/=?!") == std::string::npos && IsWritableText(name);
+}
 
 // Copies element into out; false when the tree is nested deeper than the port allows.
 bool Convert(const pugi::xml_node& element, XmlNode& out, std::size_t depth) {
@@ -37,7 +122,10 @@ bool Convert(const pugi::xml_node& element, XmlNode& out, std::size_t depth) {
 
 bool Build(const XmlNode& node, pugi::xml_node parent, std::size_t depth) {
   if (depth > Xml::kMaxDepth) return false;
-  if (!node.isElement) return static_cast<bool>(parent.append_child(pugi::node_pcdata).set_value(node.text.c_str()));
+  if (!node.isElement) {
+    return IsWritableText(node.text) && parent.append_child(pugi::node_pcdata).set_value(node.text.c_str());
+  }
+  if (!IsWritableName(node.name)) return false;
   pugi::xml_node element = parent.append_child(node.name.c_str());
   if (!element) return false;
   for (const XmlNode& child : node.children) {
@@ -49,10 +137,12 @@ bool Build(const XmlNode& node, pugi::xml_node parent, std::size_t depth) {
 }  // namespace
 
 std::optional<XmlNode> PosixXml::Parse(const std::string& document) const {
+  const std::optional<std::string> text = DecodeDocument(document);
+  if (!text || text->empty() || HasControlCharacter(*text)) return std::nullopt;
   pugi::xml_document doc;
   // parse_doctype keeps the declaration as a node, so that it can be seen and the document refused.
   const unsigned options = pugi::parse_default | pugi::parse_doctype;
-  const pugi::xml_parse_result result = doc.load_buffer(document.data(), document.size(), options, pugi::encoding_auto);
+  const pugi::xml_parse_result result = doc.load_buffer(text->data(), text->size(), options, pugi::encoding_utf8);
   if (!result) return std::nullopt;
   pugi::xml_node root;
   for (const pugi::xml_node& child : doc.children()) {
