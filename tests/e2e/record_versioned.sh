@@ -46,13 +46,8 @@ click_in "$(versioned_later_title 1.2)" Button "&Finish" 60
 sleep 1
 click_record_stop
 main_wait_rows 1
-package="$(ls "$PACKAGES"/*.[vV][gG][pP] 2>/dev/null | head -1)"
-[ -n "$package" ] || fail "no package was saved"
-main_quit
-
-dump="$(wine "$VGPTOOL" dump "$(velgaro_winpath "$package")" 2>/dev/null | tr -d '\r')"
-note "recorded: $dump"
-python3 - "$dump" "$TARGET" <<'PY' || fail "the recorded package is not what was done"
+read_saved_package
+python3 - "$SAVED_DUMP" "$TARGET" <<'PY' || fail "the recorded package is not what was done"
 import json, sys
 p = json.loads(sys.argv[1])
 chains = [[(w["class"], w["caption"], w["ordinal"]) for w in a["window"]] for a in p["actions"]]
@@ -76,7 +71,7 @@ e2e_preset_russian
 versioned_default 'C:\PlayDefault\Versioned'
 versioned_build "$INSTALLER" 1.3
 lookalike_start "$(versioned_title 1.3)" "$(versioned_later_title 1.3)"
-velgaro_start 90 /inst "$(velgaro_winpath "$package")" /nostat /TIMEOUT=60 "/REPORT=$(velgaro_winpath "$E2E_WORK")\\run.json"
+velgaro_start 90 /inst "$(velgaro_winpath "$SAVED_PACKAGE")" /nostat /TIMEOUT=60 "/REPORT=$(velgaro_winpath "$E2E_WORK")\\run.json"
 # While the replay looks for its first window: version 1.3 beside another program's windows.
 installer_beside_lookalike "$(versioned_title 1.3)"
 sleep 2

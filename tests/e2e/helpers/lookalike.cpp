@@ -12,18 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "HelperText.h"
+
 namespace {
 
 constexpr int kWidth = 210, kHeight = 170, kPitch = 185;   // left of a centred installer
 bool pressed = false;
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
