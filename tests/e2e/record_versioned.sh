@@ -5,8 +5,9 @@
 # default); the user types another folder. The package is replayed unattended on a fresh machine whose
 # default is C:\PlayDefault\Versioned, against the same installer built as version 1.3, while another
 # program shows windows titled like the installer's new version: exit code 0, installed into the folder
-# the user typed, the report naming the caption taken for the recorded one, the look-alikes never pressed.
-# Screenshot: record_versioned-replaying.png.
+# the user typed, the statistics row and the report naming the caption taken for the recorded one, the
+# look-alikes never pressed.
+# Screenshots: record_versioned-replaying.png, record_versioned-statistics.png.
 # record_versioned.sh velgaro.exe vgptool uiprobe.exe lookalike.exe
 E2E_NAME=record_versioned
 source "$(dirname "$0")/fixtures/record_common.sh"
@@ -71,11 +72,19 @@ e2e_preset_russian
 versioned_default 'C:\PlayDefault\Versioned'
 versioned_build "$INSTALLER" 1.3
 lookalike_start "$(versioned_title 1.3)" "$(versioned_later_title 1.3)"
-velgaro_start 90 /inst "$(velgaro_winpath "$SAVED_PACKAGE")" /nostat /TIMEOUT=60 "/REPORT=$(velgaro_winpath "$E2E_WORK")\\run.json"
+velgaro_start 90 /inst "$(velgaro_winpath "$SAVED_PACKAGE")" /TIMEOUT=60 "/REPORT=$(velgaro_winpath "$E2E_WORK")\\run.json"
 # While the replay looks for its first window: version 1.3 beside another program's windows.
 installer_beside_lookalike "$(versioned_title 1.3)"
 sleep 2
 velgaro_screenshot "$E2E_SHOTS/record_versioned-replaying.png"
+# The statistics window's row tells an administrator which caption was taken for which.
+wait_for_window "Статистика" 60 >/dev/null || fail "the statistics window did not appear"
+sleep 0.5
+row="$(probe statrows | head -1)"
+velgaro_screenshot "$E2E_SHOTS/record_versioned-statistics.png"
+note "statistics row: $row"
+[[ "$row" == *'Установлен'*'"Velgaro Versioned App 1.3 Setup" принят за "Velgaro Versioned App 1.2 Setup"'* ]] \
+  || fail "the statistics row does not name the caption taken: $row"
 velgaro_wait
 note "replay exit code $VELGARO_RC: $(cat "$E2E_WORK/run.json" 2>/dev/null)"
 lookalike_check "$(versioned_title 1.3)" "$(versioned_later_title 1.3)"
