@@ -1,10 +1,13 @@
 #include "engine/Player.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
 #include "engine/CoveredWindow.h"
 #include "engine/InstallerCommand.h"
+#include "engine/InstallerTree.h"
+#include "engine/LooseCaption.h"
 #include "engine/PackageFault.h"
 #include "engine/PlayerTexts.h"
 #include "engine/RunDeadline.h"
@@ -64,6 +67,14 @@ struct Player::Impl {
   // The installer this player started itself: only that one (and what it started) may be ended at a
   // deadline. An id kept from an earlier run may by now belong to an unrelated program.
   std::int32_t launchedInstaller = 0;
+  // The installer of the current package (0: it started none): its windows are the ones to press.
+  std::int32_t packageInstaller = 0;
+  // When the current action's window began to be sought: a caption that differs only in its numbers
+  // is accepted after a while, not at once.
+  std::int64_t soughtSince = 0;
+  // Captions the current package took for recorded ones, and the numbers they showed replaced.
+  std::vector<CaptionTaken> captionsTaken;
+  NumberSubstitutions learnedNumbers;
 
   // The text the last action gave its window, while that window's handler has not returned. A press
   // in the same top-level window waits for it (the press could overtake the text); a press anywhere
@@ -178,6 +189,9 @@ void Player::StartPackageFile(const std::string& path) {
   // hold up their presses.
   package.action.actionText.clear();
   impl_->textUnderWay.reset();
+  impl_->packageInstaller = 0;
+  impl_->captionsTaken.clear();
+  impl_->learnedNumbers.Clear();
   if (const std::optional<std::string> fault = PackageFault(d.fs, package, d.language, path)) {
     FailPackage(*fault);
     return;
@@ -207,6 +221,7 @@ bool Player::LaunchInstaller(const std::string& installerPath, const std::string
   if (!id) return false;
   installerProcessId_ = *id;
   impl_->launchedInstaller = *id;
+  impl_->packageInstaller = *id;
   if (impl_->run.InstallerProcessId) *impl_->run.InstallerProcessId = *id;
   return *id >= 1;
 }
@@ -216,6 +231,7 @@ void Player::NextDo() {
   if (package.ReadNextAction()) {
     impl_->stage = Stage::Stepping;
     impl_->deadline.Restart(impl_->deps.timers.ElapsedMs());
+    impl_->soughtSince = impl_->deps.timers.ElapsedMs();
     // A pause pressed while the previous action was replayed stays in force.
     if (!impl_->paused) tmrDo_->SetEnabled(true);
     return;
@@ -263,7 +279,13 @@ void Player::OnDoTick() {
     FinishTick();
     return;
   }
-  const WindowHandle window = m.matcher.FindRecordedWindow(package.action.windowPath);
+  const InstallerTree installer(m.deps.windows, m.deps.processes, m.packageInstaller);
+  MatchContext context;
+  context.installer = &installer;
+  context.looseCaptions = m.deps.timers.ElapsedMs() - m.soughtSince >= LooseCaptionDelayMs(m.run.DeadlineSeconds);
+  context.learned = &m.learnedNumbers;
+  const MatchResult match = m.matcher.FindRecordedWindow(package.action.windowPath, context);
+  const WindowHandle window = match.window;
   if (window == 0) {
     if (fastPolling_ && ++missCount_ >= kMissesBeforeSlowSearch) {
       tmrDo_->SetInterval(kSlowSearchInterval);
@@ -294,6 +316,7 @@ void Player::OnDoTick() {
   }
   if (delivered) {
     m.pressedSinceLastTick = true;
+    NoteCaptionsTaken(match.captionsTaken);
     std::string& text = package.action.actionText;
     if (!text.empty() && text != std::string(1, '\0')) {
       m.textUnderWay = m.injector->PutWindowText(window, text);
@@ -364,6 +387,7 @@ void Player::PlayAfterPause() {
   if (impl_->stage == Stage::Over) return;
   impl_->paused = false;
   impl_->deadline.Restart(impl_->deps.timers.ElapsedMs());   // the time paused does not count
+  impl_->soughtSince = impl_->deps.timers.ElapsedMs();
   // Only an armed action resumes: while waiting or between packages there is nothing to replay.
   if (impl_->stage == Stage::Stepping) tmrDo_->SetEnabled(true);
   const RunState& run = impl_->run;
@@ -399,7 +423,8 @@ void Player::StopRun() {
   CloseInstallerProcess();
   m.remedy->ReturnTopMost();
   if (m.hooks.hideControlWindow) m.hooks.hideControlWindow();
-  const bool closedNow = m.deps.stats.EndStat(kInterrupted, Text(kTextStopPressed), m.deps.clock.Now());
+  const bool closedNow = m.deps.stats.EndStat(kInterrupted, WithCaptionsTaken(kInterrupted, Text(kTextStopPressed)),
+                                               m.deps.clock.Now(), m.captionsTaken);
   const bool packagesLeft = m.runPosition + 1 < m.run.RunList.size();
   if (closedNow || packagesLeft) m.exitCode = WorseExitCode(m.exitCode, kExitInterrupted);
   ++m.packageSerial;
@@ -414,11 +439,36 @@ int Player::ExitCode() const { return impl_->exitCode; }
 
 void Player::ClosePackage(std::uint8_t status, const std::string& details) {
   Impl& m = *impl_;
-  if (m.deps.stats.EndStat(status, details, m.deps.clock.Now())) {
+  if (m.deps.stats.EndStat(status, WithCaptionsTaken(status, details), m.deps.clock.Now(), m.captionsTaken)) {
     m.exitCode = WorseExitCode(m.exitCode, PackageExitCode(status, m.deps.package.options.createReboot));
   }
   ++m.packageSerial;
   m.stage = Stage::Closed;
+}
+
+void Player::NoteCaptionsTaken(const std::vector<CaptionTaken>& taken) {
+  Impl& m = *impl_;
+  for (const CaptionTaken& pair : taken) {
+    if (std::find(m.captionsTaken.begin(), m.captionsTaken.end(), pair) == m.captionsTaken.end()) {
+      m.captionsTaken.push_back(pair);
+    }
+    m.learnedNumbers.Learn(pair);
+  }
+}
+
+std::string Player::WithCaptionsTaken(std::uint8_t status, const std::string& details) const {
+  const std::vector<CaptionTaken>& taken = impl_->captionsTaken;
+  if (taken.empty()) return details;
+  std::string list;
+  for (const CaptionTaken& pair : taken) {
+    if (!list.empty()) list += "; ";
+    list += "\"" + pair.taken + "\" " + Text(kTextTakenFor) + " \"" + pair.recorded + "\"";
+  }
+  const std::string remark = impl_->deps.language.LangTextParam(StelsDefault(kTextCaptionsTaken) + list, kStelsSection,
+                                                                kTextCaptionsTaken, list);
+  // An installed package needs no other word: the remark says what an administrator should look at.
+  if (status == kInstalled) return remark;
+  return details + ". " + remark;
 }
 
 void Player::FailPackage(const std::string& details) {

@@ -120,6 +120,10 @@ class Player {
   void ReadGlobalSpeed();
   void ClosePackage(std::uint8_t status, const std::string& details);   // the statistics row and the exit code
   void FailPackage(const std::string& details);                         // closed as not installed
+  // The captions an action's window was found by, kept for the package's statistics row.
+  void NoteCaptionsTaken(const std::vector<CaptionTaken>& taken);
+  // The closing message, with the captions taken for recorded ones named when there were any.
+  std::string WithCaptionsTaken(std::uint8_t status, const std::string& details) const;
   // The deadline passed: the installer and what it started are ended, the package is not installed.
   void GiveUpPackage(const std::string& details);
   void WriteReport();

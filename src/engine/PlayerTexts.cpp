@@ -36,6 +36,8 @@ std::string StelsDefault(StelsKey key) {
     case kTextWindowSought: return "Искомое окно: ";
     case kTextVisibleWindows: return "Видимые окна: ";
     case kTextPackageUnreadable: return "Не удаётся прочитать vgp-файл - ";
+    case kTextCaptionsTaken: return "Окна найдены по заголовкам, отличающимся только числами: ";
+    case kTextTakenFor: return "принят за";
   }
   return std::string();
 }

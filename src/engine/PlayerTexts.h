@@ -41,6 +41,9 @@ enum StelsKey : int {
   kTextWindowSought = 54,       // "%s": the window chain sought
   kTextVisibleWindows = 55,     // "%s": the visible top-level windows
   kTextPackageUnreadable = 56,  // "%s": the package path
+  // Windows found by captions that differ from the recorded ones only in their numbers.
+  kTextCaptionsTaken = 57,      // "%s": the captions, each "shown" taken for "recorded"
+  kTextTakenFor = 58,
 };
 
 // The built-in text of a key; for the keys that carry a value, the text before "%s".

@@ -46,6 +46,15 @@ std::string Stamp(const LocalTime& t) {
   return text;
 }
 
+std::string CaptionsTakenJson(const std::vector<CaptionTaken>& captions) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += "{\"recorded\": " + JsonString(captions[i].recorded) + ", \"taken\": " + JsonString(captions[i].taken) + "}";
+  }
+  return out + "]";
+}
+
 }  // namespace
 
 std::string JsonString(const std::string& text) {
@@ -80,7 +89,8 @@ std::string RunReportJson(const std::vector<InstallStat>& rows, int exitCode) {
     if (i > 0) out += ",";
     out += "\n  {\"package\": " + JsonString(r.packageName) + ", \"outcome\": " + JsonString(Outcome(r.status)) +
            ", \"started\": " + JsonString(Stamp(r.started)) + ", \"finished\": " + JsonString(Stamp(r.finished)) +
-           ", \"time\": " + JsonString(r.duration) + ", \"details\": " + JsonString(r.details) + "}";
+           ", \"time\": " + JsonString(r.duration) + ", \"details\": " + JsonString(r.details) +
+           ", \"captions_taken\": " + CaptionsTakenJson(r.captionsTaken) + "}";
   }
   return out + (rows.empty() ? "]}\n" : "\n]}\n");
 }

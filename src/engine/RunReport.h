@@ -1,7 +1,7 @@
 // The run report (/REPORT=<file>): the statistics rows of a run as UTF-8 JSON, for deployment tools.
 //   {"exit_code": 1603, "packages": [{"package": "...", "outcome": "installed" | "not installed" |
 //    "interrupted", "started": "2026-12-07 10:00:00", "finished": "...", "time": "0:01:05",
-//    "details": "..."}, ...]}
+//    "details": "...", "captions_taken": [{"recorded": "Setup 1.2", "taken": "Setup 1.3"}, ...]}, ...]}
 #pragma once
 
 #include <string>

@@ -32,13 +32,15 @@ void Statistics::BeginStat(const std::string& packageName, const LocalTime& now)
   rows_.push_back(row);
 }
 
-bool Statistics::EndStat(std::uint8_t status, const std::string& details, const LocalTime& now) {
+bool Statistics::EndStat(std::uint8_t status, const std::string& details, const LocalTime& now,
+                         const std::vector<CaptionTaken>& captionsTaken) {
   if (rows_.empty() || rows_.back().closed) return false;
   InstallStat& row = rows_.back();
   row.status = status;
   row.finished = now;
   row.duration = FormatDuration(DurationSeconds(row.started, row.finished));
   row.details = details;
+  row.captionsTaken = captionsTaken;
   row.closed = true;
   return true;
 }

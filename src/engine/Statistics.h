@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/LooseCaption.h"
 #include "platform/Ports.h"
 
 namespace velgaro {
@@ -18,6 +19,8 @@ struct InstallStat {
   LocalTime finished;
   std::string duration;  // FormatDuration of finished - started
   std::string details;
+  // The windows found by a caption that differs from the recorded one in its numbers, each named once.
+  std::vector<CaptionTaken> captionsTaken;
   bool closed = false;   // EndStat has run on this row
 };
 
@@ -32,7 +35,8 @@ class Statistics {
   void BeginStat(const std::string& packageName, const LocalTime& now);
   // Closes the last row. A row keeps its first outcome: false (and nothing changes) when there is no
   // open row, so a late skip or stop cannot turn an installed package into an interrupted one.
-  bool EndStat(std::uint8_t status, const std::string& details, const LocalTime& now);
+  bool EndStat(std::uint8_t status, const std::string& details, const LocalTime& now,
+               const std::vector<CaptionTaken>& captionsTaken = {});
   std::string TotalDuration() const;
   const std::vector<InstallStat>& Rows() const { return rows_; }   // rows 1..N of the run, in order
 

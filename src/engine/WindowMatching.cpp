@@ -1,14 +1,17 @@
 #include "engine/WindowMatching.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
+
+#include "platform/TextFold.h"
 
 namespace velgaro {
 namespace {
 
 // GetParent chains on a real desktop are short; the cap only keeps a broken chain from running away.
 constexpr std::size_t kMaxDepth = 64;
+// Like windows at one level are few; the cap only keeps a desktop flooded with windows from stalling a tick.
+constexpr std::size_t kMaxMatches = 256;
 
 bool IsBlankOrNul(const std::string& caption) {
   if (caption == std::string(1, '\0')) return true;
@@ -38,8 +41,10 @@ void WindowMatcher::DescribeWindow(WindowHandle window, WindowPath& path) const 
     const WindowHandle w = chain[i];
     const WindowHandle parent = i + 1 < chain.size() ? chain[i + 1] : 0;
     WindowLevel level;
-    level.caption = windows_.GetWindowText(w);
     level.className = windows_.GetClassName(w);
+    // An edit field is known by its place: its text is what the user is about to change, and another
+    // machine shows another default there.
+    if (!IsEditClass(level.className)) level.caption = windows_.GetWindowText(w);
     level.ordinal = w == desktop ? -1 : SiblingOrdinal(parent, level.className, level.caption, w);
     path.push_back(level);
   }
@@ -60,24 +65,96 @@ std::int32_t WindowMatcher::SiblingOrdinal(WindowHandle parent, const std::strin
   return count;
 }
 
-WindowHandle WindowMatcher::FindRecordedWindow(const WindowPath& path) const {
-  WindowHandle parent = 0;
-  WindowHandle found = 0;
-  for (const WindowLevel& level : path) {
-    const std::string className = StripTrailingNul(level.className);
-    const std::string caption = StripTrailingNul(level.caption);
-    const std::optional<std::string> captionArg =
-        IsBlankOrNul(caption) ? std::nullopt : std::optional<std::string>(caption);
-    if (level.ordinal == 0) {
-      found = windows_.FindWindowEx(windows_.GetDesktopWindow(), 0, className, captionArg);
-    } else if (level.ordinal == -1) {
-      found = windows_.GetDesktopWindow();
-    } else {
-      found = FindNthChild(parent, className, captionArg, level.ordinal);
+std::vector<WindowHandle> WindowMatcher::Matches(WindowHandle parent, bool topLevel,
+                                                 const std::optional<std::string>& className,
+                                                 const std::optional<std::string>& caption) const {
+  const WindowHandle under = topLevel ? windows_.GetDesktopWindow() : parent;
+  std::vector<WindowHandle> found;
+  for (WindowHandle w = windows_.FindWindowEx(under, 0, className, caption); w != 0 && found.size() < kMaxMatches;
+       w = windows_.FindWindowEx(under, w, className, caption)) {
+    found.push_back(w);
+  }
+  return found;
+}
+
+template <typename CaptionTest>
+WindowHandle WindowMatcher::FindOnlyOwn(WindowHandle parent, bool topLevel, const std::string& className,
+                                        const InstallerTree& installer, CaptionTest test) const {
+  WindowHandle only = 0;
+  for (WindowHandle w : Matches(parent, topLevel, className, std::nullopt)) {
+    if (!test(windows_.GetWindowText(w)) || !installer.Owns(w)) continue;
+    if (only != 0) return 0;   // several qualify: none can be told to be the one recorded
+    only = w;
+  }
+  return only;
+}
+
+WindowHandle WindowMatcher::FindExact(WindowHandle parent, bool topLevel, const std::string& className,
+                                      const std::optional<std::string>& caption, std::int32_t ordinal,
+                                      const MatchContext& context) const {
+  if (ordinal < 0) return 0;
+  if (!topLevel) return FindNthChild(parent, className, caption, ordinal);
+  // Ordinal 0: the first top-level match, whatever the previous level found.
+  const std::size_t rank = ordinal < 1 ? 1 : static_cast<std::size_t>(ordinal);
+  const std::vector<WindowHandle> matches = Matches(parent, true, className, caption);
+  if (context.installer != nullptr && context.installer->Known()) {
+    std::vector<WindowHandle> own;
+    for (WindowHandle w : matches) {
+      if (context.installer->Owns(w)) own.push_back(w);
     }
-    if (found == 0) return 0;
+    // The rank was counted among every window, another program's included: among the installer's
+    // own fewer may come before it.
+    if (!own.empty()) return own[std::min(rank, own.size()) - 1];
+  }
+  // None of them is the installer's (it may have handed over to a process it did not start).
+  return rank <= matches.size() ? matches[rank - 1] : 0;
+}
+
+WindowHandle WindowMatcher::FindRecordedWindow(const WindowPath& path) const {
+  return FindRecordedWindow(path, MatchContext{}).window;
+}
+
+MatchResult WindowMatcher::FindRecordedWindow(const WindowPath& path, const MatchContext& context) const {
+  MatchResult result;
+  WindowHandle parent = 0;
+  for (const WindowLevel& level : path) {
+    const WindowHandle found = FindLevel(level, parent, context, result.captionsTaken);
+    if (found == 0) return MatchResult{};
     parent = found;
   }
+  result.window = parent;
+  return result;
+}
+
+WindowHandle WindowMatcher::FindLevel(const WindowLevel& level, WindowHandle parent, const MatchContext& context,
+                                      std::vector<CaptionTaken>& taken) const {
+  if (level.ordinal == -1) return windows_.GetDesktopWindow();
+  const std::string className = StripTrailingNul(level.className);
+  const std::string caption = StripTrailingNul(level.caption);
+  const bool anyCaption = IsBlankOrNul(caption);
+  const std::optional<std::string> captionArg = anyCaption ? std::nullopt : std::optional<std::string>(caption);
+  // Level 1 and a level with Ordinal 0 are searched among the top-level windows.
+  const bool topLevel = level.ordinal == 0 || parent == 0 || parent == windows_.GetDesktopWindow();
+  if (const WindowHandle w = FindExact(parent, topLevel, className, captionArg, level.ordinal, context)) return w;
+  if (anyCaption) return 0;
+  if (IsEditClass(className)) {
+    // Recorded with its content as caption (packages of earlier versions): found again by its place.
+    return FindExact(parent, topLevel, className, std::nullopt, level.ordinal, context);
+  }
+  if (context.installer == nullptr || !context.installer->Known() || NumberRuns(caption).empty()) return 0;
+  WindowHandle found = 0;
+  if (context.learned != nullptr) {
+    const std::string renumbered = context.learned->Apply(caption);
+    if (renumbered != caption) {
+      found = FindOnlyOwn(parent, topLevel, className, *context.installer,
+                          [&](const std::string& c) { return FoldCase(c) == FoldCase(renumbered); });
+    }
+  }
+  if (found == 0 && context.looseCaptions) {
+    found = FindOnlyOwn(parent, topLevel, className, *context.installer,
+                        [&](const std::string& c) { return SameButNumbers(caption, c); });
+  }
+  if (found != 0) taken.push_back(CaptionTaken{caption, windows_.GetWindowText(found)});
   return found;
 }
 
@@ -93,11 +170,6 @@ WindowHandle WindowMatcher::FindNthChild(WindowHandle parent, const std::optiona
   return found;
 }
 
-bool WindowMatcher::IsEditWindow(WindowHandle window) const {
-  std::string name = windows_.GetClassName(window);
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
-  return name.find("EDIT") != std::string::npos;
-}
+bool WindowMatcher::IsEditWindow(WindowHandle window) const { return IsEditClass(windows_.GetClassName(window)); }
 
 }  // namespace velgaro

@@ -264,6 +264,8 @@ class WindowSystem {
   // WM_GETTEXT, answered within a short bound; the window's text as GetWindowText knows it when the window
   // does not answer in time.
   virtual std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const = 0;
+  // GetWindowThreadProcessId: the process that created the window; 0 for no window.
+  virtual std::int32_t WindowProcessId(WindowHandle window) const = 0;
 };
 
 #pragma pop_macro("GetClassName")
@@ -294,6 +296,9 @@ class Processes {
   // Ends the process and every process it started (and those they started), so that a package given up
   // leaves nothing running for the next one to meet. Processes already gone are passed over.
   virtual void EndTree(std::int32_t processId) = 0;
+  // The process and every process it started (and those they started) that is still running, as EndTree
+  // would find them; processId itself always comes first. Empty for an id below 1.
+  virtual std::vector<std::int32_t> ProcessTree(std::int32_t processId) const = 0;
 };
 
 struct LocalTime {

@@ -30,9 +30,6 @@ vgp_pack "$E2E_WORK/newer.json" "$E2E_WORK/newer.vgp"
 printf "not a package" >"$E2E_WORK/damaged.vgp"
 mkdir -p "$E2E_WORK/folder.vgp"
 
-report_field() {   # FILE PYTHON-EXPRESSION over the parsed report r
-  python3 -c 'import json, sys; r = json.load(open(sys.argv[1], encoding="utf-8")); print(eval(sys.argv[2]))' "$1" "$2"
-}
 # Runs a line while watching the display: any window that shows (there is nothing else on it) is noted.
 launch_watched() {   # LINE
   rm -f "$E2E_WORK/windows.txt"

@@ -24,9 +24,6 @@ stalling_json stall >"$E2E_WORK/stall.json"
 vgp_pack "$E2E_WORK/stall.json" "$E2E_WORK/stall.vgp"
 # The installer's processes of this test only: their command lines hold its work folder's name.
 installer_running() { pgrep -f "$(basename "$E2E_WORK").vtapp" >/dev/null 2>&1; }
-report_field() {   # FILE PYTHON-EXPRESSION over the parsed report r
-  python3 -c 'import json, sys; r = json.load(open(sys.argv[1], encoding="utf-8")); print(eval(sys.argv[2]))' "$1" "$2"
-}
 
 # 1. With a deadline.
 start=$(date +%s)

@@ -55,13 +55,8 @@ main_wait_rows 1
 xdotool key ctrl+n
 wait_for_window "$NEW_DIALOG" 10 >/dev/null || fail "the main window did not get the keyboard back after recording"
 xdotool key Escape
-package="$(ls "$PACKAGES"/*.[vV][gG][pP] 2>/dev/null | head -1)"
-[ -n "$package" ] || fail "no package was saved"
-main_quit
-
-dump="$(wine "$VGPTOOL" dump "$(velgaro_winpath "$package")" 2>/dev/null | tr -d '\r')"
-note "recorded: $dump"
-python3 - "$dump" "$TARGET" <<'PY' || fail "the recorded package is not what was done"
+read_saved_package
+python3 - "$SAVED_DUMP" "$TARGET" <<'PY' || fail "the recorded package is not what was done"
 import json, sys
 p = json.loads(sys.argv[1])
 chains = [[(w["class"], w["caption"]) for w in a["window"]] for a in p["actions"]]
@@ -89,7 +84,7 @@ PY
 velgaro_cleanup
 e2e_desktop
 e2e_preset_russian
-velgaro_run 120 /inst "$(velgaro_winpath "$package")" /nostat
+velgaro_run 120 /inst "$(velgaro_winpath "$SAVED_PACKAGE")" /nostat
 note "replay exit code $VELGARO_RC"
 [ "$VELGARO_RC" = 0 ] || fail "replay exit code $VELGARO_RC"
 [ -f "$(c_drive VelgaroRec/app/installed.txt)" ] || fail "the replay did not install into the typed folder"

@@ -71,6 +71,7 @@ TEST_F(Win32WindowsTest, ReadsTextsAndClassNames) {
   EXPECT_EQ(ws.GetClassName(H(edit)), "Edit");
   EXPECT_EQ(ws.GetParent(H(edit)), H(top));
   EXPECT_EQ(ws.GetParent(H(top)), 0u);
+  EXPECT_EQ(ws.WindowProcessId(H(edit)), static_cast<std::int32_t>(GetCurrentProcessId()));
 }
 
 TEST_F(Win32WindowsTest, WindowTextIsCutTo255Characters) {
@@ -237,6 +238,7 @@ TEST_F(Win32WindowsTest, WindowOperationsReportFailureForNoWindow) {
   EXPECT_FALSE(ws.SetTopMost(H(gone), true));
   EXPECT_EQ(ws.GetWindowRect(H(gone)), std::nullopt);
   EXPECT_FALSE(ws.MoveWindowTo(H(gone), Point{0, 0}));
+  EXPECT_EQ(ws.WindowProcessId(H(gone)), 0);
   // A hidden window keeps hidden when its z-order changes.
   ShowWindow(top, SW_HIDE);
   EXPECT_TRUE(ws.SetZOrder(H(top), WindowSystem::ZPlace::TopMost));

@@ -282,6 +282,13 @@ std::string SimDesktop::GetTextByMessage(WindowHandle window, std::size_t maxCha
   return FirstCharacters(spec->caption, maxChars - 1);   // the buffer keeps room for the terminating NUL
 }
 
+std::int32_t SimDesktop::WindowProcessId(WindowHandle window) const {
+  for (const SimWindowSpec* spec = Find(window); spec != nullptr; spec = Find(spec->parent)) {
+    if (spec->process != 0 || spec->parent == 0) return spec->process;
+  }
+  return 0;
+}
+
 void SimDesktop::SetCursorPos(std::int32_t x, std::int32_t y) {
   inputLog_.push_back(InputEvent{InputEvent::kCursor, 0, x, y});
   cursor_ = Point{x, y};

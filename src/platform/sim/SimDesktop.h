@@ -25,6 +25,7 @@ struct SimWindowSpec {
   bool visible = true;
   bool topMost = false;
   bool minimized = false;    // top-level windows only; see SimDesktop::Minimize
+  std::int32_t process = 0;  // the process that made it; 0: a child's is its parent's
 };
 
 // One injected call, as the program made it.
@@ -98,6 +99,7 @@ class SimDesktop : public WindowSystem, public Input {
   bool MoveWindowTo(WindowHandle window, Point topLeft) override;
   std::shared_ptr<const TextDelivery> BeginSetText(WindowHandle window, const std::string& text) override;
   std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
+  std::int32_t WindowProcessId(WindowHandle window) const override;
 
   // Input.
   void SetCursorPos(std::int32_t x, std::int32_t y) override;

@@ -47,7 +47,9 @@ void SimInstaller::Launch(std::int32_t processId) {
 
 void SimInstaller::ShowPage() {
   const SimInstallerPage& page = pages_[static_cast<std::size_t>(page_)];
-  dialog_ = desktop_.Create(SimWindowSpec{"#32770", page.caption, 0, 0, kPageRect, true, false});
+  SimWindowSpec pageSpec{"#32770", page.caption, 0, 0, kPageRect, true, false};
+  pageSpec.process = processId_;
+  dialog_ = desktop_.Create(pageSpec);
   const std::int32_t x = kPageRect.left, y = kPageRect.top;
   fields_.clear();
   for (std::size_t i = 0; i < page.fields.size(); ++i) {
@@ -66,7 +68,9 @@ void SimInstaller::ShowPage() {
 
 WindowHandle SimInstaller::ShowBox() {
   const std::string caption = desktop_.GetWindowText(dialog_);
-  box_ = desktop_.Create(SimWindowSpec{"#32770", caption, 0, dialog_, kBoxRect, true, false});
+  SimWindowSpec boxSpec{"#32770", caption, 0, dialog_, kBoxRect, true, false};
+  boxSpec.process = processId_;
+  box_ = desktop_.Create(boxSpec);
   boxButton_ = desktop_.Create(
       SimWindowSpec{"Button", "OK", box_, 0, Offset(kBoxButtonClient, kBoxRect.left, kBoxRect.top), true, false});
   desktop_.OnClick(boxButton_, [this] {

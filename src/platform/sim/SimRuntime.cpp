@@ -84,6 +84,17 @@ void SimProcesses::EndTree(std::int32_t processId) {
   }
 }
 
+std::vector<std::int32_t> SimProcesses::ProcessTree(std::int32_t processId) const {
+  if (processId < 1) return {};
+  std::vector<std::int32_t> tree{processId};
+  for (std::size_t i = 0; i < tree.size(); ++i) {
+    for (const Process& p : started_) {
+      if (p.parent == tree[i] && p.running) tree.push_back(p.id);
+    }
+  }
+  return tree;
+}
+
 void SimProcesses::End(std::int32_t processId) {
   for (Process& p : started_) {
     if (p.id == processId) p.running = false;

@@ -27,6 +27,7 @@ class SimProcesses : public Processes {
   std::int32_t WaitZero(ProcessHandle handle) override;
   void Close(ProcessHandle handle) override;
   void EndTree(std::int32_t processId) override;
+  std::vector<std::int32_t> ProcessTree(std::int32_t processId) const override;
 
   // A process that parent started itself (an installer's own helper), running.
   std::int32_t StartChild(std::int32_t parent, const std::string& commandLine);

@@ -98,4 +98,23 @@ void Win32Processes::EndTree(std::int32_t processId) {
   }
 }
 
+std::vector<std::int32_t> Win32Processes::ProcessTree(std::int32_t processId) const {
+  if (processId <= 0) return {};
+  const std::vector<DWORD> tree = Descendants(static_cast<DWORD>(processId));
+  HANDLE root = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, tree.front());
+  const bool rootKnown = root != nullptr;
+  const FILETIME rootCreated = rootKnown ? CreationTime(root) : FILETIME{};
+  if (rootKnown) CloseHandle(root);
+  std::vector<std::int32_t> found{processId};
+  for (std::size_t i = 1; i < tree.size(); ++i) {
+    HANDLE child = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, tree[i]);
+    if (child == nullptr) continue;
+    const FILETIME childCreated = CreationTime(child);
+    CloseHandle(child);
+    // As in EndTree: a process older than the root names a recycled parent id, not the root's tree.
+    if (!rootKnown || CompareFileTime(&rootCreated, &childCreated) <= 0) found.push_back(static_cast<std::int32_t>(tree[i]));
+  }
+  return found;
+}
+
 }  // namespace velgaro::win32

@@ -13,6 +13,7 @@ class Win32Processes final : public Processes {
   std::int32_t WaitZero(ProcessHandle handle) override;
   void Close(ProcessHandle handle) override;
   void EndTree(std::int32_t processId) override;
+  std::vector<std::int32_t> ProcessTree(std::int32_t processId) const override;
 
  private:
   // The last started process stays open, so that its id cannot be given to another process

@@ -189,4 +189,10 @@ std::string Win32Windows::GetTextByMessage(WindowHandle window, std::size_t maxC
   return ToUtf8(std::wstring(buffer.data(), n));
 }
 
+std::int32_t Win32Windows::WindowProcessId(WindowHandle window) const {
+  DWORD process = 0;
+  if (GetWindowThreadProcessId(ToHwnd(window), &process) == 0) return 0;
+  return static_cast<std::int32_t>(process);
+}
+
 }  // namespace velgaro::win32

@@ -41,6 +41,7 @@ class Win32Windows final : public WindowSystem {
   bool MoveWindowTo(WindowHandle window, Point topLeft) override;
   std::shared_ptr<const TextDelivery> BeginSetText(WindowHandle window, const std::string& text) override;
   std::string GetTextByMessage(WindowHandle window, std::size_t maxChars) const override;
+  std::int32_t WindowProcessId(WindowHandle window) const override;
 };
 
 }  // namespace velgaro::win32

@@ -31,19 +31,13 @@
 #include <string>
 #include <vector>
 
+#include "HelperText.h"
+
 namespace {
 
 constexpr int kListId = 104;
 constexpr int kStatusId = 107;
 constexpr int kToolbarId = 100;
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 // Memory inside the window's process, for messages that carry pointers.
 class RemoteBuffer {

@@ -19,6 +19,8 @@
 #include <cwchar>
 #include <string>
 
+#include "HelperText.h"
+
 namespace {
 
 constexpr DWORD kAppearLimitMs = 60000;
@@ -26,14 +28,6 @@ constexpr DWORD kFreeLimitMs = 120000;
 constexpr DWORD kPollMs = 5;
 constexpr int kMargin = 20;   // the cover overlaps the target on every side
 constexpr int kOnScreen = 150;   // what an off-screen target keeps on the screen
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 HWND WaitForVisible(const wchar_t* title) {
   const DWORD start = GetTickCount();

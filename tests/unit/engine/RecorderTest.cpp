@@ -35,8 +35,9 @@ TEST_F(RecorderTest, ARecordedPackageReplaysThroughTheSameInstaller) {
   const std::vector<PackageAction> actions = SavedActions();
   ASSERT_EQ(actions.size(), 5u);
   EXPECT_EQ(actions[0].windowPath, (WindowPath{{"#32770", "Welcome", 1}, {"Button", "Next >", 1}}));
-  // The simulated field's window text is its content, as a field's own window sees it.
-  EXPECT_EQ(actions[1].windowPath, (WindowPath{{"#32770", "Folder", 1}, {"Edit", "C:\\Default", 1}}));
+  // An edit field is stored by its place, the second field of its class, not by what it held (an empty
+  // caption reads back as one NUL).
+  EXPECT_EQ(actions[1].windowPath, (WindowPath{{"#32770", "Folder", 1}, {"Edit", std::string(1, '\0'), 2}}));
   EXPECT_EQ(actions[1].steps, (std::vector<MouseStep>{{kButtonLeft, kStepPress, 3, 3}, {kButtonLeft, kStepRelease, 0, 0}}));
   EXPECT_EQ(actions[2].windowPath, actions[1].windowPath);   // the text repeats the press on its field
   EXPECT_EQ(actions[2].actionText, "%PROGRAMFILES%\\App");

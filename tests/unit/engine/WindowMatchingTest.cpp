@@ -36,6 +36,37 @@ TEST_F(WindowMatchingTest, ThreeEmptyEditFieldsGetOrdinalsOneToThreeAndAreFoundA
   }
 }
 
+TEST_F(WindowMatchingTest, EditFieldsAreDescribedByTheirPlaceWhateverTheyHold) {
+  const WindowHandle dialog = TopLevel("#32770", "Folder");
+  const WindowHandle edits[] = {Child(dialog, "Edit", "C:\\Users\\rec\\App"), Child(dialog, "Button", "Browse"),
+                                Child(dialog, "Edit", ""), Child(dialog, "RichEdit20W", "licence text")};
+  EXPECT_EQ(Describe(edits[0]).back(), (WindowLevel{"Edit", "", 1}));
+  EXPECT_EQ(Describe(edits[1]).back(), (WindowLevel{"Button", "Browse", 1}));
+  EXPECT_EQ(Describe(edits[2]).back(), (WindowLevel{"Edit", "", 2}));
+  EXPECT_EQ(Describe(edits[3]).back(), (WindowLevel{"RichEdit20W", "", 1}));
+  const WindowPath first = Describe(edits[0]);
+  // Another machine, another default: the field is found by its place.
+  desktop.Destroy(dialog);
+  const WindowHandle again = TopLevel("#32770", "Folder");
+  const WindowHandle field = Child(again, "Edit", "C:\\Users\\play\\App");
+  Child(again, "Edit", "");
+  EXPECT_EQ(matcher.FindRecordedWindow(first), field);
+}
+
+TEST_F(WindowMatchingTest, AnEditLevelRecordedWithItsContentIsFoundByItsPlaceWhenTheContentDiffers) {
+  const WindowHandle dialog = TopLevel("#32770", "Folder");
+  const WindowHandle first = Child(dialog, "Edit", "C:\\Users\\play\\App");
+  const WindowHandle second = Child(dialog, "Edit", "other");
+  // Packages of earlier versions stored the content; the same content is still found as it was.
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Folder", 1}, {"Edit", "other", 1}}), second);
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Folder", 1}, {"Edit", "C:\\Users\\rec\\App", 1}}), first);
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Folder", 1}, {"Edit", "C:\\Users\\rec\\App", 2}}), second);
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Folder", 1}, {"Edit", "C:\\Users\\rec\\App", 3}}), 0u);
+  // Only an edit class is found by place: any other level needs its caption.
+  Child(dialog, "Static", "C:\\Users\\play\\App");
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Folder", 1}, {"Static", "C:\\Users\\rec\\App", 1}}), 0u);
+}
+
 TEST_F(WindowMatchingTest, OrdinalCountsOnlySiblingsOfTheSameClassAndCaptionBeforeTheTarget) {
   const WindowHandle dialog = TopLevel("#32770", "Setup");
   Child(dialog, "Button", "Back");
@@ -100,8 +131,9 @@ TEST_F(WindowMatchingTest, WalkReturnsZeroWhileALowerLevelIsMissing) {
 
 TEST_F(WindowMatchingTest, DifferentCaptionOrMissingRankIsNotFound) {
   const WindowHandle dialog = TopLevel("#32770", "Setup");
-  Child(dialog, "Edit", "C:\\Program Files\\App");
-  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Setup", 1}, {"Edit", "C:\\Other", 1}}), 0u);
+  Child(dialog, "Button", "Install");
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Setup", 1}, {"Button", "Install now", 1}}), 0u);
+  EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Setup 1.2", 1}}), 0u);   // no installer: numbers count
   EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Setup", 2}}), 0u);
   EXPECT_EQ(matcher.FindRecordedWindow({{"#32770", "Setup", -5}}), 0u);
   EXPECT_EQ(matcher.FindRecordedWindow({}), 0u);

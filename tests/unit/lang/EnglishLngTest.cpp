@@ -26,7 +26,7 @@ const std::set<std::pair<std::string, int>>& KeysWithValue() {
   static const std::set<std::pair<std::string, int>> keys{
       {"main", 14},       {"main", 17},          {"main", 18},          {"Statistic", 4},
       {"Stels", 46},      {"Stels", 51},         {"Stels", 52},         {"Stels", 53},
-      {"Stels", 54},      {"Stels", 55},         {"Stels", 56},         {"Wizard", 53},        {"Wizard", 90},
+      {"Stels", 54},      {"Stels", 55},         {"Stels", 56},         {"Stels", 57},         {"Wizard", 53},        {"Wizard", 90},
       {"Wizard", 92},     {"New", 18},           {"New", 28},           {"New", 54},           {"Error", 2},
       {"frmWizardPack", 17}, {"frmWizardPack", 21}, {"Wizard", 112}, {"Wizard", 113}, {"Wizard", 114}, {"Wizard", 118}};
   return keys;

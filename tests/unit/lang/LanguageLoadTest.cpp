@@ -86,15 +86,15 @@ TEST_F(LanguageLoadTest, EmptyOrBlankValueCountsAsMissing) {
 }
 
 TEST_F(LanguageLoadTest, KeysOutsideTheSectionRangeAreIgnored) {
-  AddLanguageFile(kEnglishPath, "[main]\n0=zero\n-1=minus\n40=last\n41=beyond\n[Stels]\n56=Seen - %s\n57=no\n");
+  AddLanguageFile(kEnglishPath, "[main]\n0=zero\n-1=minus\n40=last\n41=beyond\n[Stels]\n58=Seen - %s\n59=no\n");
   Load("English");
   EXPECT_EQ(language.GetLangString("main", 40), "last");
   for (int number : {0, -1, 41, INT_MAX, INT_MIN}) {
     EXPECT_EQ(language.GetLangString("main", number), "") << number;
     EXPECT_EQ(language.LangText("по умолчанию", "main", number), "по умолчанию") << number;
   }
-  EXPECT_EQ(language.GetLangString("Stels", 56), "Seen - %s");
-  EXPECT_EQ(language.GetLangString("Stels", 57), "");
+  EXPECT_EQ(language.GetLangString("Stels", 58), "Seen - %s");
+  EXPECT_EQ(language.GetLangString("Stels", 59), "");
   EXPECT_EQ(language.GetLangString("NoSuchSection", 1), "");
 }
 
@@ -112,7 +112,7 @@ TEST_F(LanguageLoadTest, ReadsEveryKeyOnceWithTheProfileBuffer) {
     }
     expectedReads += static_cast<std::size_t>(section.keys);
   }
-  EXPECT_EQ(expectedReads, 425u);   // main holds 40 keys, Pause 7, Stels 56, Wizard 118, New 54, frmEditPath 2
+  EXPECT_EQ(expectedReads, 427u);   // main holds 40 keys, Pause 7, Stels 58, Wizard 118, New 54, frmEditPath 2
   EXPECT_EQ(counting.reads.size(), expectedReads);
   EXPECT_EQ(counting.lastBufferSize, 2048u);
 }
