@@ -34,17 +34,17 @@ TEST_F(StartUpTest, SecondCopyEndsWhenAFirstCopysMainWindowCameForward) {
 }
 
 TEST_F(StartUpTest, ASecondCopyAskedToInstallNeverEndsAsIfItHadInstalled) {
-  fs.AddFile("C:\Pkgs\a.vgp", "x");
+  fs.AddFile("C:\\Pkgs\\a.vgp", "x");
   firstCopy = false;
   firstCopyHasMainWindow = true;
   // Handed over to the first copy's main window, nothing is installed: the caller hears 1603.
-  commandLine = "/inst C:\Pkgs\a.vgp /nostat";
+  commandLine = "/inst C:\\Pkgs\\a.vgp /nostat";
   StartUp(app);
   EXPECT_EQ(calls, (Calls{"commandLine", "acquire", "bringForward", "endProcess"}));
   EXPECT_EQ(endCode, 1603);
 
   // A deployment tool's run is nobody's to hand over: it plays the package as a copy of its own.
-  for (const char* line : {"/inst C:\Pkgs\a.vgp /nostat /TIMEOUT=60", "/inst C:\Pkgs\a.vgp /REPORT=C:\r.json"}) {
+  for (const char* line : {"/inst C:\\Pkgs\\a.vgp /nostat /TIMEOUT=60", "/inst C:\\Pkgs\\a.vgp /REPORT=C:\\r.json"}) {
     calls.clear();
     commandLine = line;
     StartUp(app);
