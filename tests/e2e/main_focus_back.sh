@@ -5,7 +5,20 @@
 E2E_NAME=main_focus_back
 source "$(dirname "$0")/fixtures/record_common.sh"
 
+# The X keyboard focus is on the main window (Wine moves it there in its own time).
+main_has_keyboard() {
+  local focus window
+  focus="$(xdotool getwindowfocus 2>/dev/null)" || return 1
+  for window in $(xdotool search --onlyvisible --name 'Velgaro Replaysetup \(Build' 2>/dev/null); do
+    [ "$focus" = "$window" ] && return 0
+  done
+  return 1
+}
+
 expect_new_package_dialog() {
+  local i
+  for i in $(seq 1 50); do main_has_keyboard && break; sleep 0.2; done
+  main_has_keyboard || fail "the keyboard is on \"$(xdotool getwindowname "$(xdotool getwindowfocus)")\", not on the main window, $1"
   xdotool key ctrl+n
   wait_for_window "$NEW_DIALOG" 10 >/dev/null || fail "the main window did not get the keyboard back $1"
   xdotool key Escape

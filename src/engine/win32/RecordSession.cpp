@@ -183,10 +183,9 @@ bool RecordSession::Open() {
   stels::ControlWindowEvents events;
   events.pause = [this] { recorder_->Pause(); };
   events.play = [this] { recorder_->Resume(); };
-  events.stop = [this] {
-    window_->Hide();
-    recorder_->Stop();
-  };
+  // The bar stays while the package is saved and hides once the main window is back: hidden first, it
+  // would hand the foreground to the installer still open, which then keeps the keyboard.
+  events.stop = [this] { recorder_->Stop(); };
   events.unload = &EndControlSession;
   events.hookEvents = [this] {
     for (const CapturedMouseEvent& event : hook_->TakeQueued()) recorder_->OnMouseEvent(event);
