@@ -19,6 +19,14 @@
 //   uiprobe windowrect           the screen rectangle of the window itself
 //   uiprobe state ID             the control ID's check and enabled states: "checked enabled", 0 or 1 each
 //   uiprobe popup                "open" while a popup menu is on the screen, else "closed"
+//   uiprobe lbitem TEXT          the screen rectangle of the item TEXT of the window, a list box (a
+//                                drop-down's list: --class=ComboLBox); exit code 2 when no such item
+//                                shows
+//   uiprobe tvitem TEXT          the screen rectangle of the label of the top-level item TEXT of the
+//                                window's first tree view
+//   uiprobe watchlist PREFIX SECONDS  follows the top-level window whose title begins with PREFIX
+//                                (waiting for it up to SECONDS) until it is gone, reading its first list
+//                                view every 10 ms; prints the rows of the last reading that had any
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
 // of that class or exact title (text, rect, state, find, windowrect, listrows, status ID and
 // itemrect ROW ID work on any window).
@@ -271,12 +279,119 @@ int WindowRect(HWND top) {
   return 0;
 }
 
+// A list box item's rectangle, when the item shows in the box (a scrolled-away item does not). The
+// system carries list box texts and rectangles between processes itself.
+int ListBoxItem(HWND box, const std::wstring& wanted) {
+  const int count = static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto length = SendMessageW(box, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0 || static_cast<std::size_t>(length) >= kTextChars) continue;
+    std::wstring text(kTextChars, L'\0');
+    SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    if (text != wanted) continue;
+    RECT r{}, client{};
+    if (SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)) == LB_ERR) return 2;
+    GetClientRect(box, &client);
+    if (r.top < client.top || r.bottom > client.bottom) return 2;
+    return ScreenRect(box, r, box) ? 0 : 2;
+  }
+  return 2;
+}
+
+BOOL CALLBACK FirstTreeView(HWND child, LPARAM param) {
+  wchar_t cls[256] = {};
+  GetClassNameW(child, cls, 256);
+  if (std::wstring(cls) != WC_TREEVIEWW) return TRUE;
+  *reinterpret_cast<HWND*>(param) = child;
+  return FALSE;
+}
+
+int TreeItem(HWND top, const std::wstring& wanted) {
+  HWND tree = nullptr;
+  EnumChildWindows(top, &FirstTreeView, reinterpret_cast<LPARAM>(&tree));
+  if (tree == nullptr) return 2;
+  RemoteBuffer buffer(tree, kTextAt + kTextChars * sizeof(wchar_t));
+  if (!buffer.Ok()) return 2;
+  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)); item != nullptr;
+       item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+    TVITEMW it{};
+    it.mask = TVIF_TEXT;
+    it.hItem = item;
+    it.pszText = reinterpret_cast<LPWSTR>(buffer.At(kTextAt));
+    it.cchTextMax = static_cast<int>(kTextChars);
+    std::wstring text(kTextChars, L'\0');
+    if (!buffer.Write(0, &it, sizeof(it)) || !SendMessageW(tree, TVM_GETITEMW, 0, buffer.Param())) continue;
+    buffer.Read(kTextAt, text.data(), kTextChars * sizeof(wchar_t));
+    text.resize(wcslen(text.c_str()));
+    if (text != wanted) continue;
+    buffer.Write(0, &item, sizeof(item));   // the item goes in, its rectangle comes out
+    RECT r{};
+    if (!SendMessageW(tree, TVM_GETITEMRECT, TRUE, buffer.Param())) return 2;
+    buffer.Read(0, &r, sizeof(r));
+    return ScreenRect(tree, r, tree) ? 0 : 2;
+  }
+  return 2;
+}
+
+struct TitlePrefix {
+  std::wstring prefix;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTitlePrefix(HWND top, LPARAM param) {
+  auto* search = reinterpret_cast<TitlePrefix*>(param);
+  wchar_t text[1024] = {};
+  GetWindowTextW(top, text, 1024);
+  if (IsWindowVisible(top) && std::wstring(text).rfind(search->prefix, 0) == 0) {
+    search->found = top;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FirstListView(HWND child, LPARAM param) {
+  wchar_t cls[256] = {};
+  GetClassNameW(child, cls, 256);
+  if (std::wstring(cls) != WC_LISTVIEWW) return TRUE;
+  *reinterpret_cast<HWND*>(param) = child;
+  return FALSE;
+}
+
+// What an installer's details list last showed before its window closed: read from outside, fast enough
+// that a replay pressing Close right after the last line cannot hide it.
+int WatchList(const std::wstring& prefix, double seconds) {
+  const DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  TitlePrefix search{prefix};
+  while (search.found == nullptr && static_cast<LONG>(GetTickCount() - limit) < 0) {
+    EnumWindows(&MatchTitlePrefix, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) Sleep(10);
+  }
+  if (search.found == nullptr) return 2;
+  std::vector<std::string> last;
+  while (IsWindow(search.found) && static_cast<LONG>(GetTickCount() - limit) < 0) {
+    HWND list = nullptr;
+    EnumChildWindows(search.found, &FirstListView, reinterpret_cast<LPARAM>(&list));
+    if (list != nullptr) {
+      RemoteBuffer buffer(list, kTextAt + kTextChars * sizeof(wchar_t));
+      const int count = buffer.Ok() ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
+      std::vector<std::string> rows;
+      for (int i = 0; i < count; ++i) rows.push_back(ItemText(list, buffer, i, 0));
+      if (!rows.empty()) last = rows;
+    }
+    Sleep(10);
+  }
+  for (const std::string& row : last) std::printf("%s\n", row.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   if (std::wstring(argv[1]) == L"statrows") return StatRows();
   if (std::wstring(argv[1]) == L"popup") return Popup();
+  if (std::wstring(argv[1]) == L"watchlist" && argc > 3) return WatchList(argv[2], _wtof(argv[3]));
   HWND main = nullptr;
   const std::wstring first = argv[1];
   if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {
@@ -313,5 +428,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (what == L"children") return EnumChildWindows(main, &PrintChild, 0), 0;
   if (what == L"ping") return Ping(main, argc > 2 ? _wtof(argv[2]) : 1.0);
+  if (what == L"lbitem" && argc > 2) return ListBoxItem(main, argv[2]);
+  if (what == L"tvitem" && argc > 2) return TreeItem(main, argv[2]);
   return 2;
 }
