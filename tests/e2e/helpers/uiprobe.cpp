@@ -26,7 +26,7 @@
 //                                window's first tree view
 //   uiprobe watchlist PREFIX SECONDS  follows the top-level window whose title begins with PREFIX
 //                                (waiting for it up to SECONDS) until it is gone, reading its first list
-//                                view every 10 ms; prints the rows of the last reading that had any
+//                                view every 10 ms; prints each row once, as soon as it is read
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
 // of that class or exact title (text, rect, state, find, windowrect, listrows, status ID and
 // itemrect ROW ID work on any window).
@@ -358,8 +358,8 @@ BOOL CALLBACK FirstListView(HWND child, LPARAM param) {
   return FALSE;
 }
 
-// What an installer's details list last showed before its window closed: read from outside, fast enough
-// that a replay pressing Close right after the last line cannot hide it.
+// Every line an installer's details list showed before its window closed, each printed as soon as it is
+// read (the list only grows): a replay that presses Close right after the last line cannot hide them all.
 int WatchList(const std::wstring& prefix, double seconds) {
   const DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
   TitlePrefix search{prefix};
@@ -368,20 +368,18 @@ int WatchList(const std::wstring& prefix, double seconds) {
     if (search.found == nullptr) Sleep(10);
   }
   if (search.found == nullptr) return 2;
-  std::vector<std::string> last;
+  int shown = 0;
   while (IsWindow(search.found) && static_cast<LONG>(GetTickCount() - limit) < 0) {
     HWND list = nullptr;
     EnumChildWindows(search.found, &FirstListView, reinterpret_cast<LPARAM>(&list));
     if (list != nullptr) {
       RemoteBuffer buffer(list, kTextAt + kTextChars * sizeof(wchar_t));
       const int count = buffer.Ok() ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
-      std::vector<std::string> rows;
-      for (int i = 0; i < count; ++i) rows.push_back(ItemText(list, buffer, i, 0));
-      if (!rows.empty()) last = rows;
+      for (; shown < count; ++shown) std::printf("%s\n", ItemText(list, buffer, shown, 0).c_str());
+      std::fflush(stdout);
     }
     Sleep(10);
   }
-  for (const std::string& row : last) std::printf("%s\n", row.c_str());
   return 0;
 }
 
