@@ -13,6 +13,8 @@
 //   uiprobe toolrect COMMAND     the screen rectangle of the toolbar button of COMMAND
 //   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
 //   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
+//   uiprobe waitping CLASS SECONDS  as ping, on the top-level window of CLASS once it shows (waiting up to
+//                                SECONDS for it) and until it is gone or SECONDS have passed
 //   uiprobe find CLASS TEXT      the screen rectangle of the first descendant of that class and text
 //   uiprobe children             every visible descendant: class, then text (CR and LF written as \r
 //                                and \n), tab-separated
@@ -222,7 +224,9 @@ int Ping(HWND main, double seconds) {
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) break;
+    // A window that is gone ends the count; one that did not answer within 10 s counts as that slow.
+    const bool answered = SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+    if (!answered && !IsWindow(main)) break;
     QueryPerformanceCounter(&t1);
     const double ms = static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
     if (ms > slowest) slowest = ms;
@@ -390,6 +394,12 @@ int wmain(int argc, wchar_t** argv) {
   if (std::wstring(argv[1]) == L"statrows") return StatRows();
   if (std::wstring(argv[1]) == L"popup") return Popup();
   if (std::wstring(argv[1]) == L"watchlist" && argc > 3) return WatchList(argv[2], _wtof(argv[3]));
+  if (std::wstring(argv[1]) == L"waitping" && argc > 3) {
+    const DWORD limit = GetTickCount() + static_cast<DWORD>(_wtof(argv[3]) * 1000);
+    HWND window = nullptr;
+    while ((window = FindWindowW(argv[2], nullptr)) == nullptr && static_cast<LONG>(GetTickCount() - limit) < 0) Sleep(5);
+    return window == nullptr ? 2 : Ping(window, _wtof(argv[3]));
+  }
   HWND main = nullptr;
   const std::wstring first = argv[1];
   if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {
