@@ -12,7 +12,8 @@
 //   uiprobe itemrect ROW [ID]    the screen rectangle of a row (1-based) of the list, or of list view ID
 //   uiprobe toolrect COMMAND     the screen rectangle of the toolbar button of COMMAND
 //   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
-//   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
+//   uiprobe ping SECONDS         answers of the window for SECONDS: rounds, the slowest answer to a sent
+//                                WM_NULL and the slowest repaint (its thread back in its loop), in ms
 //   uiprobe waitping CLASS SECONDS  as ping, on the top-level window of CLASS once it shows (waiting up to
 //                                SECONDS for it) and until it is gone or SECONDS have passed
 //   uiprobe find CLASS TEXT      the screen rectangle of the first descendant of that class and text
@@ -214,28 +215,53 @@ int Command(HWND main, int id) {
   return 0;
 }
 
-int Ping(HWND main, double seconds) {
-  LARGE_INTEGER frequency, begin, now;
+double MsSince(const LARGE_INTEGER& t0) {
+  LARGE_INTEGER frequency, t1;
   QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&t1);
+  return static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// How long the window's thread takes to come back to its message loop. A sent message does not tell: a
+// thread waiting inside its own SendMessage to another program still answers sent messages, while its
+// timers, input and posted messages wait. A paint does: the window is marked for repainting, and its
+// update region stays until the thread takes WM_PAINT from its queue, which only its loop does.
+// Returns -1 when the window is gone.
+double PaintRound(HWND main) {
+  LARGE_INTEGER t0;
+  QueryPerformanceCounter(&t0);
+  if (!InvalidateRect(main, nullptr, FALSE)) return IsWindow(main) ? 0 : -1;
+  while (GetUpdateRect(main, nullptr, FALSE) && MsSince(t0) < 10000) Sleep(1);   // beyond 10 s it counts as 10 s
+  return IsWindow(main) ? MsSince(t0) : -1;
+}
+
+// Prints the count of rounds, the slowest answer to a sent WM_NULL and the slowest paint, in ms; a paint
+// every 50 ms at most, so that the window is not kept busy painting.
+int Ping(HWND main, double seconds) {
+  LARGE_INTEGER begin, lastPaint{};
   QueryPerformanceCounter(&begin);
-  double slowest = 0;
+  double slowestSent = 0, slowestPaint = 0;
   int answers = 0;
   for (;;) {
-    LARGE_INTEGER t0, t1;
+    LARGE_INTEGER t0;
     QueryPerformanceCounter(&t0);
     DWORD_PTR result = 0;
     // A window that is gone ends the count; one that did not answer within 10 s counts as that slow.
     const bool answered = SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
     if (!answered && !IsWindow(main)) break;
-    QueryPerformanceCounter(&t1);
-    const double ms = static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-    if (ms > slowest) slowest = ms;
+    const double ms = MsSince(t0);
+    if (ms > slowestSent) slowestSent = ms;
+    if (answers == 0 || MsSince(lastPaint) >= 50) {
+      QueryPerformanceCounter(&lastPaint);
+      const double paint = PaintRound(main);
+      if (paint < 0) break;
+      if (paint > slowestPaint) slowestPaint = paint;
+    }
     ++answers;
-    QueryPerformanceCounter(&now);
-    if (static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart) >= seconds) break;
+    if (MsSince(begin) >= seconds * 1000) break;
     Sleep(5);
   }
-  std::printf("%d %.1f\n", answers, slowest);
+  std::printf("%d %.1f %.1f\n", answers, slowestSent, slowestPaint);
   return 0;
 }
 
