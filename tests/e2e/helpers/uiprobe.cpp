@@ -329,17 +329,29 @@ int ListBoxItem(HWND box, const std::wstring& wanted) {
   return 2;
 }
 
-BOOL CALLBACK FirstTreeView(HWND child, LPARAM param) {
+struct OfClass {
+  const wchar_t* cls;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchClass(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<OfClass*>(param);
   wchar_t cls[256] = {};
   GetClassNameW(child, cls, 256);
-  if (std::wstring(cls) != WC_TREEVIEWW) return TRUE;
-  *reinterpret_cast<HWND*>(param) = child;
+  if (std::wstring(cls) != search->cls) return TRUE;
+  search->found = child;
   return FALSE;
 }
 
+// The first descendant of a class, or null.
+HWND FirstOfClass(HWND top, const wchar_t* cls) {
+  OfClass search{cls};
+  EnumChildWindows(top, &MatchClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 int TreeItem(HWND top, const std::wstring& wanted) {
-  HWND tree = nullptr;
-  EnumChildWindows(top, &FirstTreeView, reinterpret_cast<LPARAM>(&tree));
+  HWND tree = FirstOfClass(top, WC_TREEVIEWW);
   if (tree == nullptr) return 2;
   RemoteBuffer buffer(tree, kTextAt + kTextChars * sizeof(wchar_t));
   if (!buffer.Ok()) return 2;
@@ -380,14 +392,6 @@ BOOL CALLBACK MatchTitlePrefix(HWND top, LPARAM param) {
   return TRUE;
 }
 
-BOOL CALLBACK FirstListView(HWND child, LPARAM param) {
-  wchar_t cls[256] = {};
-  GetClassNameW(child, cls, 256);
-  if (std::wstring(cls) != WC_LISTVIEWW) return TRUE;
-  *reinterpret_cast<HWND*>(param) = child;
-  return FALSE;
-}
-
 // Every line an installer's details list showed before its window closed, each printed as soon as it is
 // read (the list only grows): a replay that presses Close right after the last line cannot hide them all.
 int WatchList(const std::wstring& prefix, double seconds) {
@@ -400,8 +404,7 @@ int WatchList(const std::wstring& prefix, double seconds) {
   if (search.found == nullptr) return 2;
   int shown = 0;
   while (IsWindow(search.found) && static_cast<LONG>(GetTickCount() - limit) < 0) {
-    HWND list = nullptr;
-    EnumChildWindows(search.found, &FirstListView, reinterpret_cast<LPARAM>(&list));
+    HWND list = FirstOfClass(search.found, WC_LISTVIEWW);
     if (list != nullptr) {
       RemoteBuffer buffer(list, kTextAt + kTextChars * sizeof(wchar_t));
       const int count = buffer.Ok() ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
