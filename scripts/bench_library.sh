@@ -33,6 +33,6 @@ sleep 2
 ms="$(probe command 1002)"   # mnuReloadFolder: rescan and read every summary
 wait "$pinger"
 echo "reload of 10000 packages: $ms ms ($(echo "scale=0; 10000 * 1000 / $ms" | bc) packages/s)"
-read -r answers slowest <"$E2E_WORK/ping.txt" 2>/dev/null || true
-echo "window answered ${answers:-?} messages meanwhile, the slowest in ${slowest:-?} ms"
+read -r answers slowest paint <"$E2E_WORK/ping.txt" 2>/dev/null || true
+echo "window answered ${answers:-?} messages meanwhile, the slowest in ${slowest:-?} ms; its slowest repaint took ${paint:-?} ms"
 main_quit

@@ -34,7 +34,6 @@ click_in "$SETUP_TITLE " Button "I &accept the terms of the License Agreement"
 click_in "$SETUP_TITLE " Button "&Next >"
 click_in "$SETUP_TITLE " Edit ""
 click_pause_or_play
-control_height() { set -- $(probe --class=VelgaroControlWindow windowrect); echo $(( $4 - $2 )); }
 [ "$(control_height)" = 201 ] || fail "the pause panel did not unfold: height $(control_height)"
 [ "$(probe --class=VelgaroControlWindow text "$ID_STELS_TEXT")" = 'C:\Program Files\Velgaro Test App' ] \
   || fail "the pause panel does not show the field's text: $(probe --class=VelgaroControlWindow text "$ID_STELS_TEXT")"

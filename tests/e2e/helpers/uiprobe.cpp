@@ -12,13 +12,24 @@
 //   uiprobe itemrect ROW [ID]    the screen rectangle of a row (1-based) of the list, or of list view ID
 //   uiprobe toolrect COMMAND     the screen rectangle of the toolbar button of COMMAND
 //   uiprobe command ID           sends WM_COMMAND ID and prints the milliseconds it took
-//   uiprobe ping SECONDS         answers of the window to WM_NULL for SECONDS: count and slowest ms
+//   uiprobe ping SECONDS         answers of the window for SECONDS: rounds, the slowest answer to a sent
+//                                WM_NULL and the slowest repaint (its thread back in its loop), in ms
+//   uiprobe waitping CLASS SECONDS  as ping, on the top-level window of CLASS once it shows (waiting up to
+//                                SECONDS for it) and until it is gone or SECONDS have passed
 //   uiprobe find CLASS TEXT      the screen rectangle of the first descendant of that class and text
 //   uiprobe children             every visible descendant: class, then text (CR and LF written as \r
 //                                and \n), tab-separated
 //   uiprobe windowrect           the screen rectangle of the window itself
 //   uiprobe state ID             the control ID's check and enabled states: "checked enabled", 0 or 1 each
 //   uiprobe popup                "open" while a popup menu is on the screen, else "closed"
+//   uiprobe lbitem TEXT          the screen rectangle of the item TEXT of the window, a list box (a
+//                                drop-down's list: --class=ComboLBox); exit code 2 when no such item
+//                                shows
+//   uiprobe tvitem TEXT          the screen rectangle of the label of the top-level item TEXT of the
+//                                window's first tree view
+//   uiprobe watchlist PREFIX SECONDS  follows the top-level window whose title begins with PREFIX
+//                                (waiting for it up to SECONDS) until it is gone, reading its first list
+//                                view every 10 ms; prints each row once, as soon as it is read
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
 // of that class or exact title (text, rect, state, find, windowrect, listrows, status ID and
 // itemrect ROW ID work on any window).
@@ -198,26 +209,53 @@ int Command(HWND main, int id) {
   return 0;
 }
 
-int Ping(HWND main, double seconds) {
-  LARGE_INTEGER frequency, begin, now;
+double MsSince(const LARGE_INTEGER& t0) {
+  LARGE_INTEGER frequency, t1;
   QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&t1);
+  return static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// How long the window's thread takes to come back to its message loop. A sent message does not tell: a
+// thread waiting inside its own SendMessage to another program still answers sent messages, while its
+// timers, input and posted messages wait. A paint does: the window is marked for repainting, and its
+// update region stays until the thread takes WM_PAINT from its queue, which only its loop does.
+// Returns -1 when the window is gone.
+double PaintRound(HWND main) {
+  LARGE_INTEGER t0;
+  QueryPerformanceCounter(&t0);
+  if (!InvalidateRect(main, nullptr, FALSE)) return IsWindow(main) ? 0 : -1;
+  while (GetUpdateRect(main, nullptr, FALSE) && MsSince(t0) < 10000) Sleep(1);   // beyond 10 s it counts as 10 s
+  return IsWindow(main) ? MsSince(t0) : -1;
+}
+
+// Prints the count of rounds, the slowest answer to a sent WM_NULL and the slowest paint, in ms; a paint
+// every 50 ms at most, so that the window is not kept busy painting.
+int Ping(HWND main, double seconds) {
+  LARGE_INTEGER begin, lastPaint{};
   QueryPerformanceCounter(&begin);
-  double slowest = 0;
+  double slowestSent = 0, slowestPaint = 0;
   int answers = 0;
   for (;;) {
-    LARGE_INTEGER t0, t1;
+    LARGE_INTEGER t0;
     QueryPerformanceCounter(&t0);
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) break;
-    QueryPerformanceCounter(&t1);
-    const double ms = static_cast<double>(t1.QuadPart - t0.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-    if (ms > slowest) slowest = ms;
+    // A window that is gone ends the count; one that did not answer within 10 s counts as that slow.
+    const bool answered = SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+    if (!answered && !IsWindow(main)) break;
+    const double ms = MsSince(t0);
+    if (ms > slowestSent) slowestSent = ms;
+    if (answers == 0 || MsSince(lastPaint) >= 50) {
+      QueryPerformanceCounter(&lastPaint);
+      const double paint = PaintRound(main);
+      if (paint < 0) break;
+      if (paint > slowestPaint) slowestPaint = paint;
+    }
     ++answers;
-    QueryPerformanceCounter(&now);
-    if (static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart) >= seconds) break;
+    if (MsSince(begin) >= seconds * 1000) break;
     Sleep(5);
   }
-  std::printf("%d %.1f\n", answers, slowest);
+  std::printf("%d %.1f %.1f\n", answers, slowestSent, slowestPaint);
   return 0;
 }
 
@@ -265,12 +303,126 @@ int WindowRect(HWND top) {
   return 0;
 }
 
+// A list box item's rectangle, when the item shows in the box (a scrolled-away item does not). The
+// system carries list box texts and rectangles between processes itself.
+int ListBoxItem(HWND box, const std::wstring& wanted) {
+  const int count = static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto length = SendMessageW(box, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length < 0 || static_cast<std::size_t>(length) >= kTextChars) continue;
+    std::wstring text(kTextChars, L'\0');
+    SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    if (text != wanted) continue;
+    RECT r{}, client{};
+    if (SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)) == LB_ERR) return 2;
+    GetClientRect(box, &client);
+    if (r.top < client.top || r.bottom > client.bottom) return 2;
+    return ScreenRect(box, r, box) ? 0 : 2;
+  }
+  return 2;
+}
+
+struct OfClass {
+  const wchar_t* cls;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchClass(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<OfClass*>(param);
+  wchar_t cls[256] = {};
+  GetClassNameW(child, cls, 256);
+  if (std::wstring(cls) != search->cls) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// The first descendant of a class, or null.
+HWND FirstOfClass(HWND top, const wchar_t* cls) {
+  OfClass search{cls};
+  EnumChildWindows(top, &MatchClass, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int TreeItem(HWND top, const std::wstring& wanted) {
+  HWND tree = FirstOfClass(top, WC_TREEVIEWW);
+  if (tree == nullptr) return 2;
+  RemoteBuffer buffer(tree, kTextAt + kTextChars * sizeof(wchar_t));
+  if (!buffer.Ok()) return 2;
+  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)); item != nullptr;
+       item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+    TVITEMW it{};
+    it.mask = TVIF_TEXT;
+    it.hItem = item;
+    it.pszText = reinterpret_cast<LPWSTR>(buffer.At(kTextAt));
+    it.cchTextMax = static_cast<int>(kTextChars);
+    std::wstring text(kTextChars, L'\0');
+    if (!buffer.Write(0, &it, sizeof(it)) || !SendMessageW(tree, TVM_GETITEMW, 0, buffer.Param())) continue;
+    buffer.Read(kTextAt, text.data(), kTextChars * sizeof(wchar_t));
+    text.resize(wcslen(text.c_str()));
+    if (text != wanted) continue;
+    buffer.Write(0, &item, sizeof(item));   // the item goes in, its rectangle comes out
+    RECT r{};
+    if (!SendMessageW(tree, TVM_GETITEMRECT, TRUE, buffer.Param())) return 2;
+    buffer.Read(0, &r, sizeof(r));
+    return ScreenRect(tree, r, tree) ? 0 : 2;
+  }
+  return 2;
+}
+
+struct TitlePrefix {
+  std::wstring prefix;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTitlePrefix(HWND top, LPARAM param) {
+  auto* search = reinterpret_cast<TitlePrefix*>(param);
+  wchar_t text[1024] = {};
+  GetWindowTextW(top, text, 1024);
+  if (IsWindowVisible(top) && std::wstring(text).rfind(search->prefix, 0) == 0) {
+    search->found = top;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Every line an installer's details list showed before its window closed, each printed as soon as it is
+// read (the list only grows): a replay that presses Close right after the last line cannot hide them all.
+int WatchList(const std::wstring& prefix, double seconds) {
+  const DWORD limit = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  TitlePrefix search{prefix};
+  while (search.found == nullptr && static_cast<LONG>(GetTickCount() - limit) < 0) {
+    EnumWindows(&MatchTitlePrefix, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) Sleep(10);
+  }
+  if (search.found == nullptr) return 2;
+  int shown = 0;
+  while (IsWindow(search.found) && static_cast<LONG>(GetTickCount() - limit) < 0) {
+    HWND list = FirstOfClass(search.found, WC_LISTVIEWW);
+    if (list != nullptr) {
+      RemoteBuffer buffer(list, kTextAt + kTextChars * sizeof(wchar_t));
+      const int count = buffer.Ok() ? static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
+      for (; shown < count; ++shown) std::printf("%s\n", ItemText(list, buffer, shown, 0).c_str());
+      std::fflush(stdout);
+    }
+    Sleep(10);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   if (std::wstring(argv[1]) == L"statrows") return StatRows();
   if (std::wstring(argv[1]) == L"popup") return Popup();
+  if (std::wstring(argv[1]) == L"watchlist" && argc > 3) return WatchList(argv[2], _wtof(argv[3]));
+  if (std::wstring(argv[1]) == L"waitping" && argc > 3) {
+    const DWORD limit = GetTickCount() + static_cast<DWORD>(_wtof(argv[3]) * 1000);
+    HWND window = nullptr;
+    while ((window = FindWindowW(argv[2], nullptr)) == nullptr && static_cast<LONG>(GetTickCount() - limit) < 0) Sleep(5);
+    return window == nullptr ? 2 : Ping(window, _wtof(argv[3]));
+  }
   HWND main = nullptr;
   const std::wstring first = argv[1];
   if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {
@@ -307,5 +459,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (what == L"children") return EnumChildWindows(main, &PrintChild, 0), 0;
   if (what == L"ping") return Ping(main, argc > 2 ? _wtof(argv[2]) : 1.0);
+  if (what == L"lbitem" && argc > 2) return ListBoxItem(main, argv[2]);
+  if (what == L"tvitem" && argc > 2) return TreeItem(main, argv[2]);
   return 2;
 }
