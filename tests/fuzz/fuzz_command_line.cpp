@@ -1,8 +1,12 @@
 // The command line: the bytes as the process's arguments, parsed on a machine with a package, a folder
 // named like a package and a folder with blanks. Whatever the line, a run starts only on a package file
-// and the speed it sets is 0, 1 or 2.
+// (a deployment run hands on whatever /inst names, and the control window's launcher refuses what is no
+// package before a window opens) and the speed it sets is 0, 1 or 2.
 #include "FuzzWorld.h"
 #include "app/CommandLine.h"
+#include "app/DeploymentSwitches.h"
+#include "engine/DeploymentStart.h"
+#include "platform/sim/SimRuntime.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velgaro;
@@ -20,7 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (w.app.UnattendedInstall) {
     Check(controlWindows == 1 && w.app.RunList.size() == 2, "an unattended install plays one package");
     const std::string& package = w.app.RunList[1];
-    Check(w.fs.Exists(package) && !w.fs.IsDirectory(package), "an unattended install plays a package file");
+    if (!w.fs.Exists(package) || w.fs.IsDirectory(package)) {
+      Check(IsDeploymentRun(w.app), "an unattended install plays a package file");
+      SimClock clock;
+      Check(RefuseUnplayableDeployment(w.app, clock, nullptr).has_value(), "a deployment run refuses what is no package");
+    }
   } else {
     Check(controlWindows == 0 && w.app.RunList.size() == 1, "no run without /inst and a package");
   }
