@@ -10,9 +10,10 @@ nsis_package_json "$(velgaro_winpath "$E2E_WORK/vtslow.exe")" 'C:\VelgaroOut\slo
 vgp_pack "$E2E_WORK/pkg.json" "$E2E_WORK/slow.vgp"
 
 start=$(date +%s)
-velgaro_run 85 /SPEED=0 /inst "$(velgaro_winpath "$E2E_WORK/slow.vgp")" /nostat
+velgaro_run 85 /SPEED=0 /inst "$(velgaro_winpath "$E2E_WORK/slow.vgp")" /nostat /TIMEOUT=40 \
+  "/REPORT=$(velgaro_winpath "$E2E_WORK")\\run.json"
 elapsed=$(( $(date +%s) - start ))
 note "exit code $VELGARO_RC after ${elapsed}s"
-[ "$VELGARO_RC" = "0" ] || fail "exit code $VELGARO_RC, expected 0"
+[ "$VELGARO_RC" = "0" ] || { cat "$E2E_WORK/run.json" 2>/dev/null; fail "exit code $VELGARO_RC, expected 0"; }
 [ -f "$(c_drive VelgaroOut/slow/installed.txt)" ] || fail "installed.txt missing in C:\\VelgaroOut\\slow"
 [ "$elapsed" -ge 8 ] || fail "the run took ${elapsed}s: the 8-second page cannot have been waited for"
