@@ -10,7 +10,7 @@
 #include "app/win32/CommandLineArguments.h"
 #include "app/win32/FirstCopy.h"
 #include "engine/win32/ControlWindowLauncher.h"
-#include "library/win32/MainWindowLauncher.h"
+#include "main/win32/MainWindowLauncher.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"

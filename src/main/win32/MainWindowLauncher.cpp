@@ -1,4 +1,4 @@
-#include "library/win32/MainWindowLauncher.h"
+#include "main/win32/MainWindowLauncher.h"
 
 #include <memory>
 
