@@ -58,6 +58,9 @@ struct FolderEntry {
   bool isFolder = false;
   bool isLink = false;      // a symbolic link or junction: its content lies elsewhere
   std::uint64_t size = 0;   // bytes of a file; 0 for a folder
+  // The last write, in 100-nanosecond steps since 1601 as Windows keeps it; 0 when not known. With the
+  // size it tells whether a file was written since it was last read.
+  std::uint64_t modified = 0;
 };
 
 class FileSystem {
@@ -76,6 +79,9 @@ class FileSystem {
   // no particular order; nullopt when the folder cannot be listed (missing, not a folder, no access).
   virtual std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                             const std::string& pattern) const = 0;
+  // The same files with their sizes and last write times, from the same walk of the folder.
+  virtual std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder,
+                                                                  const std::string& pattern) const = 0;
   // FindFirstFile/FindNextFile over "folder\*.*": every entry (hidden and system ones too) except "."
   // and "..", in no particular order; nullopt when the folder cannot be listed.
   virtual std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const = 0;

@@ -20,6 +20,14 @@ bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
 }
 
+// st_mtim as Windows counts file times: 100-nanosecond steps since 1601.
+std::uint64_t WriteTime(const struct stat& st) {
+  constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
+  const std::int64_t seconds = static_cast<std::int64_t>(st.st_mtim.tv_sec) + kSecondsFrom1601To1970;
+  if (seconds < 0) return 0;
+  return static_cast<std::uint64_t>(seconds) * 10000000u + static_cast<std::uint64_t>(st.st_mtim.tv_nsec / 100);
+}
+
 bool CopyContent(int in, int out) {
   char buffer[1 << 16];
   for (;;) {
@@ -48,12 +56,28 @@ bool PosixFileSystem::IsDirectory(const std::string& path) const {
 }
 
 std::optional<Bytes> PosixFileSystem::ReadAll(const std::string& path) const {
+  if (path.empty()) return std::nullopt;
+  const int fd = ::open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
   struct stat st {};
-  if (!StatPath(path, st) || S_ISDIR(st.st_mode)) return std::nullopt;
-  std::ifstream in(ToNativePath(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  std::optional<Bytes> bytes;
+  if (::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode)) {
+    // The size known from the start is read in one call; a file that grows meanwhile is read on.
+    bytes.emplace(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 1);
+    std::size_t done = 0;
+    for (;;) {
+      if (done == bytes->size()) bytes->resize(bytes->size() * 2);
+      const ssize_t got = ::read(fd, bytes->data() + done, bytes->size() - done);
+      if (got < 0) {
+        bytes.reset();
+        break;
+      }
+      if (got == 0) break;
+      done += static_cast<std::size_t>(got);
+    }
+    if (bytes) bytes->resize(done);
+  }
+  ::close(fd);
   return bytes;
 }
 
@@ -84,18 +108,29 @@ std::vector<std::string> PosixFileSystem::List(const std::string& folder, const 
 
 std::optional<std::vector<std::string>> PosixFileSystem::ListFiles(const std::string& folder,
                                                                    const std::string& pattern) const {
+  std::optional<std::vector<FolderEntry>> entries = ListFileEntries(folder, pattern);
+  if (!entries) return std::nullopt;
+  std::vector<std::string> names;
+  names.reserve(entries->size());
+  for (FolderEntry& entry : *entries) names.push_back(std::move(entry.name));
+  return names;
+}
+
+std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFileEntries(const std::string& folder,
+                                                                         const std::string& pattern) const {
   const std::string native = ToNativePath(folder.empty() ? "." : folder);
   DIR* dir = ::opendir(native.c_str());
   if (!dir) return std::nullopt;
-  std::vector<std::string> names;
+  std::vector<FolderEntry> entries;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
     if (name.empty() || name[0] == '.' || !WildcardMatch(name, pattern)) continue;
     struct stat st {};
-    if (::stat((native + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+    if (::stat((native + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    entries.push_back(FolderEntry{name, false, false, static_cast<std::uint64_t>(st.st_size), WriteTime(st)});
   }
   ::closedir(dir);
-  return names;
+  return entries;
 }
 
 std::optional<std::vector<FolderEntry>> PosixFileSystem::ListEntries(const std::string& folder) const {
@@ -110,7 +145,7 @@ std::optional<std::vector<FolderEntry>> PosixFileSystem::ListEntries(const std::
     const std::string full = native + "/" + name;
     struct stat st {};
     if (::lstat(full.c_str(), &st) != 0) continue;   // gone since it was listed
-    FolderEntry found{name, S_ISDIR(st.st_mode), false, 0};
+    FolderEntry found{name, S_ISDIR(st.st_mode), false, 0, WriteTime(st)};
     if (S_ISLNK(st.st_mode)) {
       found.isLink = true;
       struct stat target {};

@@ -11,6 +11,7 @@ namespace velgaro::win32 {
 namespace {
 
 constexpr DWORD kChunk = 1u << 20;
+constexpr std::size_t kFirstRead = 64u << 10;
 
 bool HasWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != std::wstring::npos; }
 
@@ -54,6 +55,17 @@ UniqueFile CreateSiblingTemp(const std::wstring& target, std::wstring& name) {
   return UniqueFile();
 }
 
+FolderEntry EntryOf(const WIN32_FIND_DATAW& data) {
+  FolderEntry entry;
+  entry.name = ToUtf8(WideFromBuffer(data.cFileName, MAX_PATH));
+  entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  if (!entry.isFolder) entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  entry.modified = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                   data.ftLastWriteTime.dwLowDateTime;
+  return entry;
+}
+
 }  // namespace
 
 bool Win32FileSystem::Exists(const std::string& path) const { return AttributesOf(path).has_value(); }
@@ -66,22 +78,26 @@ bool Win32FileSystem::IsDirectory(const std::string& path) const {
 std::optional<Bytes> Win32FileSystem::ReadAll(const std::string& path) const {
   const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
   UniqueFile file(CreateFileW(ToWidePath(path).c_str(), GENERIC_READ, share, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
-  const auto total = static_cast<unsigned long long>(size.QuadPart);
-  if (total > static_cast<unsigned long long>(SIZE_MAX / 2)) return std::nullopt;
-  Bytes bytes(static_cast<std::size_t>(total));
+  // No size is asked for: a read that comes back short has reached the end, so a file that fits the
+  // first buffer (every package but the longest recordings) takes one open, one read and one close.
+  // Under Wine every call costs a round trip to its server, which is most of the time of a small file.
+  Bytes bytes(kFirstRead);
   std::size_t done = 0;
-  while (done < bytes.size()) {
+  for (;;) {
+    if (done == bytes.size()) {
+      if (bytes.size() > SIZE_MAX / 4) return std::nullopt;
+      bytes.resize(bytes.size() * 2);
+    }
     const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
     DWORD read = 0;
     if (!ReadFile(file.Get(), bytes.data() + done, part, &read, nullptr)) return std::nullopt;
-    if (read == 0) break;  // the file shrank while we read it
     done += read;
+    if (read < part) break;
   }
   bytes.resize(done);
+  bytes.shrink_to_fit();
   return bytes;
 }
 
@@ -131,27 +147,37 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder, const 
 
 std::optional<std::vector<std::string>> Win32FileSystem::ListFiles(const std::string& folder,
                                                                    const std::string& pattern) const {
+  std::optional<std::vector<FolderEntry>> entries = ListFileEntries(folder, pattern);
+  if (!entries) return std::nullopt;
+  std::vector<std::string> names;
+  names.reserve(entries->size());
+  for (FolderEntry& entry : *entries) names.push_back(std::move(entry.name));
+  return names;
+}
+
+std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(const std::string& folder,
+                                                                         const std::string& pattern) const {
   if (!IsDirectory(folder)) return std::nullopt;
   std::wstring query = ToWidePath(folder);
   const std::wstring widePattern = ToWidePath(pattern);
   if (query.empty() || widePattern.empty()) return std::nullopt;
   if (query.back() != L'\\' && query.back() != L'/') query += L'\\';
   query += widePattern;
-  std::vector<std::string> names;
+  std::vector<FolderEntry> entries;
   WIN32_FIND_DATAW data;
   UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH));
   if (!find) {
     // An existing folder without a match is an empty list; anything else (no access) is a failure.
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return names;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return entries;
     return std::nullopt;
   }
   constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   do {
-    if ((data.dwFileAttributes & kSkipped) == 0) names.push_back(ToUtf8(WideFromBuffer(data.cFileName, MAX_PATH)));
+    if ((data.dwFileAttributes & kSkipped) == 0) entries.push_back(EntryOf(data));
   } while (FindNextFileW(find.Get(), &data));
-  return names;
+  return entries;
 }
 
 std::optional<std::vector<FolderEntry>> Win32FileSystem::ListEntries(const std::string& folder) const {
@@ -172,14 +198,7 @@ std::optional<std::vector<FolderEntry>> Win32FileSystem::ListEntries(const std::
   do {
     const std::wstring name = WideFromBuffer(data.cFileName, MAX_PATH);
     if (name == L"." || name == L"..") continue;
-    FolderEntry entry;
-    entry.name = ToUtf8(name);
-    entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-    if (!entry.isFolder) {
-      entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    }
-    entries.push_back(std::move(entry));
+    entries.push_back(EntryOf(data));
   } while (FindNextFileW(find.Get(), &data));
   if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;   // the listing broke off
   return entries;
