@@ -5,7 +5,6 @@
 #include "engine/PlayerTexts.h"
 #include "library/LibraryTexts.h"
 #include "library/OrderFile.h"
-#include "library/PackageSummary.h"
 #include "platform/TextFold.h"
 
 namespace velgaro {
@@ -24,44 +23,60 @@ bool IsPlainPackageName(const std::string& text) {
   return text.find_first_of("\\/:") == std::string::npos && text.find('\0') == std::string::npos;
 }
 
-std::string PackageLibrary::ListedPath(const std::string& text) const {
+std::string PackageLibrary::ListedName(const std::string& text) const {
   const auto it = listedNames_.find(text);
-  return it == listedNames_.end() ? PackagePath(text) : AddBackslash(folder_) + it->second;
+  return it == listedNames_.end() ? text + ".VGP" : it->second;
 }
 
-std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames() const {
+std::string PackageLibrary::ListedPath(const std::string& text) const {
+  return AddBackslash(folder_) + ListedName(text);
+}
+
+std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames(
+    std::vector<FolderEntry>* entries) const {
   if (folder_.empty()) return std::nullopt;
-  std::optional<std::vector<std::string>> files = d_.fs.ListFiles(folder_, "*.vgp");
+  std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp");
   if (!files) return std::nullopt;
-  std::vector<ListedPackage> names;
-  names.reserve(files->size());
+  // The alphabetical order of a file list: without regard to case. Each name is folded once.
+  struct Named {
+    std::string folded;
+    ListedPackage package;
+  };
+  std::vector<Named> named;
+  named.reserve(files->size());
   // The pattern may also match longer extensions (through short names); the list is of ".vgp" files only.
-  for (std::string& file : *files) {
-    if (!HasPackageExtension(file)) continue;
-    std::string text = file.substr(0, file.size() - kExtensionLength);
-    names.push_back(ListedPackage{std::move(text), std::move(file)});
+  for (const FolderEntry& file : *files) {
+    if (!HasPackageExtension(file.name)) continue;
+    std::string text = file.name.substr(0, file.name.size() - kExtensionLength);
+    std::string folded = FoldCase(text);
+    named.push_back(Named{std::move(folded), ListedPackage{std::move(text), file.name}});
   }
-  // The alphabetical order of a file list: without regard to case.
-  std::sort(names.begin(), names.end(), [](const ListedPackage& a, const ListedPackage& b) {
-    const std::string fa = FoldCase(a.text), fb = FoldCase(b.text);
-    return fa != fb ? fa < fb : a.text < b.text;
+  std::sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
+    return a.folded != b.folded ? a.folded < b.folded : a.package.text < b.package.text;
   });
+  std::vector<ListedPackage> names;
+  names.reserve(named.size());
+  for (Named& n : named) names.push_back(std::move(n.package));
+  if (entries != nullptr) *entries = std::move(*files);
   return names;
 }
 
 bool PackageLibrary::LoadListView() {
   rows_.clear();
   listedNames_.clear();
-  std::optional<std::vector<ListedPackage>> names = PackageNames();
+  std::vector<FolderEntry> entries;
+  std::optional<std::vector<ListedPackage>> names = PackageNames(&entries);
   if (!names) {
     folder_.clear();
     return false;
   }
+  d_.summaries.Listed(folder_, entries);
   rows_.reserve(names->size());
+  listedNames_.reserve(names->size());
   for (ListedPackage& listed : *names) {
     LibraryRow row;
     row.text = listed.text;
-    listedNames_[listed.text] = std::move(listed.fileName);
+    listedNames_[std::move(listed.text)] = std::move(listed.fileName);
     rows_.push_back(std::move(row));
   }
   LoadPositionLV();
@@ -81,34 +96,65 @@ void PackageLibrary::LoadPositionLV() {
 
 std::string PackageLibrary::PackagePath(const std::string& text) const { return AddBackslash(folder_) + text + ".VGP"; }
 
-void PackageLibrary::ApplySummary(LibraryRow& row, const std::string& packagePath) {
-  const PackageSummary summary = ReadPackageSummary(d_.package, d_.fs, d_.paths, packagePath);
-  row.installerMissing = false;
-  switch (summary.state) {
-    case PackageSummary::State::FileMissing:
-      row.description = MainText(d_.language, kMainFileMissing);
-      return;
-    case PackageSummary::State::Damaged: {
-      // A damaged file is named as the player names it; nothing of it is shown as if it were sound.
-      const std::string name = row.text + ".vgp";
-      row.presence.clear();
-      row.description = d_.language.LangTextParam(StelsDefault(kTextPackageDamaged) + name, kStelsSection,
-                                                  kTextPackageDamaged, name);
-      row.path.clear();
-      return;
-    }
-    case PackageSummary::State::InstallerMissing:
-      row.presence = MainText(d_.language, kMainNotFound);
-      row.description = MainText(d_.language, kMainInstallerMissing);
-      row.path = summary.installerPath;
-      row.installerMissing = true;
-      return;
-    case PackageSummary::State::Ok:
-      row.presence = "Ok";
-      row.description = summary.description;
-      row.path = summary.installerPath;
-      row.checked = summary.defSelect;
-      return;
+void PackageLibrary::ApplySummary(LibraryRow& row, std::shared_ptr<const StoredSummary> summary,
+                                  Installers& installers) const {
+  if (!summary) {
+    // Only the description says so; the other columns stay as they were.
+    row.note = LibraryRow::Note::FileMissing;
+    row.summary.reset();
+    return;
+  }
+  if (!summary->sound) {
+    // A damaged file is named as the player names it; nothing of it is shown as if it were sound.
+    row.presence = LibraryRow::Presence::None;
+    row.note = LibraryRow::Note::Damaged;
+    row.path.clear();
+    row.summary.reset();
+    return;
+  }
+  auto [it, added] = installers.try_emplace(summary->exePath);
+  Installer& installer = it->second;
+  if (added) {
+    installer.expanded = d_.paths.ExpandPathVariables(summary->exePath, d_.fs);
+    installer.exists = FileExists(d_.fs, installer.expanded);
+  }
+  row.path = installer.expanded;
+  if (!installer.exists) {
+    row.presence = LibraryRow::Presence::Missing;
+    row.note = LibraryRow::Note::InstallerMissing;
+    row.summary.reset();
+    return;
+  }
+  row.presence = LibraryRow::Presence::Found;
+  row.note = LibraryRow::Note::Description;
+  row.checked = summary->defSelect;
+  row.summary = std::move(summary);
+}
+
+std::string PackageLibrary::CellText(const LibraryRow& row, int column) const {
+  switch (column) {
+    case 0:
+      return row.text;
+    case 1:
+      if (row.presence == LibraryRow::Presence::Found) return "Ok";
+      return row.presence == LibraryRow::Presence::Missing ? MainText(d_.language, kMainNotFound) : std::string();
+    case 2:
+      switch (row.note) {
+        case LibraryRow::Note::None: return std::string();
+        case LibraryRow::Note::Description: return row.summary ? row.summary->description : std::string();
+        case LibraryRow::Note::InstallerMissing: return MainText(d_.language, kMainInstallerMissing);
+        case LibraryRow::Note::FileMissing: return MainText(d_.language, kMainFileMissing);
+        case LibraryRow::Note::Damaged: {
+          const std::string name = row.text + ".vgp";
+          return d_.language.LangTextParam(StelsDefault(kTextPackageDamaged) + name, kStelsSection,
+                                           kTextPackageDamaged, name);
+        }
+      }
+      return std::string();
+    case 3:
+      return row.path;
+    default:
+      return std::string();
   }
 }
 
@@ -117,10 +163,11 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   const int n = static_cast<int>(rows_.size());
   if (progress) progress->Begin(n);
   const std::string of = " " + std::to_string(n);
+  Installers installers;
   for (int k = 1; k <= n; ++k) {
     LibraryRow& row = rows_[static_cast<std::size_t>(k - 1)];
     if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
-    ApplySummary(row, ListedPath(row.text));
+    ApplySummary(row, d_.summaries.Summary(d_.package, d_.fs, ListedName(row.text)), installers);
   }
   if (progress) progress->End();
 }
@@ -129,7 +176,11 @@ void PackageLibrary::ReReadRow(std::size_t row) {
   if (row >= rows_.size()) return;
   LibraryRow& r = rows_[row];
   const bool checked = r.checked;
-  ApplySummary(r, ListedPath(r.text));
+  // The program has just written this file: it is read whatever its listing would say.
+  d_.summaries.Forget(ListedName(r.text));
+  std::optional<StoredSummary> read = ReadStoredSummary(d_.package, d_.fs, ListedPath(r.text));
+  Installers installers;
+  ApplySummary(r, read ? std::make_shared<const StoredSummary>(std::move(*read)) : nullptr, installers);
   r.checked = checked;
 }
 

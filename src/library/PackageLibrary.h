@@ -9,6 +9,7 @@
 #include "lang/Language.h"
 #include "library/LibraryRow.h"
 #include "package/PackageImage.h"
+#include "package/PackageSummaries.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Ports.h"
 
@@ -30,6 +31,7 @@ struct LibraryDeps {
   const PathVariables& paths;
   PackageImage& package;   // the program's one package image: summaries are read into it
   const Language& language;
+  PackageSummaries& summaries;   // what was read of the folder's files, shared with the batch editor
 };
 
 class PackageLibrary {
@@ -48,7 +50,8 @@ class PackageLibrary {
   // folder cannot be listed: the rows are then empty and the folder is cleared.
   bool LoadListView();
   void LoadPositionLV();
-  // Reads every row's summary into its columns and check box.
+  // Reads every row's summary into its columns and check box. A file is opened only when it was written
+  // since it was last read, and each installer is looked for once.
   void LoadTipTextLV(LibraryProgress* progress);
   // Reads one row's summary into its columns again; its check box stays as it is.
   void ReReadRow(std::size_t row);
@@ -57,6 +60,8 @@ class PackageLibrary {
   bool SavePositionList();
   // The folder still holds exactly the packages shown.
   bool IsEqualList() const;
+  // The text of a row's column (0: the name, 1: presence, 2: description, 3: installer path).
+  std::string CellText(const LibraryRow& row, int column) const;
 
   int CheckedCount() const;
   void ListSelectAll();
@@ -88,8 +93,17 @@ class PackageLibrary {
     std::string text;       // the name less ".vgp"
     std::string fileName;   // as the folder listing gave it
   };
-  std::optional<std::vector<ListedPackage>> PackageNames() const;
-  void ApplySummary(LibraryRow& row, const std::string& packagePath);
+  // The installers of one read: each is expanded and looked for once, however many packages start it.
+  struct Installer {
+    std::string expanded;
+    bool exists = false;
+  };
+  using Installers = std::unordered_map<std::string, Installer>;   // by the path as stored
+
+  // The folder's packages, in the order of a file list; entries: the listing itself, when wanted.
+  std::optional<std::vector<ListedPackage>> PackageNames(std::vector<FolderEntry>* entries = nullptr) const;
+  std::string ListedName(const std::string& text) const;
+  void ApplySummary(LibraryRow& row, std::shared_ptr<const StoredSummary> summary, Installers& installers) const;
   void Exchange(std::size_t a, std::size_t b);
 
   LibraryDeps d_;

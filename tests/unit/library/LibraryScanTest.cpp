@@ -17,14 +17,14 @@ TEST_F(LibraryScanTest, RowsShowPresenceDescriptionAndExpandedPath) {
   const auto& rows = model->Library().Rows();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].text, "alpha");   // alphabetical without a saved order
-  EXPECT_EQ(rows[0].presence, "Ok");
-  EXPECT_EQ(rows[0].description, "Первый пакет");
+  EXPECT_EQ(Cell(0, 1), "Ok");
+  EXPECT_EQ(Cell(0, 2), "Первый пакет");
   EXPECT_EQ(rows[0].path, kSetup);
   EXPECT_FALSE(rows[0].checked);
   EXPECT_EQ(rows[1].path, "C:\\Program Files\\App\\setup.exe");
   EXPECT_TRUE(rows[1].checked);   // DefSelect
-  EXPECT_EQ(rows[2].presence, "Не найден");
-  EXPECT_EQ(rows[2].description, "Не найден исполняемый файл");
+  EXPECT_EQ(Cell(2, 1), "Не найден");
+  EXPECT_EQ(Cell(2, 2), "Не найден исполняемый файл");
   EXPECT_EQ(rows[2].path, "C:\\Nowhere\\setup.exe");
   EXPECT_FALSE(rows[2].checked);   // a missing installer keeps the box as it was
   EXPECT_EQ(model->RowTip(3), "Не найден исполняемый файл");
@@ -36,7 +36,7 @@ TEST_F(LibraryScanTest, RowsShowPresenceDescriptionAndExpandedPath) {
 TEST_F(LibraryScanTest, PackageOfNoProgramIsPresent) {
   AddPackage("noexe", "-");
   Open();
-  EXPECT_EQ(model->Library().Rows()[0].presence, "Ok");
+  EXPECT_EQ(Cell(0, 1), "Ok");
 }
 
 TEST_F(LibraryScanTest, ProgressShowsEveryRowAndEnds) {
@@ -66,10 +66,10 @@ TEST_F(LibraryScanTest, DamagedPackagesAreNamedAndNotRead) {
   const auto& rows = model->Library().Rows();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].text, "lying");
-  EXPECT_EQ(rows[0].description, "Повреждённый vgp-файл - lying.vgp");
-  EXPECT_EQ(rows[0].presence, "");
-  EXPECT_EQ(rows[1].description, "Повреждённый vgp-файл - short.vgp");
-  EXPECT_EQ(rows[2].presence, "Ok");
+  EXPECT_EQ(Cell(0, 2), "Повреждённый vgp-файл - lying.vgp");
+  EXPECT_EQ(Cell(0, 1), "");
+  EXPECT_EQ(Cell(1, 2), "Повреждённый vgp-файл - short.vgp");
+  EXPECT_EQ(Cell(2, 1), "Ok");
 }
 
 TEST_F(LibraryScanTest, APackageGoneBeforeItsSummaryIsRead) {
@@ -80,7 +80,7 @@ TEST_F(LibraryScanTest, APackageGoneBeforeItsSummaryIsRead) {
   ASSERT_TRUE(model->Library().LoadListView());
   fs.Remove(std::string(kFolder) + "\\a.vgp");
   model->Library().LoadTipTextLV(nullptr);
-  EXPECT_EQ(model->Library().Rows()[0].description, "Файл не найден");
+  EXPECT_EQ(Cell(0, 2), "Файл не найден");
   EXPECT_FALSE(model->Library().IsEqualList());
 }
 

@@ -1,0 +1,68 @@
+#include "package/PackageSummaries.h"
+
+#include "package/paths/PathVariables.h"
+
+namespace velgaro {
+namespace {
+
+constexpr std::uint64_t kSecond = 10000000;   // file times count 100-nanosecond steps
+
+// A write time kept to the whole second (FAT keeps two seconds, some file systems one) cannot tell two
+// writes within that second apart, so a summary read at such a time is never trusted to still hold.
+bool CanTellWritesApart(std::uint64_t modified) { return modified % kSecond != 0; }
+
+}  // namespace
+
+std::optional<StoredSummary> ReadStoredSummary(PackageImage& image, const FileSystem& fs, const std::string& path) {
+  StoredSummary summary;
+  // Loading first spares the existence test of every sound package; a failed load tells which case it was.
+  if (!image.LoadPackage(fs, path) || image.Damaged()) {
+    if (!FileExists(fs, path)) return std::nullopt;
+    return summary;
+  }
+  summary.exePath = image.ReadExePath();
+  if (image.Damaged()) return StoredSummary{};
+  summary.sound = true;
+  summary.description = image.ReadDescription();
+  summary.defSelect = image.options.defSelect;
+  return summary;
+}
+
+void PackageSummaries::Listed(const std::string& folder, const std::vector<FolderEntry>& files) {
+  if (folder != folder_) {
+    files_.clear();
+    folder_ = folder;
+  }
+  std::unordered_map<std::string, Kept> kept;
+  kept.reserve(files.size());
+  for (const FolderEntry& file : files) {
+    Kept& entry = kept[file.name];
+    const auto before = files_.find(file.name);
+    if (before != files_.end()) entry = std::move(before->second);
+    entry.listed = Stamp{file.size, file.modified};
+  }
+  files_ = std::move(kept);
+}
+
+std::shared_ptr<const StoredSummary> PackageSummaries::Summary(PackageImage& image, const FileSystem& fs,
+                                                               const std::string& name) {
+  Kept& entry = files_[name];
+  if (entry.summary && entry.read == entry.listed && CanTellWritesApart(entry.listed.modified)) return entry.summary;
+  ++reads_;
+  std::optional<StoredSummary> read = ReadStoredSummary(image, fs, AddBackslash(folder_) + name);
+  if (!read) {
+    files_.erase(name);
+    return nullptr;
+  }
+  // The stamp is the listing's: a write after it shows in the next listing and the file is read again.
+  entry.summary = std::make_shared<const StoredSummary>(std::move(*read));
+  entry.read = entry.listed;
+  return entry.summary;
+}
+
+void PackageSummaries::Forget(const std::string& name) {
+  const auto it = files_.find(name);
+  if (it != files_.end()) it->second.summary.reset();
+}
+
+}  // namespace velgaro
