@@ -61,7 +61,8 @@ void BM_OpenLibraryFolder(benchmark::State& state) {
   PackageImage package(PackageTextContext{codepage, {}});
   Language language;
   for (auto _ : state) {
-    PackageLibrary library(LibraryDeps{fs, codepage, paths, package, language});
+    PackageSummaries summaries;
+    PackageLibrary library(LibraryDeps{fs, codepage, paths, package, language, summaries});
     library.SetFolder(folder);
     if (!library.LoadListView()) state.SkipWithError("the folder could not be listed");
     library.LoadTipTextLV(nullptr);
