@@ -16,6 +16,9 @@
 namespace velgaro {
 namespace {
 
+constexpr std::size_t kFirstRead = 64u << 10;
+constexpr std::size_t kChunk = 1u << 20;
+
 bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
 }
@@ -59,23 +62,23 @@ std::optional<Bytes> PosixFileSystem::ReadAll(const std::string& path) const {
   if (path.empty()) return std::nullopt;
   const int fd = ::open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  struct stat st {};
+  // As on Windows: no size is asked for, a short read is the end (a folder fails its first read). The
+  // first read goes to a buffer kept for the next file, so that a small file costs no cleared memory.
+  static thread_local std::vector<std::uint8_t> first(kFirstRead);
   std::optional<Bytes> bytes;
-  if (::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode)) {
-    // The size known from the start is read in one call; a file that grows meanwhile is read on.
-    bytes.emplace(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 1);
-    std::size_t done = 0;
-    for (;;) {
-      if (done == bytes->size()) bytes->resize(bytes->size() * 2);
-      const ssize_t got = ::read(fd, bytes->data() + done, bytes->size() - done);
-      if (got < 0) {
-        bytes.reset();
-        break;
-      }
-      if (got == 0) break;
-      done += static_cast<std::size_t>(got);
+  ssize_t got = ::read(fd, first.data(), first.size());
+  if (got >= 0) {
+    bytes.emplace(first.begin(), first.begin() + got);
+    std::size_t asked = first.size();
+    // A longer file: read on in large parts, straight into the result.
+    while (got >= 0 && static_cast<std::size_t>(got) == asked) {
+      const std::size_t done = bytes->size();
+      asked = kChunk;
+      bytes->resize(done + asked);
+      got = ::read(fd, bytes->data() + done, asked);
+      bytes->resize(done + static_cast<std::size_t>(got > 0 ? got : 0));
     }
-    if (bytes) bytes->resize(done);
+    if (got < 0) bytes.reset();
   }
   ::close(fd);
   return bytes;
@@ -126,7 +129,7 @@ std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFileEntries(const s
     const std::string name = entry->d_name;
     if (name.empty() || name[0] == '.' || !WildcardMatch(name, pattern)) continue;
     struct stat st {};
-    if (::stat((native + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (::fstatat(::dirfd(dir), name.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
     entries.push_back(FolderEntry{name, false, false, static_cast<std::uint64_t>(st.st_size), WriteTime(st)});
   }
   ::closedir(dir);

@@ -83,22 +83,21 @@ std::optional<Bytes> Win32FileSystem::ReadAll(const std::string& path) const {
   // No size is asked for: a read that comes back short has reached the end, so a file that fits the
   // first buffer (every package but the longest recordings) takes one open, one read and one close.
   // Under Wine every call costs a round trip to its server, which is most of the time of a small file.
-  Bytes bytes(kFirstRead);
-  std::size_t done = 0;
+  // The buffer is kept for the next file, so that a small file costs no cleared memory.
+  static thread_local std::vector<std::uint8_t> first(kFirstRead);
+  DWORD read = 0;
+  if (!ReadFile(file.Get(), first.data(), static_cast<DWORD>(first.size()), &read, nullptr)) return std::nullopt;
+  Bytes bytes(first.begin(), first.begin() + read);
+  if (read < first.size()) return bytes;
+  // A longer file: read on in large parts, straight into the result.
   for (;;) {
-    if (done == bytes.size()) {
-      if (bytes.size() > SIZE_MAX / 4) return std::nullopt;
-      bytes.resize(bytes.size() * 2);
-    }
-    const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data() + done, part, &read, nullptr)) return std::nullopt;
-    done += read;
-    if (read < part) break;
+    const std::size_t done = bytes.size();
+    if (done > SIZE_MAX / 4) return std::nullopt;
+    bytes.resize(done + kChunk);
+    if (!ReadFile(file.Get(), bytes.data() + done, kChunk, &read, nullptr)) return std::nullopt;
+    bytes.resize(done + read);
+    if (read < kChunk) return bytes;
   }
-  bytes.resize(done);
-  bytes.shrink_to_fit();
-  return bytes;
 }
 
 std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) const {
