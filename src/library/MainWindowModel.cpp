@@ -87,7 +87,7 @@ bool MainWindowModel::ScanFolder(const std::string& folder) {
   BusyScope busy(busy_);
   library_.SetFolder(folder);
   view_.folderText = folder;
-  if (!library_.LoadListView()) {
+  if (!library_.LoadListView(hooks_.progress)) {
     ShowScanError();
     return false;
   }

@@ -33,9 +33,11 @@ std::string PackageLibrary::ListedPath(const std::string& text) const {
 }
 
 std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames(
-    std::vector<FolderEntry>* entries) const {
+    std::vector<FolderEntry>* entries, LibraryProgress* progress) const {
   if (folder_.empty()) return std::nullopt;
-  std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp");
+  std::function<void()> meanwhile;
+  if (progress) meanwhile = [progress] { progress->Meanwhile(); };
+  std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp", meanwhile);
   if (!files) return std::nullopt;
   // The alphabetical order of a file list: without regard to case. Each name is folded once.
   struct Named {
@@ -51,6 +53,7 @@ std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::Packag
     std::string folded = FoldCase(text);
     named.push_back(Named{std::move(folded), ListedPackage{std::move(text), file.name}});
   }
+  if (progress) progress->Meanwhile();
   std::sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
     return a.folded != b.folded ? a.folded < b.folded : a.package.text < b.package.text;
   });
@@ -61,37 +64,46 @@ std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::Packag
   return names;
 }
 
-bool PackageLibrary::LoadListView() {
-  rows_.clear();
-  listedNames_.clear();
+bool PackageLibrary::LoadListView(LibraryProgress* progress) {
   std::vector<FolderEntry> entries;
-  std::optional<std::vector<ListedPackage>> names = PackageNames(&entries);
+  std::optional<std::vector<ListedPackage>> names = PackageNames(&entries, progress);
   if (!names) {
+    rows_.clear();
+    listedNames_.clear();
     folder_.clear();
     return false;
   }
   d_.summaries.Listed(folder_, entries);
-  rows_.reserve(names->size());
-  listedNames_.reserve(names->size());
-  for (ListedPackage& listed : *names) {
-    LibraryRow row;
-    row.text = listed.text;
-    listedNames_[std::move(listed.text)] = std::move(listed.fileName);
-    rows_.push_back(std::move(row));
+  std::vector<std::string> texts;
+  std::unordered_map<std::string, std::string> listed;
+  texts.reserve(names->size());
+  listed.reserve(names->size());
+  for (ListedPackage& package : *names) {
+    texts.push_back(package.text);
+    listed[std::move(package.text)] = std::move(package.fileName);
   }
-  LoadPositionLV();
+  if (progress) progress->Meanwhile();
+  ApplyOrderFile(texts);
+  std::vector<LibraryRow> rows(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) rows[i].text = std::move(texts[i]);
+  rows_.swap(rows);
+  listedNames_.swap(listed);
   return true;
 }
 
 void PackageLibrary::LoadPositionLV() {
-  if (rows_.empty() || folder_.empty()) return;
-  const std::optional<std::vector<std::string>> lines = ReadOrderFile(d_.fs, d_.codepage, folder_);
-  if (!lines || lines->empty()) return;
   std::vector<std::string> texts;
   texts.reserve(rows_.size());
   for (const LibraryRow& row : rows_) texts.push_back(row.text);
-  ApplySavedOrder(texts, *lines);
+  ApplyOrderFile(texts);
   for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i].text = std::move(texts[i]);
+}
+
+void PackageLibrary::ApplyOrderFile(std::vector<std::string>& texts) const {
+  if (texts.empty() || folder_.empty()) return;
+  const std::optional<std::vector<std::string>> lines = ReadOrderFile(d_.fs, d_.codepage, folder_);
+  if (!lines || lines->empty()) return;
+  ApplySavedOrder(texts, *lines);
 }
 
 std::string PackageLibrary::PackagePath(const std::string& text) const { return AddBackslash(folder_) + text + ".VGP"; }
@@ -256,7 +268,7 @@ PackageLibrary::Deletion PackageLibrary::DeleteChecked(LibraryProgress* progress
     const std::string path = ListedPath(row.text);
     if (!d_.fs.IsDirectory(path) && d_.fs.Remove(path)) ++result.deleted;
   }
-  LoadListView();
+  LoadListView(progress);
   LoadTipTextLV(progress);
   return result;
 }

@@ -2,6 +2,7 @@
 // The main window shows the rows; everything it does to them happens here.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -23,6 +24,8 @@ class LibraryProgress {
   // text: "Загрузка k из N"; called for rows whose package file exists.
   virtual void Step(int row, int rows, const std::string& text) = 0;
   virtual void End() = 0;
+  // The folder is being listed and ordered, before Begin: a big folder takes a while.
+  virtual void Meanwhile() {}
 };
 
 struct LibraryDeps {
@@ -47,8 +50,9 @@ class PackageLibrary {
   void Clear() { rows_.clear(); }
 
   // Rescans the folder into rows (names only, alphabetical, then the saved order). False when the
-  // folder cannot be listed: the rows are then empty and the folder is cleared.
-  bool LoadListView();
+  // folder cannot be listed: the rows are then empty and the folder is cleared. The rows shown stay as
+  // they were until the new ones are complete, for progress may let the window draw meanwhile.
+  bool LoadListView(LibraryProgress* progress = nullptr);
   void LoadPositionLV();
   // Reads every row's summary into its columns and check box. A file is opened only when it was written
   // since it was last read, and each installer is looked for once.
@@ -101,8 +105,11 @@ class PackageLibrary {
   using Installers = std::unordered_map<std::string, Installer>;   // by the path as stored
 
   // The folder's packages, in the order of a file list; entries: the listing itself, when wanted.
-  std::optional<std::vector<ListedPackage>> PackageNames(std::vector<FolderEntry>* entries = nullptr) const;
+  std::optional<std::vector<ListedPackage>> PackageNames(std::vector<FolderEntry>* entries = nullptr,
+                                                         LibraryProgress* progress = nullptr) const;
   std::string ListedName(const std::string& text) const;
+  // Puts texts (the folder's names) into the order of Position.lst.
+  void ApplyOrderFile(std::vector<std::string>& texts) const;
   void ApplySummary(LibraryRow& row, std::shared_ptr<const StoredSummary> summary, Installers& installers) const;
   void Exchange(std::size_t a, std::size_t b);
 

@@ -40,6 +40,14 @@ void ReadingProgress::Step(int row, int rows, const std::string& text) {
   pump_.RunOnce();
 }
 
+void ReadingProgress::Meanwhile() {
+  // Nothing to show yet; the window answers as often as it does while the packages are read.
+  const ULONGLONG now = GetTickCount64();
+  if (now - lastShown_ < kShowEveryMs) return;
+  lastShown_ = now;
+  pump_.RunOnce();
+}
+
 void ReadingProgress::End() {
   if (!bar_ && !window_) return;
   SetPanelText("");

@@ -26,6 +26,7 @@ class ReadingProgress final : public LibraryProgress {
   void Begin(int rows) override;
   void Step(int row, int rows, const std::string& text) override;
   void End() override;
+  void Meanwhile() override;
 
   // The progress window while it is shown, else null (tests look at it).
   HWND Window() const { return window_ ? window_->Handle() : nullptr; }

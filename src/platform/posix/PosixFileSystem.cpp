@@ -18,6 +18,7 @@ namespace {
 
 constexpr std::size_t kFirstRead = 64u << 10;
 constexpr std::size_t kChunk = 1u << 20;
+constexpr std::size_t kEntriesBetweenCalls = 256;
 
 bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
@@ -119,13 +120,15 @@ std::optional<std::vector<std::string>> PosixFileSystem::ListFiles(const std::st
   return names;
 }
 
-std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFileEntries(const std::string& folder,
-                                                                         const std::string& pattern) const {
+std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFileEntries(
+    const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   const std::string native = ToNativePath(folder.empty() ? "." : folder);
   DIR* dir = ::opendir(native.c_str());
   if (!dir) return std::nullopt;
   std::vector<FolderEntry> entries;
+  std::size_t walked = 0;
   while (const dirent* entry = ::readdir(dir)) {
+    if (meanwhile && ++walked % kEntriesBetweenCalls == 0) meanwhile();
     const std::string name = entry->d_name;
     if (name.empty() || name[0] == '.' || !WildcardMatch(name, pattern)) continue;
     struct stat st {};

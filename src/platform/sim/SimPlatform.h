@@ -118,8 +118,8 @@ class SimFileSystem : public FileSystem {
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
   std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                     const std::string& pattern) const override;
-  std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder,
-                                                          const std::string& pattern) const override;
+  std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
+                                                          const std::function<void()>& meanwhile = {}) const override;
   std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
   // The drive root is the path's first three characters ("C:\").
   std::optional<std::uint64_t> FreeBytes(const std::string& path) const override;

@@ -12,6 +12,7 @@ namespace {
 
 constexpr DWORD kChunk = 1u << 20;
 constexpr std::size_t kFirstRead = 64u << 10;
+constexpr std::size_t kEntriesBetweenCalls = 256;
 
 bool HasWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != std::wstring::npos; }
 
@@ -154,8 +155,8 @@ std::optional<std::vector<std::string>> Win32FileSystem::ListFiles(const std::st
   return names;
 }
 
-std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(const std::string& folder,
-                                                                         const std::string& pattern) const {
+std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(
+    const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   if (!IsDirectory(folder)) return std::nullopt;
   std::wstring query = ToWidePath(folder);
   const std::wstring widePattern = ToWidePath(pattern);
@@ -173,8 +174,10 @@ std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(const s
     return std::nullopt;
   }
   constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  std::size_t walked = 0;
   do {
     if ((data.dwFileAttributes & kSkipped) == 0) entries.push_back(EntryOf(data));
+    if (meanwhile && ++walked % kEntriesBetweenCalls == 0) meanwhile();
   } while (FindNextFileW(find.Get(), &data));
   return entries;
 }

@@ -16,8 +16,8 @@ class Win32FileSystem final : public FileSystem {
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
   std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                     const std::string& pattern) const override;
-  std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder,
-                                                          const std::string& pattern) const override;
+  std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
+                                                          const std::function<void()>& meanwhile = {}) const override;
   // A reparse point (junction, symbolic link) is reported as a link.
   std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
   std::optional<std::uint64_t> FreeBytes(const std::string& path) const override;

@@ -29,6 +29,26 @@ TEST_F(FolderRereadTest, AReloadOpensOnlyTheFilesWrittenSince) {
   EXPECT_EQ(Cell(3, 2), "Новый");
 }
 
+TEST_F(FolderRereadTest, WhileTheFolderIsListedTheRowsShownStayWhole) {
+  AddPackage("a");
+  AddPackage("b");
+  Open();
+  AddPackage("c");
+  // The window may draw whenever messages run: it must find the rows it was told of.
+  struct Watcher : RecordedProgress {
+    const PackageLibrary* library = nullptr;
+    std::vector<std::size_t> seen;
+    void Meanwhile() override { seen.push_back(library->Rows().size()); }
+  } watcher;
+  watcher.library = &model->Library();
+  model->SetProgress(&watcher);
+  model->Reload();
+  ASSERT_FALSE(watcher.seen.empty());
+  for (std::size_t shown : watcher.seen) EXPECT_EQ(shown, 2u);
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(watcher.calls, (std::vector<std::string>{"begin 3", "end"}));
+}
+
 TEST_F(FolderRereadTest, InstallersAreLookedForOnEveryRead) {
   const std::string shared = "C:\\Shared\\setup.exe";
   fs.AddFile(shared, "MZ");
