@@ -88,7 +88,17 @@ void BatchEditorModel::LoadTipText() {
   if (rows_.empty()) return;
   EditorBusyScope busy(busy_);
   FileSystem& fs = d_.platform.fs;
+  PackageSummaries& summaries = d_.summaries;
   const int n = static_cast<int>(rows_.size());
+  // The files to open, in the order of the rows; the others were read before and not written since.
+  std::vector<char> toRead;
+  std::vector<std::string> paths;
+  for (const EditorRow& row : rows_) {
+    const std::string name = ListedName(row.name);
+    toRead.push_back(summaries.NeedsRead(name) ? 1 : 0);
+    if (toRead.back()) paths.push_back(summaries.PathOf(name));
+  }
+  const std::unique_ptr<FileQueue> files = fs.ReadInTurn(std::move(paths));
   ShowProgress(true);
   for (int i = 0; i < n; ++i) {
     EditorRow& row = rows_[static_cast<std::size_t>(i)];
@@ -97,7 +107,10 @@ void BatchEditorModel::LoadTipText() {
     MoveProgress(i, n);
     // A file gone since the listing has no summary, and a damaged package shows no path, so a search
     // stops there instead of guessing.
-    const std::shared_ptr<const StoredSummary> summary = d_.summaries.Summary(d_.package, fs, ListedName(row.name));
+    const std::string name = ListedName(row.name);
+    const std::shared_ptr<const StoredSummary> summary =
+        toRead[static_cast<std::size_t>(i)] ? summaries.Take(d_.package, fs, name, files->Next())
+                                            : summaries.Summary(d_.package, fs, name);
     if (!summary || !summary->sound) continue;
     row.path = autoReplace_ ? d_.paths.ExpandPathVariables(summary->exePath, fs) : summary->exePath;
   }

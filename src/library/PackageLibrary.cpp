@@ -175,11 +175,26 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   const int n = static_cast<int>(rows_.size());
   if (progress) progress->Begin(n);
   const std::string of = " " + std::to_string(n);
+  // The files to open, in the order of the rows; the others were read before and not written since.
+  std::vector<std::string> names;
+  std::vector<char> toRead;
+  std::vector<std::string> paths;
+  names.reserve(rows_.size());
+  toRead.reserve(rows_.size());
+  for (const LibraryRow& row : rows_) {
+    names.push_back(ListedName(row.text));
+    toRead.push_back(d_.summaries.NeedsRead(names.back()) ? 1 : 0);
+    if (toRead.back()) paths.push_back(d_.summaries.PathOf(names.back()));
+  }
+  const std::unique_ptr<FileQueue> files = d_.fs.ReadInTurn(std::move(paths));
   Installers installers;
   for (int k = 1; k <= n; ++k) {
-    LibraryRow& row = rows_[static_cast<std::size_t>(k - 1)];
+    const auto i = static_cast<std::size_t>(k - 1);
     if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
-    ApplySummary(row, d_.summaries.Summary(d_.package, d_.fs, ListedName(row.text)), installers);
+    ApplySummary(rows_[i],
+                 toRead[i] ? d_.summaries.Take(d_.package, d_.fs, names[i], files->Next())
+                           : d_.summaries.Summary(d_.package, d_.fs, names[i]),
+                 installers);
   }
   if (progress) progress->End();
 }

@@ -14,9 +14,14 @@ bool CanTellWritesApart(std::uint64_t modified) { return modified % kSecond != 0
 }  // namespace
 
 std::optional<StoredSummary> ReadStoredSummary(PackageImage& image, const FileSystem& fs, const std::string& path) {
+  return StoredSummaryOf(image, fs.ReadAll(path), fs, path);
+}
+
+std::optional<StoredSummary> StoredSummaryOf(PackageImage& image, std::optional<Bytes> file, const FileSystem& fs,
+                                             const std::string& path) {
   StoredSummary summary;
   // Loading first spares the existence test of every sound package; a failed load tells which case it was.
-  if (!image.LoadPackage(fs, path) || image.Damaged()) {
+  if (!image.LoadPackage(std::move(file)) || image.Damaged()) {
     if (!FileExists(fs, path)) return std::nullopt;
     return summary;
   }
@@ -44,17 +49,31 @@ void PackageSummaries::Listed(const std::string& folder, const std::vector<Folde
   files_ = std::move(kept);
 }
 
+std::string PackageSummaries::PathOf(const std::string& name) const { return AddBackslash(folder_) + name; }
+
+bool PackageSummaries::NeedsRead(const std::string& name) const {
+  const auto it = files_.find(name);
+  if (it == files_.end()) return true;
+  const Kept& kept = it->second;
+  return !kept.summary || !(kept.read == kept.listed) || !CanTellWritesApart(kept.listed.modified);
+}
+
 std::shared_ptr<const StoredSummary> PackageSummaries::Summary(PackageImage& image, const FileSystem& fs,
                                                                const std::string& name) {
-  Kept& entry = files_[name];
-  if (entry.summary && entry.read == entry.listed && CanTellWritesApart(entry.listed.modified)) return entry.summary;
+  if (!NeedsRead(name)) return files_[name].summary;
+  return Take(image, fs, name, fs.ReadAll(PathOf(name)));
+}
+
+std::shared_ptr<const StoredSummary> PackageSummaries::Take(PackageImage& image, const FileSystem& fs,
+                                                            const std::string& name, std::optional<Bytes> file) {
   ++reads_;
-  std::optional<StoredSummary> read = ReadStoredSummary(image, fs, AddBackslash(folder_) + name);
+  std::optional<StoredSummary> read = StoredSummaryOf(image, std::move(file), fs, PathOf(name));
   if (!read) {
     files_.erase(name);
     return nullptr;
   }
   // The stamp is the listing's: a write after it shows in the next listing and the file is read again.
+  Kept& entry = files_[name];
   entry.summary = std::make_shared<const StoredSummary>(std::move(*read));
   entry.read = entry.listed;
   return entry.summary;

@@ -63,12 +63,23 @@ struct FolderEntry {
   std::uint64_t modified = 0;
 };
 
+// The contents of many files, handed out one by one in the order they were asked for.
+class FileQueue {
+ public:
+  virtual ~FileQueue() = default;
+  // The next file's content; nullopt when it could not be read, and once every file was handed out.
+  virtual std::optional<Bytes> Next() = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual bool Exists(const std::string& path) const = 0;          // file or folder
   virtual bool IsDirectory(const std::string& path) const = 0;
   virtual std::optional<Bytes> ReadAll(const std::string& path) const = 0;
+  // The files of paths for a caller that takes them in turn (FileQueue::Next), each as ReadAll reads it.
+  // Here each is read when it is taken; an adapter may read ahead of the caller meanwhile.
+  virtual std::unique_ptr<FileQueue> ReadInTurn(std::vector<std::string> paths) const;
   virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
   // Writes to a temporary file in the same folder, then moves it over path: a failed write leaves the
   // old file as it was. False on any failure (read-only target, missing folder, full disk).

@@ -141,6 +141,33 @@ TEST_F(FileSystemTest, ReadAllReadsEveryByteWhateverTheSize) {
   }
 }
 
+TEST_F(FileSystemTest, FilesReadInTurnComeInTheirOrderHoweverFarTheyWereReadAhead) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 300; ++i) {
+    const std::string path = folder.File("f" + std::to_string(i) + ".vgp");
+    // Every seventh is missing; the sizes differ so that no two contents are alike.
+    if (i % 7 != 3) {
+      ASSERT_TRUE(fs.WriteAllReplacing(path, Bytes(static_cast<std::size_t>(i * 13), static_cast<std::uint8_t>(i))));
+    }
+    paths.push_back(path);
+  }
+  std::unique_ptr<FileQueue> queue = fs.ReadInTurn(paths);
+  for (const std::string& path : paths) {
+    if (&path == &paths[100]) Sleep(50);   // the readers run ahead meanwhile, only so far
+    EXPECT_EQ(queue->Next(), fs.ReadAll(path)) << path;
+  }
+  EXPECT_FALSE(queue->Next().has_value());
+
+  // Dropped half-way, or with only a few files: nothing is left running.
+  queue = fs.ReadInTurn(paths);
+  EXPECT_EQ(queue->Next(), fs.ReadAll(paths[0]));
+  queue.reset();
+  queue = fs.ReadInTurn({paths[1], paths[3]});
+  EXPECT_EQ(queue->Next(), fs.ReadAll(paths[1]));
+  EXPECT_FALSE(queue->Next().has_value());
+  EXPECT_FALSE(queue->Next().has_value());
+}
+
 TEST_F(FileSystemTest, CreateAndRemove) {
   const std::string sub = folder.File("sub");
   EXPECT_TRUE(fs.CreateFolder(sub));

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/ReadAheadQueue.h"
 #include "platform/win32/WideText.h"
 
 namespace velgaro::win32 {
@@ -99,6 +100,10 @@ std::optional<Bytes> Win32FileSystem::ReadAll(const std::string& path) const {
     bytes.resize(done + read);
     if (read < kChunk) return bytes;
   }
+}
+
+std::unique_ptr<FileQueue> Win32FileSystem::ReadInTurn(std::vector<std::string> paths) const {
+  return std::make_unique<ReadAheadQueue>(*this, std::move(paths));
 }
 
 std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) const {

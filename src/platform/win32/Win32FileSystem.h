@@ -10,6 +10,8 @@ class Win32FileSystem final : public FileSystem {
   bool Exists(const std::string& path) const override;
   bool IsDirectory(const std::string& path) const override;
   std::optional<Bytes> ReadAll(const std::string& path) const override;
+  // Read ahead of the taker on two threads (ReadAheadQueue).
+  std::unique_ptr<FileQueue> ReadInTurn(std::vector<std::string> paths) const override;
   std::optional<std::uint64_t> FileSize(const std::string& path) const override;
   // Refuses to replace a read-only file, so a write-protected package is never overwritten.
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
