@@ -11,6 +11,8 @@ namespace velgaro {
 namespace {
 
 constexpr std::size_t kExtensionLength = 4;   // ".vgp"
+// While a big folder's rows are prepared, the window is let through this often.
+constexpr std::size_t kRowsBetweenCalls = 2048;
 
 bool HasPackageExtension(const std::string& name) {
   return name.size() > kExtensionLength && ToLowerAscii(name.substr(name.size() - kExtensionLength)) == ".vgp";
@@ -39,27 +41,28 @@ std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::Packag
   if (progress) meanwhile = [progress] { progress->Meanwhile(); };
   std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp", meanwhile);
   if (!files) return std::nullopt;
-  // The alphabetical order of a file list: without regard to case. Each name is folded once.
-  struct Named {
-    std::string folded;
-    ListedPackage package;
-  };
-  std::vector<Named> named;
-  named.reserve(files->size());
+  // The alphabetical order of a file list: without regard to case. Each name is folded once, and the
+  // sort moves indexes, not names.
+  std::vector<ListedPackage> listed;
+  std::vector<std::string> folded;
+  listed.reserve(files->size());
+  folded.reserve(files->size());
   // The pattern may also match longer extensions (through short names); the list is of ".vgp" files only.
   for (const FolderEntry& file : *files) {
     if (!HasPackageExtension(file.name)) continue;
-    std::string text = file.name.substr(0, file.name.size() - kExtensionLength);
-    std::string folded = FoldCase(text);
-    named.push_back(Named{std::move(folded), ListedPackage{std::move(text), file.name}});
+    listed.push_back(ListedPackage{file.name.substr(0, file.name.size() - kExtensionLength), file.name});
+    folded.push_back(FoldCase(listed.back().text));
   }
+  std::vector<std::size_t> order(listed.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   if (progress) progress->Meanwhile();
-  std::sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
-    return a.folded != b.folded ? a.folded < b.folded : a.package.text < b.package.text;
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return folded[a] != folded[b] ? folded[a] < folded[b] : listed[a].text < listed[b].text;
   });
+  if (progress) progress->Meanwhile();
   std::vector<ListedPackage> names;
-  names.reserve(named.size());
-  for (Named& n : named) names.push_back(std::move(n.package));
+  names.reserve(listed.size());
+  for (std::size_t i : order) names.push_back(std::move(listed[i]));
   if (entries != nullptr) *entries = std::move(*files);
   return names;
 }
@@ -74,6 +77,8 @@ bool PackageLibrary::LoadListView(LibraryProgress* progress) {
     return false;
   }
   d_.summaries.Listed(folder_, entries);
+  entries = std::vector<FolderEntry>();
+  if (progress) progress->Meanwhile();
   std::vector<std::string> texts;
   std::unordered_map<std::string, std::string> listed;
   texts.reserve(names->size());
@@ -83,11 +88,16 @@ bool PackageLibrary::LoadListView(LibraryProgress* progress) {
     listed[std::move(package.text)] = std::move(package.fileName);
   }
   if (progress) progress->Meanwhile();
-  ApplyOrderFile(texts);
+  ApplyOrderFile(texts, progress);
   std::vector<LibraryRow> rows(texts.size());
   for (std::size_t i = 0; i < texts.size(); ++i) rows[i].text = std::move(texts[i]);
   rows_.swap(rows);
   listedNames_.swap(listed);
+  if (progress) progress->Meanwhile();
+  // The old rows go here, once the new ones are shown.
+  rows = std::vector<LibraryRow>();
+  listed = std::unordered_map<std::string, std::string>();
+  if (progress) progress->Meanwhile();
   return true;
 }
 
@@ -99,17 +109,20 @@ void PackageLibrary::LoadPositionLV() {
   for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i].text = std::move(texts[i]);
 }
 
-void PackageLibrary::ApplyOrderFile(std::vector<std::string>& texts) const {
+void PackageLibrary::ApplyOrderFile(std::vector<std::string>& texts, LibraryProgress* progress) const {
   if (texts.empty() || folder_.empty()) return;
   const std::optional<std::vector<std::string>> lines = ReadOrderFile(d_.fs, d_.codepage, folder_);
   if (!lines || lines->empty()) return;
+  if (progress) progress->Meanwhile();
   ApplySavedOrder(texts, *lines);
+  if (progress) progress->Meanwhile();
 }
 
 std::string PackageLibrary::PackagePath(const std::string& text) const { return AddBackslash(folder_) + text + ".VGP"; }
 
-void PackageLibrary::ApplySummary(LibraryRow& row, std::shared_ptr<const StoredSummary> summary,
-                                  Installers& installers) const {
+void PackageLibrary::ApplySummary(std::size_t index, const std::shared_ptr<const StoredSummary>& summary,
+                                  Installers& installers) {
+  LibraryRow& row = rows_[index];
   if (!summary) {
     // Only the description says so; the other columns stay as they were.
     row.note = LibraryRow::Note::FileMissing;
@@ -124,13 +137,14 @@ void PackageLibrary::ApplySummary(LibraryRow& row, std::shared_ptr<const StoredS
     row.summary.reset();
     return;
   }
-  auto [it, added] = installers.try_emplace(summary->exePath);
-  Installer& installer = it->second;
+  auto [it, added] = installers.try_emplace(summary->exePath, Installer{index, false});
+  const Installer& installer = it->second;
   if (added) {
-    installer.expanded = d_.paths.ExpandPathVariables(summary->exePath, d_.fs);
-    installer.exists = FileExists(d_.fs, installer.expanded);
+    row.path = d_.paths.ExpandPathVariables(summary->exePath, d_.fs);
+    it->second.exists = FileExists(d_.fs, row.path);
+  } else {
+    row.path = rows_[installer.row].path;
   }
-  row.path = installer.expanded;
   if (!installer.exists) {
     row.presence = LibraryRow::Presence::Missing;
     row.note = LibraryRow::Note::InstallerMissing;
@@ -140,7 +154,7 @@ void PackageLibrary::ApplySummary(LibraryRow& row, std::shared_ptr<const StoredS
   row.presence = LibraryRow::Presence::Found;
   row.note = LibraryRow::Note::Description;
   row.checked = summary->defSelect;
-  row.summary = std::move(summary);
+  row.summary = summary;
 }
 
 std::string PackageLibrary::CellText(const LibraryRow& row, int column) const {
@@ -175,27 +189,33 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   const int n = static_cast<int>(rows_.size());
   if (progress) progress->Begin(n);
   const std::string of = " " + std::to_string(n);
-  // The files to open, in the order of the rows; the others were read before and not written since.
-  std::vector<std::string> names;
-  std::vector<char> toRead;
-  std::vector<std::string> paths;
-  names.reserve(rows_.size());
-  toRead.reserve(rows_.size());
-  for (const LibraryRow& row : rows_) {
-    names.push_back(ListedName(row.text));
-    toRead.push_back(d_.summaries.NeedsRead(names.back()) ? 1 : 0);
-    if (toRead.back()) paths.push_back(d_.summaries.PathOf(names.back()));
-  }
-  const std::unique_ptr<FileQueue> files = d_.fs.ReadInTurn(std::move(paths));
-  Installers installers;
-  for (int k = 1; k <= n; ++k) {
-    const auto i = static_cast<std::size_t>(k - 1);
-    if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
-    ApplySummary(rows_[i],
-                 toRead[i] ? d_.summaries.Take(d_.package, d_.fs, names[i], files->Next())
-                           : d_.summaries.Summary(d_.package, d_.fs, names[i]),
-                 installers);
-  }
+  {
+    // The files to open, in the order of the rows; the others were read before and not written since.
+    std::vector<const std::string*> names;
+    std::vector<char> toRead;
+    std::vector<std::string> paths;
+    names.reserve(rows_.size());
+    toRead.reserve(rows_.size());
+    for (const LibraryRow& row : rows_) {
+      const auto listed = listedNames_.find(row.text);
+      names.push_back(listed != listedNames_.end() ? &listed->second : nullptr);
+      toRead.push_back(names.back() == nullptr || d_.summaries.NeedsRead(*names.back()) ? 1 : 0);
+      if (toRead.back()) paths.push_back(ListedPath(row.text));
+      if (progress && names.size() % kRowsBetweenCalls == 0) progress->Meanwhile();
+    }
+    const std::unique_ptr<FileQueue> files = d_.fs.ReadInTurn(std::move(paths));
+    Installers installers;
+    for (int k = 1; k <= n; ++k) {
+      const auto i = static_cast<std::size_t>(k - 1);
+      if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
+      const std::string name = names[i] != nullptr ? *names[i] : ListedName(rows_[i].text);
+      ApplySummary(i,
+                   toRead[i] ? d_.summaries.Take(d_.package, d_.fs, name, files->Next())
+                             : d_.summaries.Summary(d_.package, d_.fs, name),
+                   installers);
+    }
+  }   // what the read needed goes here, before the window hears of the end
+  if (progress) progress->Meanwhile();
   if (progress) progress->End();
 }
 
@@ -206,8 +226,10 @@ void PackageLibrary::ReReadRow(std::size_t row) {
   // The program has just written this file: it is read whatever its listing would say.
   d_.summaries.Forget(ListedName(r.text));
   std::optional<StoredSummary> read = ReadStoredSummary(d_.package, d_.fs, ListedPath(r.text));
+  const std::shared_ptr<const StoredSummary> summary =
+      read ? std::make_shared<const StoredSummary>(std::move(*read)) : nullptr;
   Installers installers;
-  ApplySummary(r, read ? std::make_shared<const StoredSummary>(std::move(*read)) : nullptr, installers);
+  ApplySummary(row, summary, installers);
   r.checked = checked;
 }
 

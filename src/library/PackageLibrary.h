@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -98,19 +99,21 @@ class PackageLibrary {
     std::string fileName;   // as the folder listing gave it
   };
   // The installers of one read: each is expanded and looked for once, however many packages start it.
+  // Keyed by the path as stored, which the summaries hold for as long as the read lasts; the expanded
+  // path is the one the first row that starts it shows.
   struct Installer {
-    std::string expanded;
+    std::size_t row = 0;
     bool exists = false;
   };
-  using Installers = std::unordered_map<std::string, Installer>;   // by the path as stored
+  using Installers = std::unordered_map<std::string_view, Installer>;
 
   // The folder's packages, in the order of a file list; entries: the listing itself, when wanted.
   std::optional<std::vector<ListedPackage>> PackageNames(std::vector<FolderEntry>* entries = nullptr,
                                                          LibraryProgress* progress = nullptr) const;
   std::string ListedName(const std::string& text) const;
   // Puts texts (the folder's names) into the order of Position.lst.
-  void ApplyOrderFile(std::vector<std::string>& texts) const;
-  void ApplySummary(LibraryRow& row, std::shared_ptr<const StoredSummary> summary, Installers& installers) const;
+  void ApplyOrderFile(std::vector<std::string>& texts, LibraryProgress* progress = nullptr) const;
+  void ApplySummary(std::size_t row, const std::shared_ptr<const StoredSummary>& summary, Installers& installers);
   void Exchange(std::size_t a, std::size_t b);
 
   LibraryDeps d_;

@@ -38,15 +38,14 @@ void PackageSummaries::Listed(const std::string& folder, const std::vector<Folde
     files_.clear();
     folder_ = folder;
   }
-  std::unordered_map<std::string, Kept> kept;
-  kept.reserve(files.size());
+  ++listing_;
+  files_.reserve(files.size());
   for (const FolderEntry& file : files) {
-    Kept& entry = kept[file.name];
-    const auto before = files_.find(file.name);
-    if (before != files_.end()) entry = std::move(before->second);
+    Kept& entry = files_[file.name];
     entry.listed = Stamp{file.size, file.modified};
+    entry.listing = listing_;
   }
-  files_ = std::move(kept);
+  for (auto it = files_.begin(); it != files_.end();) it = it->second.listing == listing_ ? std::next(it) : files_.erase(it);
 }
 
 std::string PackageSummaries::PathOf(const std::string& name) const { return AddBackslash(folder_) + name; }

@@ -62,10 +62,12 @@ class PackageSummaries {
     Stamp listed;
     Stamp read;
     std::shared_ptr<const StoredSummary> summary;
+    std::uint64_t listing = 0;   // the last listing that named the file
   };
 
   std::string folder_;
   std::unordered_map<std::string, Kept> files_;   // by file name as listed
+  std::uint64_t listing_ = 0;
   std::size_t reads_ = 0;
 };
 
