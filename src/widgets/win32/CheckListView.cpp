@@ -97,9 +97,13 @@ std::vector<int> CheckListView::Highlighted() const {
 }
 
 void CheckListView::Highlight(const std::vector<int>& rows) {
-  LVITEMW none{};
-  none.stateMask = LVIS_SELECTED;
-  SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+  // Only the rows shown highlighted lose it: taking it from every row is a call per row in the list.
+  for (int shown : Highlighted()) {
+    if (std::find(rows.begin(), rows.end(), shown) != rows.end()) continue;
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED;
+    SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&none));
+  }
   for (int row : rows) {
     if (row < 0 || row >= count_) continue;
     LVITEMW selected{};

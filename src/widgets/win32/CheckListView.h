@@ -47,7 +47,7 @@ class CheckListView {
   int FocusedRow() const;      // -1 none
   int SelectionMark() const;   // -1 none
   std::vector<int> Highlighted() const;
-  // Highlights exactly the given rows; the first gets the focus and the selection mark and is scrolled
+  // Highlights exactly the given rows; each in turn gets the focus and the selection mark and is scrolled
   // into view.
   void Highlight(const std::vector<int>& rows);
 
