@@ -10,6 +10,7 @@ namespace {
 
 // Far more than the names of any folder: a larger file is not an order file but something else.
 constexpr std::uint64_t kLargestOrderFile = 16u << 20;
+constexpr std::size_t kStepsBetweenCalls = 8192;
 
 }  // namespace
 
@@ -35,20 +36,29 @@ std::string FormatOrderFile(const std::vector<std::string>& names) {
   return text;
 }
 
-void ApplySavedOrder(std::vector<std::string>& names, const std::vector<std::string>& lines) {
+void ApplySavedOrder(std::vector<std::string>& names, const std::vector<std::string>& lines,
+                     const std::function<void()>& meanwhile) {
+  std::size_t steps = 0;
+  const auto step = [&] {
+    if (meanwhile && ++steps % kStepsBetweenCalls == 0) meanwhile();
+  };
   // Names of one folder are unique, so a map finds "the first equal name" in constant time. The swaps
   // move places, not names: the map looks at the names where they were given, and they move once, at
   // the end.
   std::vector<std::string> given = std::move(names);
   std::unordered_map<std::string_view, std::size_t> index;   // name -> its place in given
   index.reserve(given.size());
-  for (std::size_t i = given.size(); i-- > 0;) index[given[i]] = i;
+  for (std::size_t i = given.size(); i-- > 0;) {
+    index[given[i]] = i;
+    step();
+  }
   std::vector<std::size_t> at(given.size());     // place -> the given name there now
   std::vector<std::size_t> place(given.size());  // given name -> its place now
   for (std::size_t i = 0; i < given.size(); ++i) at[i] = place[i] = i;
   std::size_t front = 0;
   for (const std::string& line : lines) {
     if (front >= given.size()) break;
+    step();
     const auto it = index.find(line);
     if (it == index.end()) continue;
     const std::size_t j = place[it->second];

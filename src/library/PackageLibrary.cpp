@@ -12,10 +12,49 @@ namespace {
 
 constexpr std::size_t kExtensionLength = 4;   // ".vgp"
 // While a big folder's rows are prepared, the window is let through this often.
-constexpr std::size_t kRowsBetweenCalls = 2048;
+constexpr std::size_t kRowsBetweenCalls = 4096;
 
 bool HasPackageExtension(const std::string& name) {
   return name.size() > kExtensionLength && ToLowerAscii(name.substr(name.size() - kExtensionLength)) == ".vgp";
+}
+
+// Lets the window through now and then while a big folder is listed and ordered (a hundred thousand
+// names take a while), through the progress's Meanwhile; nothing without a progress.
+class Pacer {
+ public:
+  explicit Pacer(LibraryProgress* progress) : progress_(progress) {}
+  void Now() const {
+    if (progress_) progress_->Meanwhile();
+  }
+  // Once per row of a loop.
+  void Row() {
+    if (progress_ && ++rows_ % kRowsBetweenCalls == 0) progress_->Meanwhile();
+  }
+  std::function<void()> Callback() const {
+    if (!progress_) return {};
+    LibraryProgress* progress = progress_;
+    return [progress] { progress->Meanwhile(); };
+  }
+
+ private:
+  LibraryProgress* progress_;
+  std::size_t rows_ = 0;
+};
+
+// std::sort in parts, merged part by part, with the window let through in between.
+template <typename Less>
+void SortInParts(std::vector<std::size_t>& order, Less less, Pacer& pacer) {
+  const auto at = [&](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(std::min(i, order.size())); };
+  for (std::size_t begin = 0; begin < order.size(); begin += kRowsBetweenCalls) {
+    std::sort(at(begin), at(begin + kRowsBetweenCalls), less);
+    pacer.Now();
+  }
+  for (std::size_t width = kRowsBetweenCalls; width < order.size(); width *= 2) {
+    for (std::size_t begin = 0; begin + width < order.size(); begin += 2 * width) {
+      std::inplace_merge(at(begin), at(begin + width), at(begin + 2 * width), less);
+      pacer.Now();
+    }
+  }
 }
 
 }  // namespace
@@ -37,9 +76,8 @@ std::string PackageLibrary::ListedPath(const std::string& text) const {
 std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames(
     std::vector<FolderEntry>* entries, LibraryProgress* progress) const {
   if (folder_.empty()) return std::nullopt;
-  std::function<void()> meanwhile;
-  if (progress) meanwhile = [progress] { progress->Meanwhile(); };
-  std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp", meanwhile);
+  Pacer pacer(progress);
+  std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp", pacer.Callback());
   if (!files) return std::nullopt;
   // The alphabetical order of a file list: without regard to case. Each name is folded once, and the
   // sort moves indexes, not names.
@@ -49,20 +87,25 @@ std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::Packag
   folded.reserve(files->size());
   // The pattern may also match longer extensions (through short names); the list is of ".vgp" files only.
   for (const FolderEntry& file : *files) {
+    pacer.Row();
     if (!HasPackageExtension(file.name)) continue;
     listed.push_back(ListedPackage{file.name.substr(0, file.name.size() - kExtensionLength), file.name});
     folded.push_back(FoldCase(listed.back().text));
   }
   std::vector<std::size_t> order(listed.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  if (progress) progress->Meanwhile();
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return folded[a] != folded[b] ? folded[a] < folded[b] : listed[a].text < listed[b].text;
-  });
-  if (progress) progress->Meanwhile();
+  SortInParts(
+      order,
+      [&](std::size_t a, std::size_t b) {
+        return folded[a] != folded[b] ? folded[a] < folded[b] : listed[a].text < listed[b].text;
+      },
+      pacer);
   std::vector<ListedPackage> names;
   names.reserve(listed.size());
-  for (std::size_t i : order) names.push_back(std::move(listed[i]));
+  for (std::size_t i : order) {
+    names.push_back(std::move(listed[i]));
+    pacer.Row();
+  }
   if (entries != nullptr) *entries = std::move(*files);
   return names;
 }
@@ -76,9 +119,9 @@ bool PackageLibrary::LoadListView(LibraryProgress* progress) {
     folder_.clear();
     return false;
   }
-  d_.summaries.Listed(folder_, entries);
+  Pacer pacer(progress);
+  d_.summaries.Listed(folder_, entries, pacer.Callback());
   entries = std::vector<FolderEntry>();
-  if (progress) progress->Meanwhile();
   std::vector<std::string> texts;
   std::unordered_map<std::string, std::string> listed;
   texts.reserve(names->size());
@@ -86,18 +129,21 @@ bool PackageLibrary::LoadListView(LibraryProgress* progress) {
   for (ListedPackage& package : *names) {
     texts.push_back(package.text);
     listed[std::move(package.text)] = std::move(package.fileName);
+    pacer.Row();
   }
-  if (progress) progress->Meanwhile();
   ApplyOrderFile(texts, progress);
   std::vector<LibraryRow> rows(texts.size());
-  for (std::size_t i = 0; i < texts.size(); ++i) rows[i].text = std::move(texts[i]);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    rows[i].text = std::move(texts[i]);
+    pacer.Row();
+  }
   rows_.swap(rows);
   listedNames_.swap(listed);
-  if (progress) progress->Meanwhile();
+  pacer.Now();
   // The old rows go here, once the new ones are shown.
   rows = std::vector<LibraryRow>();
   listed = std::unordered_map<std::string, std::string>();
-  if (progress) progress->Meanwhile();
+  pacer.Now();
   return true;
 }
 
@@ -111,11 +157,12 @@ void PackageLibrary::LoadPositionLV() {
 
 void PackageLibrary::ApplyOrderFile(std::vector<std::string>& texts, LibraryProgress* progress) const {
   if (texts.empty() || folder_.empty()) return;
+  const Pacer pacer(progress);
   const std::optional<std::vector<std::string>> lines = ReadOrderFile(d_.fs, d_.codepage, folder_);
   if (!lines || lines->empty()) return;
-  if (progress) progress->Meanwhile();
-  ApplySavedOrder(texts, *lines);
-  if (progress) progress->Meanwhile();
+  pacer.Now();
+  ApplySavedOrder(texts, *lines, pacer.Callback());
+  pacer.Now();
 }
 
 std::string PackageLibrary::PackagePath(const std::string& text) const { return AddBackslash(folder_) + text + ".VGP"; }
@@ -190,6 +237,7 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   if (progress) progress->Begin(n);
   const std::string of = " " + std::to_string(n);
   {
+    Pacer pacer(progress);
     // The files to open, in the order of the rows; the others were read before and not written since.
     std::vector<const std::string*> names;
     std::vector<char> toRead;
@@ -201,7 +249,7 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
       names.push_back(listed != listedNames_.end() ? &listed->second : nullptr);
       toRead.push_back(names.back() == nullptr || d_.summaries.NeedsRead(*names.back()) ? 1 : 0);
       if (toRead.back()) paths.push_back(ListedPath(row.text));
-      if (progress && names.size() % kRowsBetweenCalls == 0) progress->Meanwhile();
+      pacer.Row();
     }
     const std::unique_ptr<FileQueue> files = d_.fs.ReadInTurn(std::move(paths));
     Installers installers;

@@ -6,6 +6,7 @@ namespace velgaro {
 namespace {
 
 constexpr std::uint64_t kSecond = 10000000;   // file times count 100-nanosecond steps
+constexpr std::size_t kFilesBetweenCalls = 8192;
 
 // A write time kept to the whole second (FAT keeps two seconds, some file systems one) cannot tell two
 // writes within that second apart, so a summary read at such a time is never trusted to still hold.
@@ -33,17 +34,20 @@ std::optional<StoredSummary> StoredSummaryOf(PackageImage& image, std::optional<
   return summary;
 }
 
-void PackageSummaries::Listed(const std::string& folder, const std::vector<FolderEntry>& files) {
+void PackageSummaries::Listed(const std::string& folder, const std::vector<FolderEntry>& files,
+                              const std::function<void()>& meanwhile) {
   if (folder != folder_) {
     files_.clear();
     folder_ = folder;
   }
   ++listing_;
   files_.reserve(files.size());
+  std::size_t done = 0;
   for (const FolderEntry& file : files) {
     Kept& entry = files_[file.name];
     entry.listed = Stamp{file.size, file.modified};
     entry.listing = listing_;
+    if (meanwhile && ++done % kFilesBetweenCalls == 0) meanwhile();
   }
   for (auto it = files_.begin(); it != files_.end();) it = it->second.listing == listing_ ? std::next(it) : files_.erase(it);
 }

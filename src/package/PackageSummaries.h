@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,7 +36,9 @@ class PackageSummaries {
  public:
   // A new listing of folder: the files it no longer holds (every file, when the folder is another one)
   // are forgotten, and the listed sizes and write times decide which summaries still hold.
-  void Listed(const std::string& folder, const std::vector<FolderEntry>& files);
+  // meanwhile, when given, is called every few thousand files.
+  void Listed(const std::string& folder, const std::vector<FolderEntry>& files,
+              const std::function<void()>& meanwhile = {});
   // The summary of a file of the last listing (its name as listed), read into image unless it was read
   // before at the size and write time listed now. Null when the file is gone.
   std::shared_ptr<const StoredSummary> Summary(PackageImage& image, const FileSystem& fs, const std::string& name);

@@ -91,7 +91,8 @@ class FileSystem {
   virtual std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
                                                             const std::string& pattern) const = 0;
   // The same files with their sizes and last write times, from the same walk of the folder. meanwhile,
-  // when given, is called every few hundred entries of a long walk (a window lets its messages through).
+  // when given, is called on the caller's thread now and then while a long walk goes on (a window lets
+  // its messages through).
   virtual std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
                                                                   const std::function<void()>& meanwhile = {}) const = 0;
   // FindFirstFile/FindNextFile over "folder\*.*": every entry (hidden and system ones too) except "."

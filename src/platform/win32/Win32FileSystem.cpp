@@ -6,6 +6,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/ReadAheadQueue.h"
+#include "platform/win32/RunAside.h"
 #include "platform/win32/WideText.h"
 
 namespace velgaro::win32 {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr DWORD kChunk = 1u << 20;
 constexpr std::size_t kFirstRead = 64u << 10;
-constexpr std::size_t kEntriesBetweenCalls = 256;
 
 bool HasWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != std::wstring::npos; }
 
@@ -168,22 +168,27 @@ std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(
   if (query.empty() || widePattern.empty()) return std::nullopt;
   if (query.back() != L'\\' && query.back() != L'/') query += L'\\';
   query += widePattern;
-  std::vector<FolderEntry> entries;
-  WIN32_FIND_DATAW data;
-  UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
-                                   FIND_FIRST_EX_LARGE_FETCH));
-  if (!find) {
-    // An existing folder without a match is an empty list; anything else (no access) is a failure.
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return entries;
-    return std::nullopt;
-  }
-  constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  std::size_t walked = 0;
-  do {
-    if ((data.dwFileAttributes & kSkipped) == 0) entries.push_back(EntryOf(data));
-    if (meanwhile && ++walked % kEntriesBetweenCalls == 0) meanwhile();
-  } while (FindNextFileW(find.Get(), &data));
+  std::optional<std::vector<FolderEntry>> entries;
+  // Wine reads the whole folder in the first call: for a folder of many thousands the caller goes on
+  // meanwhile, on a thread of the walk's own.
+  RunAside(
+      [&] {
+        WIN32_FIND_DATAW data;
+        UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH));
+        if (!find) {
+          // An existing folder without a match is an empty list; anything else (no access) is a failure.
+          const DWORD error = GetLastError();
+          if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) entries.emplace();
+          return;
+        }
+        constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        entries.emplace();
+        do {
+          if ((data.dwFileAttributes & kSkipped) == 0) entries->push_back(EntryOf(data));
+        } while (FindNextFileW(find.Get(), &data));
+      },
+      meanwhile);
   return entries;
 }
 

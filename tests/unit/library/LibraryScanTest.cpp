@@ -1,7 +1,10 @@
 // The scan of the package folder and the summary of each row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LibraryFixture.h"
+#include "platform/TextFold.h"
 
 namespace velgaro::test {
 namespace {
@@ -31,6 +34,22 @@ TEST_F(LibraryScanTest, RowsShowPresenceDescriptionAndExpandedPath) {
   EXPECT_EQ(model->RowTip(1), "");
   EXPECT_EQ(Panel(1), "1 из 3");
   EXPECT_EQ(Panel(2), "Нажмите F5 чтобы начать установку");
+}
+
+TEST_F(LibraryScanTest, ABigFolderIsInTheOrderOfAFileList) {
+  // More names than one part of the sort: the parts are merged into one order.
+  std::vector<std::string> expected;
+  for (int i = 0; i < 10000; ++i) {
+    std::string name = (i % 3 ? "Pkg" : "pkg") + std::to_string((i * 7919) % 10007);
+    if (i % 5 == 0) name = "Пакет " + name;
+    fs.AddFile(std::string(kFolder) + "\\" + name + ".vgp", "x");
+    expected.push_back(name);
+  }
+  std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+    return FoldCase(a) != FoldCase(b) ? FoldCase(a) < FoldCase(b) : a < b;
+  });
+  Open();
+  EXPECT_EQ(Texts(), expected);
 }
 
 TEST_F(LibraryScanTest, PackageOfNoProgramIsPresent) {
