@@ -88,8 +88,9 @@ class FileSystem {
   virtual std::vector<std::string> List(const std::string& folder, const std::string& pattern) const = 0;
   // Names of the ordinary files of folder that match pattern (no folders, no hidden or system files), in
   // no particular order; nullopt when the folder cannot be listed (missing, not a folder, no access).
+  // Taken from ListFileEntries unless an adapter does better.
   virtual std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
-                                                            const std::string& pattern) const = 0;
+                                                            const std::string& pattern) const;
   // The same files with their sizes and last write times, from the same walk of the folder. meanwhile,
   // when given, is called on the caller's thread now and then while a long walk goes on (a window lets
   // its messages through).

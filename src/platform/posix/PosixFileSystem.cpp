@@ -110,16 +110,6 @@ std::vector<std::string> PosixFileSystem::List(const std::string& folder, const 
   return names;
 }
 
-std::optional<std::vector<std::string>> PosixFileSystem::ListFiles(const std::string& folder,
-                                                                   const std::string& pattern) const {
-  std::optional<std::vector<FolderEntry>> entries = ListFileEntries(folder, pattern);
-  if (!entries) return std::nullopt;
-  std::vector<std::string> names;
-  names.reserve(entries->size());
-  for (FolderEntry& entry : *entries) names.push_back(std::move(entry.name));
-  return names;
-}
-
 std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFileEntries(
     const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   const std::string native = ToNativePath(folder.empty() ? "." : folder);

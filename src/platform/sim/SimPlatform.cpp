@@ -227,15 +227,6 @@ std::vector<std::string> SimFileSystem::List(const std::string& folder, const st
   return names;
 }
 
-std::optional<std::vector<std::string>> SimFileSystem::ListFiles(const std::string& folder,
-                                                                 const std::string& pattern) const {
-  std::optional<std::vector<FolderEntry>> entries = ListFileEntries(folder, pattern);
-  if (!entries) return std::nullopt;
-  std::vector<std::string> names;
-  for (FolderEntry& entry : *entries) names.push_back(std::move(entry.name));
-  return names;
-}
-
 std::optional<std::vector<FolderEntry>> SimFileSystem::ListFileEntries(
     const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   const std::string folderKey = SimPathKey(folder);

@@ -116,8 +116,6 @@ class SimFileSystem : public FileSystem {
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
   // Patterns: "*", "*.ext", or an exact name; sorted without regard to case.
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
-  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
-                                                    const std::string& pattern) const override;
   std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
                                                           const std::function<void()>& meanwhile = {}) const override;
   std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;

@@ -150,16 +150,6 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder, const 
   return names;
 }
 
-std::optional<std::vector<std::string>> Win32FileSystem::ListFiles(const std::string& folder,
-                                                                   const std::string& pattern) const {
-  std::optional<std::vector<FolderEntry>> entries = ListFileEntries(folder, pattern);
-  if (!entries) return std::nullopt;
-  std::vector<std::string> names;
-  names.reserve(entries->size());
-  for (FolderEntry& entry : *entries) names.push_back(std::move(entry.name));
-  return names;
-}
-
 std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(
     const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   if (!IsDirectory(folder)) return std::nullopt;

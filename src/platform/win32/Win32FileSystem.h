@@ -16,8 +16,6 @@ class Win32FileSystem final : public FileSystem {
   // Refuses to replace a read-only file, so a write-protected package is never overwritten.
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
-  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
-                                                    const std::string& pattern) const override;
   std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
                                                           const std::function<void()>& meanwhile = {}) const override;
   // A reparse point (junction, symbolic link) is reported as a link.

@@ -1,4 +1,5 @@
-// Files read in turn as they are taken: what every file system does unless it reads ahead.
+// What every file system does the same way, unless it does better: names listed from the entries, and
+// files read in turn as they are taken.
 #include "platform/Ports.h"
 
 namespace velgaro {
@@ -19,6 +20,16 @@ class ReadWhenTaken final : public FileQueue {
 };
 
 }  // namespace
+
+std::optional<std::vector<std::string>> FileSystem::ListFiles(const std::string& folder,
+                                                              const std::string& pattern) const {
+  std::optional<std::vector<FolderEntry>> entries = ListFileEntries(folder, pattern);
+  if (!entries) return std::nullopt;
+  std::vector<std::string> names;
+  names.reserve(entries->size());
+  for (FolderEntry& entry : *entries) names.push_back(std::move(entry.name));
+  return names;
+}
 
 std::unique_ptr<FileQueue> FileSystem::ReadInTurn(std::vector<std::string> paths) const {
   return std::make_unique<ReadWhenTaken>(*this, std::move(paths));
