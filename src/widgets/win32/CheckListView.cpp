@@ -35,14 +35,18 @@ void CheckListView::Attach(HWND list) {
 }
 
 void CheckListView::AddColumns(const std::vector<CheckListColumn>& columns) {
-  for (std::size_t c = 0; c < columns.size(); ++c) {
+  AddListColumns(list_, columns.data(), columns.size());
+}
+
+void AddListColumns(HWND list, const CheckListColumn* columns, std::size_t count) {
+  for (std::size_t c = 0; c < count; ++c) {
     std::wstring header = win32::ToWide(columns[c].header);
     LVCOLUMNW col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     col.cx = columns[c].width;
     col.pszText = header.data();
     col.iSubItem = static_cast<int>(c);
-    SendMessageW(list_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
+    SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
   }
 }
 

@@ -60,6 +60,8 @@ class CheckListView {
   int count_ = -1;
 };
 
+// Report-view columns appended to a list view, in order.
+void AddListColumns(HWND list, const CheckListColumn* columns, std::size_t count);
 // A text copied into a list's buffer, cut to its capacity.
 void CopyToBuffer(const std::string& text, wchar_t* buffer, int capacity);
 
