@@ -12,7 +12,8 @@
 #   4. the reload through "Обновить vgp каталог" (its command), timed by the window's answer, and the
 #      slowest answer of the window to another program meanwhile;
 #   5. the same with 100,000 packages (skipped with BENCH_LARGE=0).
-# A screenshot of the progress window is kept (build/e2e-shots/progress-window.png).
+# A screenshot of the progress window is kept (build/e2e-shots/progress-window.png; taken while 100,000
+# packages are read, or 10,000 with BENCH_LARGE=0).
 #   scripts/bench_library.sh [build/native] [build/windows]
 E2E_NAME=bench_library
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -103,5 +104,6 @@ unset PING_SECONDS
 main_set_folder "$LARGE"
 main_start
 probe filled 100000 120 >/dev/null || fail "the list did not fill with 100000 rows"
+( sleep 1.2; velgaro_screenshot "$E2E_SHOTS/progress-window.png" ) &
 echo "reload (load $(load)): $(timed_reload 12)"
 main_quit
