@@ -8,6 +8,7 @@
 
 #include "lang/Language.h"
 #include "package/PackageImage.h"
+#include "package/PackageSummaries.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Ports.h"
 
@@ -81,6 +82,7 @@ struct App {
   PathVariables paths;
   Language language;
   PackageImage package;
+  PackageSummaries summaries;   // what the lists read of the package folder's files
 };
 
 }  // namespace velgaro

@@ -13,6 +13,7 @@
 #include "editor/EditPathForm.h"
 #include "lang/Language.h"
 #include "package/PackageImage.h"
+#include "package/PackageSummaries.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Ports.h"
 
@@ -32,6 +33,7 @@ struct EditorDeps {
   const PathVariables& paths;
   PackageImage& package;   // the program's one package image: packages are read and written through it
   const Language& language;
+  PackageSummaries& summaries;   // what was read of the folder's files, shared with the main window
   bool portableMode = false;
 };
 EditorDeps EditorDepsOf(App& app);
@@ -91,7 +93,8 @@ class BatchEditorModel {
   // cannot be listed: the rows are then empty, the folder cleared and the error in the status bar.
   bool LoadPackageRows();
   void ApplySavedOrder();
-  // Ticks every row and reads each package's installer path into column 2.
+  // Ticks every row and reads each package's installer path into column 2 (a file is opened only when
+  // it was written since it was last read, by this window or the main window).
   void LoadTipText();
   // Swaps the names of two rows; false when either is not a row.
   bool ReplaceListItem(std::size_t oldItem, std::size_t nextItem);
@@ -129,6 +132,7 @@ class BatchEditorModel {
   bool OpenFolder(const std::string& folder);
   void StoreFolder(const std::string& folder, bool alsoIni);
   void ClearFindAndReplace();
+  std::string ListedName(const std::string& name) const;
   std::string PackagePath(const std::string& name) const;
   void SaveRow(const EditorRow& row, const std::string& file, const std::string& newPath, EditorSaveReport& report);
   void ShowProgress(bool visible) const;

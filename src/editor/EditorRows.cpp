@@ -16,12 +16,6 @@ bool HasPackageExtension(const std::string& name) {
   return name.size() > kExtensionLength && ToLowerAscii(name.substr(name.size() - kExtensionLength)) == ".vgp";
 }
 
-// Names as a file list orders them: without regard to case.
-bool ListOrder(const std::string& a, const std::string& b) {
-  const std::string fa = FoldCase(a), fb = FoldCase(b);
-  return fa != fb ? fa < fb : a < b;
-}
-
 const std::string& Column(const EditorRow& row, int key) {
   switch (key) {
     case 0: return row.name;
@@ -32,11 +26,13 @@ const std::string& Column(const EditorRow& row, int key) {
 
 }  // namespace
 
-std::string BatchEditorModel::PackagePath(const std::string& name) const {
+std::string BatchEditorModel::ListedName(const std::string& name) const {
   // The name the listing gave: opening a file by a name in another case costs Wine a folder search.
   const auto it = listed_.find(name);
-  return AddBackslash(folder_) + (it == listed_.end() ? name + ".VGP" : it->second);
+  return it == listed_.end() ? name + ".VGP" : it->second;
 }
+
+std::string BatchEditorModel::PackagePath(const std::string& name) const { return AddBackslash(folder_) + ListedName(name); }
 
 bool BatchEditorModel::LoadPackageRows() {
   rows_.clear();
@@ -44,24 +40,26 @@ bool BatchEditorModel::LoadPackageRows() {
   status_.clear();
   total_ = changed_ = toSave_ = 0;
   saved_ = true;   // fresh rows: nothing is pending
-  std::optional<std::vector<std::string>> files;
-  if (!folder_.empty()) files = d_.platform.fs.ListFiles(folder_, "*.vgp");
+  std::optional<std::vector<FolderEntry>> files;
+  if (!folder_.empty()) files = d_.platform.fs.ListFileEntries(folder_, "*.vgp");
   if (!files) {
     folder_.clear();
     status_ = ModuleErrorText(d_.language, "LoadListView");
     return false;
   }
-  std::vector<std::string> names;
-  for (std::string& file : *files) {
+  d_.summaries.Listed(folder_, *files);
+  // Names as a file list orders them: without regard to case, each name folded once.
+  std::vector<std::pair<std::string, std::string>> names;   // folded, name
+  for (const FolderEntry& file : *files) {
     // The pattern may also match longer extensions (through short names).
-    if (!HasPackageExtension(file)) continue;
-    std::string name = file.substr(0, file.size() - kExtensionLength);
-    names.push_back(name);
-    listed_[std::move(name)] = std::move(file);
+    if (!HasPackageExtension(file.name)) continue;
+    std::string name = file.name.substr(0, file.name.size() - kExtensionLength);
+    names.emplace_back(FoldCase(name), name);
+    listed_[std::move(name)] = file.name;
   }
-  std::sort(names.begin(), names.end(), ListOrder);
+  std::sort(names.begin(), names.end());
   rows_.reserve(names.size());
-  for (std::string& name : names) rows_.push_back(EditorRow{std::move(name), {}, {}, false, false});
+  for (auto& name : names) rows_.push_back(EditorRow{std::move(name.second), {}, {}, false, false});
   total_ = static_cast<int>(rows_.size());
   ApplySavedOrder();
   return true;
@@ -90,23 +88,31 @@ void BatchEditorModel::LoadTipText() {
   if (rows_.empty()) return;
   EditorBusyScope busy(busy_);
   FileSystem& fs = d_.platform.fs;
-  PackageImage& pkg = d_.package;
+  PackageSummaries& summaries = d_.summaries;
   const int n = static_cast<int>(rows_.size());
+  // The files to open, in the order of the rows; the others were read before and not written since.
+  std::vector<char> toRead;
+  std::vector<std::string> paths;
+  for (const EditorRow& row : rows_) {
+    const std::string name = ListedName(row.name);
+    toRead.push_back(summaries.NeedsRead(name) ? 1 : 0);
+    if (toRead.back()) paths.push_back(summaries.PathOf(name));
+  }
+  const std::unique_ptr<FileQueue> files = fs.ReadInTurn(std::move(paths));
   ShowProgress(true);
   for (int i = 0; i < n; ++i) {
     EditorRow& row = rows_[static_cast<std::size_t>(i)];
     row.ticked = true;
     row.path.clear();
     MoveProgress(i, n);
-    // A file gone since the listing does not open: its row stays without a path. (No separate
-    // existence check: under Wine each costs as much as a small read.)
-    if (!pkg.ReadPackageFile(fs, PackagePath(row.name))) continue;
-    pkg.UnscramblePackage();
-    if (!pkg.ReadHeader()) continue;
-    std::string stored = pkg.ReadExePath();
-    // A damaged package shows no path, so a search stops there instead of guessing.
-    if (pkg.Damaged()) continue;
-    row.path = autoReplace_ ? d_.paths.ExpandPathVariables(stored, fs) : std::move(stored);
+    // A file gone since the listing has no summary, and a damaged package shows no path, so a search
+    // stops there instead of guessing.
+    const std::string name = ListedName(row.name);
+    const std::shared_ptr<const StoredSummary> summary =
+        toRead[static_cast<std::size_t>(i)] ? summaries.Take(d_.package, fs, name, files->Next())
+                                            : summaries.Summary(d_.package, fs, name);
+    if (!summary || !summary->sound) continue;
+    row.path = autoReplace_ ? d_.paths.ExpandPathVariables(summary->exePath, fs) : summary->exePath;
   }
   ShowProgress(false);
 }

@@ -13,6 +13,8 @@ void BatchEditorModel::SaveRow(const EditorRow& row, const std::string& file, co
   using Reason = EditorSaveFailure::Reason;
   PackageImage& pkg = d_.package;
   FileSystem& fs = d_.platform.fs;
+  // Whatever happens below, the next listing reads this file again.
+  d_.summaries.Forget(ListedName(row.name));
   if (!pkg.ReadPackageFile(fs, file)) {
     report.failed.push_back({row.name, file, Reason::Unreadable});
     return;

@@ -42,7 +42,7 @@ MainWindowModel::MainWindowModel(App& app, Shell& shell, MainWindowHooks hooks, 
       shell_(shell),
       hooks_(std::move(hooks)),
       owner_(owner),
-      library_(LibraryDeps{app.platform.fs, app.platform.codepage, app.paths, app.package, app.language}) {}
+      library_(LibraryDeps{app.platform.fs, app.platform.codepage, app.paths, app.package, app.language, app.summaries}) {}
 
 std::string MainWindowModel::Text(int key) const { return MainText(app_.language, static_cast<MainKey>(key)); }
 
@@ -87,7 +87,7 @@ bool MainWindowModel::ScanFolder(const std::string& folder) {
   BusyScope busy(busy_);
   library_.SetFolder(folder);
   view_.folderText = folder;
-  if (!library_.LoadListView()) {
+  if (!library_.LoadListView(hooks_.progress)) {
     ShowScanError();
     return false;
   }
@@ -234,7 +234,8 @@ ContextMenuState MainWindowModel::RightClick(int row) {
 std::string MainWindowModel::RowTip(int row) const {
   const std::vector<LibraryRow>& rows = library_.Rows();
   if (row < 1 || row > static_cast<int>(rows.size())) return {};
-  return rows[static_cast<std::size_t>(row - 1)].installerMissing ? Text(kMainInstallerMissing) : std::string();
+  const bool missing = rows[static_cast<std::size_t>(row - 1)].note == LibraryRow::Note::InstallerMissing;
+  return missing ? Text(kMainInstallerMissing) : std::string();
 }
 
 }  // namespace velgaro

@@ -1,5 +1,6 @@
 #include "library/OrderFile.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "package/paths/PathVariables.h"
@@ -9,6 +10,7 @@ namespace {
 
 // Far more than the names of any folder: a larger file is not an order file but something else.
 constexpr std::uint64_t kLargestOrderFile = 16u << 20;
+constexpr std::size_t kStepsBetweenCalls = 8192;
 
 }  // namespace
 
@@ -34,23 +36,43 @@ std::string FormatOrderFile(const std::vector<std::string>& names) {
   return text;
 }
 
-void ApplySavedOrder(std::vector<std::string>& names, const std::vector<std::string>& lines) {
-  // Names of one folder are unique, so a map finds "the first equal name" in constant time.
-  std::unordered_map<std::string, std::size_t> where;
-  for (std::size_t i = names.size(); i-- > 0;) where[names[i]] = i;
+void ApplySavedOrder(std::vector<std::string>& names, const std::vector<std::string>& lines,
+                     const std::function<void()>& meanwhile) {
+  std::size_t steps = 0;
+  const auto step = [&] {
+    if (meanwhile && ++steps % kStepsBetweenCalls == 0) meanwhile();
+  };
+  // Names of one folder are unique, so a map finds "the first equal name" in constant time. The swaps
+  // move places, not names: the map looks at the names where they were given, and they move once, at
+  // the end.
+  std::vector<std::string> given = std::move(names);
+  std::unordered_map<std::string_view, std::size_t> index;   // name -> its place in given
+  index.reserve(given.size());
+  for (std::size_t i = given.size(); i-- > 0;) {
+    index[given[i]] = i;
+    step();
+  }
+  std::vector<std::size_t> at(given.size());     // place -> the given name there now
+  std::vector<std::size_t> place(given.size());  // given name -> its place now
+  for (std::size_t i = 0; i < given.size(); ++i) at[i] = place[i] = i;
   std::size_t front = 0;
   for (const std::string& line : lines) {
-    if (front >= names.size()) break;
-    const auto it = where.find(line);
-    if (it == where.end()) continue;
-    const std::size_t j = it->second;
+    if (front >= given.size()) break;
+    step();
+    const auto it = index.find(line);
+    if (it == index.end()) continue;
+    const std::size_t j = place[it->second];
     if (j != front) {
-      std::swap(names[j], names[front]);
-      where[names[j]] = j;
-      where[names[front]] = front;
+      std::swap(at[j], at[front]);
+      place[at[j]] = j;
+      place[at[front]] = front;
     }
     ++front;
   }
+  names.clear();
+  names.reserve(given.size());
+  index.clear();   // it looks into given, whose names now move
+  for (std::size_t i : at) names.push_back(std::move(given[i]));
 }
 
 std::optional<std::vector<std::string>> ReadOrderFile(const FileSystem& fs, const Codepage& codepage,

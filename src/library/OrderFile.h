@@ -2,6 +2,7 @@
 // CR LF after each, the first line empty; ANSI text.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,8 +20,9 @@ std::string FormatOrderFile(const std::vector<std::string>& names);
 
 // Moves the names listed in lines to the front, in the lines' order, by swapping: for each line, the
 // first name equal to it (case counts) trades places with the next front place. Lines that name
-// nothing are skipped.
-void ApplySavedOrder(std::vector<std::string>& names, const std::vector<std::string>& lines);
+// nothing are skipped. meanwhile, when given, is called every few thousand names or lines.
+void ApplySavedOrder(std::vector<std::string>& names, const std::vector<std::string>& lines,
+                     const std::function<void()>& meanwhile = {});
 
 // The lines of the folder's order file; nullopt when there is none, or it is too large to be one.
 std::optional<std::vector<std::string>> ReadOrderFile(const FileSystem& fs, const Codepage& codepage,

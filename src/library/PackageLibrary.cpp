@@ -5,16 +5,56 @@
 #include "engine/PlayerTexts.h"
 #include "library/LibraryTexts.h"
 #include "library/OrderFile.h"
-#include "library/PackageSummary.h"
 #include "platform/TextFold.h"
 
 namespace velgaro {
 namespace {
 
 constexpr std::size_t kExtensionLength = 4;   // ".vgp"
+// While a big folder's rows are prepared, the window is let through this often.
+constexpr std::size_t kRowsBetweenCalls = 4096;
 
 bool HasPackageExtension(const std::string& name) {
   return name.size() > kExtensionLength && ToLowerAscii(name.substr(name.size() - kExtensionLength)) == ".vgp";
+}
+
+// Lets the window through now and then while a big folder is listed and ordered (a hundred thousand
+// names take a while), through the progress's Meanwhile; nothing without a progress.
+class Pacer {
+ public:
+  explicit Pacer(LibraryProgress* progress) : progress_(progress) {}
+  void Now() const {
+    if (progress_) progress_->Meanwhile();
+  }
+  // Once per row of a loop.
+  void Row() {
+    if (progress_ && ++rows_ % kRowsBetweenCalls == 0) progress_->Meanwhile();
+  }
+  std::function<void()> Callback() const {
+    if (!progress_) return {};
+    LibraryProgress* progress = progress_;
+    return [progress] { progress->Meanwhile(); };
+  }
+
+ private:
+  LibraryProgress* progress_;
+  std::size_t rows_ = 0;
+};
+
+// std::sort in parts, merged part by part, with the window let through in between.
+template <typename Less>
+void SortInParts(std::vector<std::size_t>& order, Less less, Pacer& pacer) {
+  const auto at = [&](std::size_t i) { return order.begin() + static_cast<std::ptrdiff_t>(std::min(i, order.size())); };
+  for (std::size_t begin = 0; begin < order.size(); begin += kRowsBetweenCalls) {
+    std::sort(at(begin), at(begin + kRowsBetweenCalls), less);
+    pacer.Now();
+  }
+  for (std::size_t width = kRowsBetweenCalls; width < order.size(); width *= 2) {
+    for (std::size_t begin = 0; begin + width < order.size(); begin += 2 * width) {
+      std::inplace_merge(at(begin), at(begin + width), at(begin + 2 * width), less);
+      pacer.Now();
+    }
+  }
 }
 
 }  // namespace
@@ -24,91 +64,170 @@ bool IsPlainPackageName(const std::string& text) {
   return text.find_first_of("\\/:") == std::string::npos && text.find('\0') == std::string::npos;
 }
 
-std::string PackageLibrary::ListedPath(const std::string& text) const {
+std::string PackageLibrary::ListedName(const std::string& text) const {
   const auto it = listedNames_.find(text);
-  return it == listedNames_.end() ? PackagePath(text) : AddBackslash(folder_) + it->second;
+  return it == listedNames_.end() ? text + ".VGP" : it->second;
 }
 
-std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames() const {
+std::string PackageLibrary::ListedPath(const std::string& text) const {
+  return AddBackslash(folder_) + ListedName(text);
+}
+
+std::optional<std::vector<PackageLibrary::ListedPackage>> PackageLibrary::PackageNames(
+    std::vector<FolderEntry>* entries, LibraryProgress* progress) const {
   if (folder_.empty()) return std::nullopt;
-  std::optional<std::vector<std::string>> files = d_.fs.ListFiles(folder_, "*.vgp");
+  Pacer pacer(progress);
+  std::optional<std::vector<FolderEntry>> files = d_.fs.ListFileEntries(folder_, "*.vgp", pacer.Callback());
   if (!files) return std::nullopt;
-  std::vector<ListedPackage> names;
-  names.reserve(files->size());
+  // The alphabetical order of a file list: without regard to case. Each name is folded once, and the
+  // sort moves indexes, not names.
+  std::vector<ListedPackage> listed;
+  std::vector<std::string> folded;
+  listed.reserve(files->size());
+  folded.reserve(files->size());
   // The pattern may also match longer extensions (through short names); the list is of ".vgp" files only.
-  for (std::string& file : *files) {
-    if (!HasPackageExtension(file)) continue;
-    std::string text = file.substr(0, file.size() - kExtensionLength);
-    names.push_back(ListedPackage{std::move(text), std::move(file)});
+  for (const FolderEntry& file : *files) {
+    pacer.Row();
+    if (!HasPackageExtension(file.name)) continue;
+    listed.push_back(ListedPackage{file.name.substr(0, file.name.size() - kExtensionLength), file.name});
+    folded.push_back(FoldCase(listed.back().text));
   }
-  // The alphabetical order of a file list: without regard to case.
-  std::sort(names.begin(), names.end(), [](const ListedPackage& a, const ListedPackage& b) {
-    const std::string fa = FoldCase(a.text), fb = FoldCase(b.text);
-    return fa != fb ? fa < fb : a.text < b.text;
-  });
+  std::vector<std::size_t> order(listed.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  SortInParts(
+      order,
+      [&](std::size_t a, std::size_t b) {
+        return folded[a] != folded[b] ? folded[a] < folded[b] : listed[a].text < listed[b].text;
+      },
+      pacer);
+  std::vector<ListedPackage> names;
+  names.reserve(listed.size());
+  for (std::size_t i : order) {
+    names.push_back(std::move(listed[i]));
+    pacer.Row();
+  }
+  if (entries != nullptr) *entries = std::move(*files);
   return names;
 }
 
-bool PackageLibrary::LoadListView() {
-  rows_.clear();
-  listedNames_.clear();
-  std::optional<std::vector<ListedPackage>> names = PackageNames();
+bool PackageLibrary::LoadListView(LibraryProgress* progress) {
+  std::vector<FolderEntry> entries;
+  std::optional<std::vector<ListedPackage>> names = PackageNames(&entries, progress);
   if (!names) {
+    rows_.clear();
+    listedNames_.clear();
     folder_.clear();
     return false;
   }
-  rows_.reserve(names->size());
-  for (ListedPackage& listed : *names) {
-    LibraryRow row;
-    row.text = listed.text;
-    listedNames_[listed.text] = std::move(listed.fileName);
-    rows_.push_back(std::move(row));
+  Pacer pacer(progress);
+  d_.summaries.Listed(folder_, entries, pacer.Callback());
+  entries = std::vector<FolderEntry>();
+  std::vector<std::string> texts;
+  std::unordered_map<std::string, std::string> listed;
+  texts.reserve(names->size());
+  listed.reserve(names->size());
+  for (ListedPackage& package : *names) {
+    texts.push_back(package.text);
+    listed[std::move(package.text)] = std::move(package.fileName);
+    pacer.Row();
   }
-  LoadPositionLV();
+  ApplyOrderFile(texts, progress);
+  std::vector<LibraryRow> rows(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    rows[i].text = std::move(texts[i]);
+    pacer.Row();
+  }
+  rows_.swap(rows);
+  listedNames_.swap(listed);
+  pacer.Now();
+  // The old rows go here, once the new ones are shown.
+  rows = std::vector<LibraryRow>();
+  listed = std::unordered_map<std::string, std::string>();
+  pacer.Now();
   return true;
 }
 
 void PackageLibrary::LoadPositionLV() {
-  if (rows_.empty() || folder_.empty()) return;
-  const std::optional<std::vector<std::string>> lines = ReadOrderFile(d_.fs, d_.codepage, folder_);
-  if (!lines || lines->empty()) return;
   std::vector<std::string> texts;
   texts.reserve(rows_.size());
   for (const LibraryRow& row : rows_) texts.push_back(row.text);
-  ApplySavedOrder(texts, *lines);
+  ApplyOrderFile(texts);
   for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i].text = std::move(texts[i]);
+}
+
+void PackageLibrary::ApplyOrderFile(std::vector<std::string>& texts, LibraryProgress* progress) const {
+  if (texts.empty() || folder_.empty()) return;
+  const Pacer pacer(progress);
+  const std::optional<std::vector<std::string>> lines = ReadOrderFile(d_.fs, d_.codepage, folder_);
+  if (!lines || lines->empty()) return;
+  pacer.Now();
+  ApplySavedOrder(texts, *lines, pacer.Callback());
+  pacer.Now();
 }
 
 std::string PackageLibrary::PackagePath(const std::string& text) const { return AddBackslash(folder_) + text + ".VGP"; }
 
-void PackageLibrary::ApplySummary(LibraryRow& row, const std::string& packagePath) {
-  const PackageSummary summary = ReadPackageSummary(d_.package, d_.fs, d_.paths, packagePath);
-  row.installerMissing = false;
-  switch (summary.state) {
-    case PackageSummary::State::FileMissing:
-      row.description = MainText(d_.language, kMainFileMissing);
-      return;
-    case PackageSummary::State::Damaged: {
-      // A damaged file is named as the player names it; nothing of it is shown as if it were sound.
-      const std::string name = row.text + ".vgp";
-      row.presence.clear();
-      row.description = d_.language.LangTextParam(StelsDefault(kTextPackageDamaged) + name, kStelsSection,
-                                                  kTextPackageDamaged, name);
-      row.path.clear();
-      return;
-    }
-    case PackageSummary::State::InstallerMissing:
-      row.presence = MainText(d_.language, kMainNotFound);
-      row.description = MainText(d_.language, kMainInstallerMissing);
-      row.path = summary.installerPath;
-      row.installerMissing = true;
-      return;
-    case PackageSummary::State::Ok:
-      row.presence = "Ok";
-      row.description = summary.description;
-      row.path = summary.installerPath;
-      row.checked = summary.defSelect;
-      return;
+void PackageLibrary::ApplySummary(std::size_t index, const std::shared_ptr<const StoredSummary>& summary,
+                                  Installers& installers) {
+  LibraryRow& row = rows_[index];
+  if (!summary) {
+    // Only the description says so; the other columns stay as they were.
+    row.note = LibraryRow::Note::FileMissing;
+    row.summary.reset();
+    return;
+  }
+  if (!summary->sound) {
+    // A damaged file is named as the player names it; nothing of it is shown as if it were sound.
+    row.presence = LibraryRow::Presence::None;
+    row.note = LibraryRow::Note::Damaged;
+    row.path.clear();
+    row.summary.reset();
+    return;
+  }
+  auto [it, added] = installers.try_emplace(summary->exePath, Installer{index, false});
+  const Installer& installer = it->second;
+  if (added) {
+    row.path = d_.paths.ExpandPathVariables(summary->exePath, d_.fs);
+    it->second.exists = FileExists(d_.fs, row.path);
+  } else {
+    row.path = rows_[installer.row].path;
+  }
+  if (!installer.exists) {
+    row.presence = LibraryRow::Presence::Missing;
+    row.note = LibraryRow::Note::InstallerMissing;
+    row.summary.reset();
+    return;
+  }
+  row.presence = LibraryRow::Presence::Found;
+  row.note = LibraryRow::Note::Description;
+  row.checked = summary->defSelect;
+  row.summary = summary;
+}
+
+std::string PackageLibrary::CellText(const LibraryRow& row, int column) const {
+  switch (column) {
+    case 0:
+      return row.text;
+    case 1:
+      if (row.presence == LibraryRow::Presence::Found) return "Ok";
+      return row.presence == LibraryRow::Presence::Missing ? MainText(d_.language, kMainNotFound) : std::string();
+    case 2:
+      switch (row.note) {
+        case LibraryRow::Note::None: return std::string();
+        case LibraryRow::Note::Description: return row.summary ? row.summary->description : std::string();
+        case LibraryRow::Note::InstallerMissing: return MainText(d_.language, kMainInstallerMissing);
+        case LibraryRow::Note::FileMissing: return MainText(d_.language, kMainFileMissing);
+        case LibraryRow::Note::Damaged: {
+          const std::string name = row.text + ".vgp";
+          return d_.language.LangTextParam(StelsDefault(kTextPackageDamaged) + name, kStelsSection,
+                                           kTextPackageDamaged, name);
+        }
+      }
+      return std::string();
+    case 3:
+      return row.path;
+    default:
+      return std::string();
   }
 }
 
@@ -117,11 +236,34 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
   const int n = static_cast<int>(rows_.size());
   if (progress) progress->Begin(n);
   const std::string of = " " + std::to_string(n);
-  for (int k = 1; k <= n; ++k) {
-    LibraryRow& row = rows_[static_cast<std::size_t>(k - 1)];
-    if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
-    ApplySummary(row, ListedPath(row.text));
-  }
+  {
+    Pacer pacer(progress);
+    // The files to open, in the order of the rows; the others were read before and not written since.
+    std::vector<const std::string*> names;
+    std::vector<char> toRead;
+    std::vector<std::string> paths;
+    names.reserve(rows_.size());
+    toRead.reserve(rows_.size());
+    for (const LibraryRow& row : rows_) {
+      const auto listed = listedNames_.find(row.text);
+      names.push_back(listed != listedNames_.end() ? &listed->second : nullptr);
+      toRead.push_back(names.back() == nullptr || d_.summaries.NeedsRead(*names.back()) ? 1 : 0);
+      if (toRead.back()) paths.push_back(ListedPath(row.text));
+      pacer.Row();
+    }
+    const std::unique_ptr<FileQueue> files = d_.fs.ReadInTurn(std::move(paths));
+    Installers installers;
+    for (int k = 1; k <= n; ++k) {
+      const auto i = static_cast<std::size_t>(k - 1);
+      if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
+      const std::string name = names[i] != nullptr ? *names[i] : ListedName(rows_[i].text);
+      ApplySummary(i,
+                   toRead[i] ? d_.summaries.Take(d_.package, d_.fs, name, files->Next())
+                             : d_.summaries.Summary(d_.package, d_.fs, name),
+                   installers);
+    }
+  }   // what the read needed goes here, before the window hears of the end
+  if (progress) progress->Meanwhile();
   if (progress) progress->End();
 }
 
@@ -129,7 +271,13 @@ void PackageLibrary::ReReadRow(std::size_t row) {
   if (row >= rows_.size()) return;
   LibraryRow& r = rows_[row];
   const bool checked = r.checked;
-  ApplySummary(r, ListedPath(r.text));
+  // The program has just written this file: it is read whatever its listing would say.
+  d_.summaries.Forget(ListedName(r.text));
+  std::optional<StoredSummary> read = ReadStoredSummary(d_.package, d_.fs, ListedPath(r.text));
+  const std::shared_ptr<const StoredSummary> summary =
+      read ? std::make_shared<const StoredSummary>(std::move(*read)) : nullptr;
+  Installers installers;
+  ApplySummary(row, summary, installers);
   r.checked = checked;
 }
 
@@ -205,7 +353,7 @@ PackageLibrary::Deletion PackageLibrary::DeleteChecked(LibraryProgress* progress
     const std::string path = ListedPath(row.text);
     if (!d_.fs.IsDirectory(path) && d_.fs.Remove(path)) ++result.deleted;
   }
-  LoadListView();
+  LoadListView(progress);
   LoadTipTextLV(progress);
   return result;
 }

@@ -2,13 +2,16 @@
 // The main window shows the rows; everything it does to them happens here.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "lang/Language.h"
 #include "library/LibraryRow.h"
 #include "package/PackageImage.h"
+#include "package/PackageSummaries.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Ports.h"
 
@@ -22,6 +25,8 @@ class LibraryProgress {
   // text: "Загрузка k из N"; called for rows whose package file exists.
   virtual void Step(int row, int rows, const std::string& text) = 0;
   virtual void End() = 0;
+  // The folder is being listed and ordered, before Begin: a big folder takes a while.
+  virtual void Meanwhile() {}
 };
 
 struct LibraryDeps {
@@ -30,6 +35,7 @@ struct LibraryDeps {
   const PathVariables& paths;
   PackageImage& package;   // the program's one package image: summaries are read into it
   const Language& language;
+  PackageSummaries& summaries;   // what was read of the folder's files, shared with the batch editor
 };
 
 class PackageLibrary {
@@ -45,10 +51,12 @@ class PackageLibrary {
   void Clear() { rows_.clear(); }
 
   // Rescans the folder into rows (names only, alphabetical, then the saved order). False when the
-  // folder cannot be listed: the rows are then empty and the folder is cleared.
-  bool LoadListView();
+  // folder cannot be listed: the rows are then empty and the folder is cleared. The rows shown stay as
+  // they were until the new ones are complete, for progress may let the window draw meanwhile.
+  bool LoadListView(LibraryProgress* progress = nullptr);
   void LoadPositionLV();
-  // Reads every row's summary into its columns and check box.
+  // Reads every row's summary into its columns and check box. A file is opened only when it was written
+  // since it was last read, and each installer is looked for once.
   void LoadTipTextLV(LibraryProgress* progress);
   // Reads one row's summary into its columns again; its check box stays as it is.
   void ReReadRow(std::size_t row);
@@ -57,6 +65,8 @@ class PackageLibrary {
   bool SavePositionList();
   // The folder still holds exactly the packages shown.
   bool IsEqualList() const;
+  // The text of a row's column (0: the name, 1: presence, 2: description, 3: installer path).
+  std::string CellText(const LibraryRow& row, int column) const;
 
   int CheckedCount() const;
   void ListSelectAll();
@@ -88,8 +98,22 @@ class PackageLibrary {
     std::string text;       // the name less ".vgp"
     std::string fileName;   // as the folder listing gave it
   };
-  std::optional<std::vector<ListedPackage>> PackageNames() const;
-  void ApplySummary(LibraryRow& row, const std::string& packagePath);
+  // The installers of one read: each is expanded and looked for once, however many packages start it.
+  // Keyed by the path as stored, which the summaries hold for as long as the read lasts; the expanded
+  // path is the one the first row that starts it shows.
+  struct Installer {
+    std::size_t row = 0;
+    bool exists = false;
+  };
+  using Installers = std::unordered_map<std::string_view, Installer>;
+
+  // The folder's packages, in the order of a file list; entries: the listing itself, when wanted.
+  std::optional<std::vector<ListedPackage>> PackageNames(std::vector<FolderEntry>* entries = nullptr,
+                                                         LibraryProgress* progress = nullptr) const;
+  std::string ListedName(const std::string& text) const;
+  // Puts texts (the folder's names) into the order of Position.lst.
+  void ApplyOrderFile(std::vector<std::string>& texts, LibraryProgress* progress = nullptr) const;
+  void ApplySummary(std::size_t row, const std::shared_ptr<const StoredSummary>& summary, Installers& installers);
   void Exchange(std::size_t a, std::size_t b);
 
   LibraryDeps d_;

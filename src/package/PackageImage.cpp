@@ -28,11 +28,14 @@ constexpr std::int64_t kActionHeadSize = 12;
 }  // namespace
 
 bool PackageImage::ReadPackageFile(const FileSystem& fs, const std::string& path) {
+  return TakeFile(fs.ReadAll(path));
+}
+
+bool PackageImage::TakeFile(std::optional<Bytes> bytes) {
   image_.clear();
   header = PackageHeader{};
   options = PackageOptions{};
   ResetReadState();
-  std::optional<Bytes> bytes = fs.ReadAll(path);
   // Offsets in the file are 32-bit: a larger file cannot be a package.
   if (!bytes || bytes->empty() || bytes->size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
     damaged_ = bytes.has_value();
@@ -112,8 +115,10 @@ bool PackageImage::ReadHeader() {
 
 bool PackageImage::CheckPackageVersion() const { return header.versionMajor <= kProgramVersionMajor; }
 
-bool PackageImage::LoadPackage(const FileSystem& fs, const std::string& path) {
-  if (!ReadPackageFile(fs, path)) return false;
+bool PackageImage::LoadPackage(const FileSystem& fs, const std::string& path) { return LoadPackage(fs.ReadAll(path)); }
+
+bool PackageImage::LoadPackage(std::optional<Bytes> file) {
+  if (!TakeFile(std::move(file))) return false;
   UnscramblePackage();
   return ReadHeader() && ReadOptions();
 }

@@ -96,6 +96,8 @@ class PackageImage {
   // ReadPackageFile, UnscramblePackage, ReadHeader and ReadOptions in one go: false when the file cannot
   // be read or is not a sound package.
   bool LoadPackage(const FileSystem& fs, const std::string& path);
+  // The same for a file's content read by the caller (nullopt: the file could not be read).
+  bool LoadPackage(std::optional<Bytes> file);
 
   void WriteDescription(const std::string& text);
   std::string ReadDescription() const;
@@ -138,6 +140,8 @@ class PackageImage {
   std::int32_t actionIndex = 0;
 
  private:
+  // A file's content as the new image (ReadPackageFile without the reading).
+  bool TakeFile(std::optional<Bytes> bytes);
   void CopyHeader();
   void ResetReadState();
   // Whether [offset, offset + length) lies inside the image; 64-bit so that no sum can overflow.

@@ -58,6 +58,17 @@ struct FolderEntry {
   bool isFolder = false;
   bool isLink = false;      // a symbolic link or junction: its content lies elsewhere
   std::uint64_t size = 0;   // bytes of a file; 0 for a folder
+  // The last write, in 100-nanosecond steps since 1601 as Windows keeps it; 0 when not known. With the
+  // size it tells whether a file was written since it was last read.
+  std::uint64_t modified = 0;
+};
+
+// The contents of many files, handed out one by one in the order they were asked for.
+class FileQueue {
+ public:
+  virtual ~FileQueue() = default;
+  // The next file's content; nullopt when it could not be read, and once every file was handed out.
+  virtual std::optional<Bytes> Next() = 0;
 };
 
 class FileSystem {
@@ -66,6 +77,9 @@ class FileSystem {
   virtual bool Exists(const std::string& path) const = 0;          // file or folder
   virtual bool IsDirectory(const std::string& path) const = 0;
   virtual std::optional<Bytes> ReadAll(const std::string& path) const = 0;
+  // The files of paths for a caller that takes them in turn (FileQueue::Next), each as ReadAll reads it.
+  // Here each is read when it is taken; an adapter may read ahead of the caller meanwhile.
+  virtual std::unique_ptr<FileQueue> ReadInTurn(std::vector<std::string> paths) const;
   virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
   // Writes to a temporary file in the same folder, then moves it over path: a failed write leaves the
   // old file as it was. False on any failure (read-only target, missing folder, full disk).
@@ -74,8 +88,14 @@ class FileSystem {
   virtual std::vector<std::string> List(const std::string& folder, const std::string& pattern) const = 0;
   // Names of the ordinary files of folder that match pattern (no folders, no hidden or system files), in
   // no particular order; nullopt when the folder cannot be listed (missing, not a folder, no access).
+  // Taken from ListFileEntries unless an adapter does better.
   virtual std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
-                                                            const std::string& pattern) const = 0;
+                                                            const std::string& pattern) const;
+  // The same files with their sizes and last write times, from the same walk of the folder. meanwhile,
+  // when given, is called on the caller's thread now and then while a long walk goes on (a window lets
+  // its messages through).
+  virtual std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
+                                                                  const std::function<void()>& meanwhile = {}) const = 0;
   // FindFirstFile/FindNextFile over "folder\*.*": every entry (hidden and system ones too) except "."
   // and "..", in no particular order; nullopt when the folder cannot be listed.
   virtual std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const = 0;

@@ -104,11 +104,17 @@ class BatchEditorWindowTest : public test::EditorFixture {
     const auto state = SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_STATEIMAGEMASK);
     return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
   }
+  // A click on a row's box, as the list reports it (the list holds no boxes of its own).
   void Tick(int item, bool on) {
-    LVITEMW it{};
-    it.stateMask = LVIS_STATEIMAGEMASK;
-    it.state = INDEXTOSTATEIMAGEMASK(on ? 2 : 1);
-    SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
+    if (Ticked(item) == on) return;
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+    NMITEMACTIVATE click{};
+    click.hdr = NMHDR{List(), IDC_WP_LIST, static_cast<UINT>(NM_CLICK)};
+    click.iItem = item;
+    click.ptAction = POINT{r.left + 8, (r.top + r.bottom) / 2};
+    SendMessageW(window->Handle(), WM_NOTIFY, IDC_WP_LIST, reinterpret_cast<LPARAM>(&click));
   }
   std::string Text(int id) const {
     wchar_t buffer[512] = {};

@@ -98,6 +98,76 @@ TEST_F(FileSystemTest, ListMatchesPatternAndSkipsDotEntries) {
   EXPECT_TRUE(fs.List(folder.File("missing"), "*").empty());
 }
 
+TEST_F(FileSystemTest, FileEntriesCarryTheSizeAndALastWriteThatMovesWithAWrite) {
+  const std::string path = folder.File("a.vgp");
+  ASSERT_TRUE(fs.WriteAllReplacing(path, BytesOf("12345")));
+  ASSERT_TRUE(fs.WriteAllReplacing(folder.File("b.txt"), BytesOf("1")));
+  ASSERT_TRUE(fs.CreateFolder(folder.File("folder.vgp")));
+  std::optional<std::vector<FolderEntry>> entries = fs.ListFileEntries(folder.Path(), "*.vgp");
+  ASSERT_TRUE(entries.has_value());
+  ASSERT_EQ(entries->size(), 1u);
+  const FolderEntry before = entries->front();
+  EXPECT_EQ(before.name, "a.vgp");
+  EXPECT_EQ(before.size, 5u);
+  // Set back by a minute, so that the write below is later whatever the clock's resolution.
+  FILETIME earlier{};
+  const std::uint64_t minuteBack = before.modified - 600000000u;
+  earlier.dwLowDateTime = static_cast<DWORD>(minuteBack);
+  earlier.dwHighDateTime = static_cast<DWORD>(minuteBack >> 32);
+  {
+    HANDLE file = CreateFileW(ToWide(path).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &earlier));
+    CloseHandle(file);
+  }
+  EXPECT_EQ(fs.ListFileEntries(folder.Path(), "*.VGP")->front().modified, minuteBack);
+  ASSERT_TRUE(fs.WriteAllReplacing(path, BytesOf("54321")));
+  entries = fs.ListFileEntries(folder.Path(), "*.vgp");
+  EXPECT_EQ(entries->front().size, 5u);
+  EXPECT_GT(entries->front().modified, minuteBack);
+  EXPECT_EQ(fs.ListFiles(folder.Path(), "*.vgp"), std::vector<std::string>{"a.vgp"});
+  EXPECT_FALSE(fs.ListFileEntries(folder.File("missing"), "*").has_value());
+}
+
+TEST_F(FileSystemTest, ReadAllReadsEveryByteWhateverTheSize) {
+  // Around the first buffer's size: the read that fills it exactly is not the end.
+  for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
+                                 std::size_t{65537}, std::size_t{3000000}}) {
+    Bytes content(size);
+    for (std::size_t i = 0; i < size; ++i) content[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    const std::string path = folder.File("size" + std::to_string(size));
+    ASSERT_TRUE(fs.WriteAllReplacing(path, content));
+    EXPECT_EQ(fs.ReadAll(path), content) << size;
+  }
+}
+
+TEST_F(FileSystemTest, FilesReadInTurnComeInTheirOrderHoweverFarTheyWereReadAhead) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 300; ++i) {
+    const std::string path = folder.File("f" + std::to_string(i) + ".vgp");
+    // Every seventh is missing; the sizes differ so that no two contents are alike.
+    if (i % 7 != 3) {
+      ASSERT_TRUE(fs.WriteAllReplacing(path, Bytes(static_cast<std::size_t>(i * 13), static_cast<std::uint8_t>(i))));
+    }
+    paths.push_back(path);
+  }
+  std::unique_ptr<FileQueue> queue = fs.ReadInTurn(paths);
+  for (const std::string& path : paths) {
+    if (&path == &paths[100]) Sleep(50);   // the readers run ahead meanwhile, only so far
+    EXPECT_EQ(queue->Next(), fs.ReadAll(path)) << path;
+  }
+  EXPECT_FALSE(queue->Next().has_value());
+
+  // Dropped half-way, or with only a few files: nothing is left running.
+  queue = fs.ReadInTurn(paths);
+  EXPECT_EQ(queue->Next(), fs.ReadAll(paths[0]));
+  queue.reset();
+  queue = fs.ReadInTurn({paths[1], paths[3]});
+  EXPECT_EQ(queue->Next(), fs.ReadAll(paths[1]));
+  EXPECT_FALSE(queue->Next().has_value());
+  EXPECT_FALSE(queue->Next().has_value());
+}
+
 TEST_F(FileSystemTest, CreateAndRemove) {
   const std::string sub = folder.File("sub");
   EXPECT_TRUE(fs.CreateFolder(sub));

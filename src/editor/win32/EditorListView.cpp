@@ -1,14 +1,15 @@
 #include "editor/win32/EditorListView.h"
 
-#include <commctrl.h>
-
 #include "editor/EditorTexts.h"
-#include "library/win32/CheckListCells.h"
 
 namespace velgaro::editor {
 namespace {
 
 constexpr int kColumnWidths[] = {150, 300, 300};
+
+const std::string& Column(const EditorRow& row, int column) {
+  return column == 0 ? row.name : column == 1 ? row.path : row.newPath;
+}
 
 }  // namespace
 
@@ -17,42 +18,53 @@ EditorListView::~EditorListView() {
 }
 
 void EditorListView::Attach(HWND list, const Language& language) {
-  list_ = list;
-  library::ListColumn columns[3];
+  list_.Attach(list);
+  std::vector<widgets::CheckListColumn> columns;
   for (int c = 0; c < 3; ++c) {
-    columns[c] = {kColumnWidths[c], EditorText(language, static_cast<EditorKey>(kEditorColumnName + c))};
+    columns.push_back({kColumnWidths[c], EditorText(language, static_cast<EditorKey>(kEditorColumnName + c))});
   }
-  library::SetUpCheckList(list_, columns, 3);
+  list_.AddColumns(columns);
+  // The list may paint while a load is still changing the rows, before it is told their new count.
+  list_.SetRows(widgets::CheckListRows{[this](int row, int column) {
+                                         const EditorRow* r = ModelRow(row);
+                                         return r != nullptr ? Column(*r, column) : std::string();
+                                       },
+                                       [this](int row) {
+                                         const EditorRow* r = ModelRow(row);
+                                         return r != nullptr && r->ticked;
+                                       }});
   LOGFONTW font{};
-  auto shown = reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0));
+  auto shown = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
   if (GetObjectW(shown != nullptr ? shown : GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font) != 0) {
     font.lfWeight = FW_BOLD;
     bold_ = CreateFontIndirectW(&font);
   }
 }
 
-void EditorListView::Show(const std::vector<EditorRow>& rows) {
-  rows_ = &rows;
-  showing_ = true;
-  const int count = static_cast<int>(rows.size());
-  // Under Wine a list that redraws after every change takes minutes to fill 10,000 rows.
-  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-  library::SetRowCount(list_, count);
-  for (int i = 0; i < count; ++i) {
-    const EditorRow& row = rows[static_cast<std::size_t>(i)];
-    library::SetCell(list_, i, 0, row.name);
-    library::SetCell(list_, i, 1, row.path);
-    library::SetCell(list_, i, 2, row.newPath);
-    library::SetTicked(list_, i, row.ticked);
-  }
-  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-  showing_ = false;
-  // Boldness is not a text: rows whose texts stayed still may have to be drawn again.
-  InvalidateRect(list_, nullptr, FALSE);
+const EditorRow* EditorListView::ModelRow(int row) const {
+  if (rows_ == nullptr || row < 0 || static_cast<std::size_t>(row) >= rows_->size()) return nullptr;
+  return &(*rows_)[static_cast<std::size_t>(row)];
 }
 
-bool EditorListView::TickChanged(const NMLISTVIEW& change, std::size_t& row, bool& ticked) const {
-  return !showing_ && library::TickChange(change, row, ticked);
+void EditorListView::Show(const std::vector<EditorRow>& rows) {
+  rows_ = &rows;
+  list_.Show(static_cast<int>(rows.size()));
+}
+
+bool EditorListView::TickRequest(const NMHDR& header, std::size_t& row) const {
+  if (header.hwndFrom != list_.Handle() || rows_ == nullptr) return false;
+  int at = -1;
+  if (header.code == NM_CLICK) {
+    bool onCheckBox = false;
+    at = list_.RowAt(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction, &onCheckBox);
+    if (!onCheckBox) return false;
+  } else if (header.code == LVN_KEYDOWN) {
+    if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey != VK_SPACE) return false;
+    at = list_.FocusedRow();
+  }
+  if (at < 0 || at >= static_cast<int>(rows_->size())) return false;
+  row = static_cast<std::size_t>(at);
+  return true;
 }
 
 LRESULT EditorListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
@@ -60,11 +72,8 @@ LRESULT EditorListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT: {
-      const std::size_t item = draw.nmcd.dwItemSpec;
-      // The list may paint while a load is still changing the rows.
-      if (rows_ == nullptr || bold_ == nullptr || item >= rows_->size() || !(*rows_)[item].bold) {
-        return CDRF_DODEFAULT;
-      }
+      const EditorRow* row = ModelRow(static_cast<int>(draw.nmcd.dwItemSpec));
+      if (row == nullptr || bold_ == nullptr || !row->bold) return CDRF_DODEFAULT;
       SelectObject(draw.nmcd.hdc, bold_);
       return CDRF_NEWFONT;
     }

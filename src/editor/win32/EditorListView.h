@@ -1,5 +1,6 @@
-// ListView1 of the batch editor: the model's rows copied into a report list with check boxes, rows
-// with a replaced path drawn bold. The list never decides anything; it tells its owner what changed.
+// ListView1 of the batch editor: a report list with check boxes that holds no copy of the model's rows
+// (it reads them as it draws), rows with a replaced path drawn bold. The list never decides anything; it
+// tells its owner which row's box the user wants changed.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "editor/BatchEditor.h"
+#include "widgets/win32/CheckListView.h"
 
 namespace velgaro::editor {
 
@@ -18,24 +20,28 @@ class EditorListView {
   EditorListView(const EditorListView&) = delete;
   EditorListView& operator=(const EditorListView&) = delete;
 
-  // list: the template's list control; its columns take their headers from the language.
+  // list: the template's list control (an owner-data list); its columns take their headers from the
+  // language.
   void Attach(HWND list, const Language& language);
-  HWND Handle() const { return list_; }
+  HWND Handle() const { return list_.Handle(); }
 
-  // Makes the list show rows, which the list reads again whenever it paints.
+  // Makes the list show rows, which it reads again whenever it paints.
   void Show(const std::vector<EditorRow>& rows);
 
-  // A tick the user changed: the row and its new state; false for any other change, and for the
-  // changes Show makes itself.
-  bool TickChanged(const NMLISTVIEW& change, std::size_t& row, bool& ticked) const;
+  // The row whose box a click (NM_CLICK on the box) or Space (LVN_KEYDOWN) asks to change; false for
+  // any other notification.
+  bool TickRequest(const NMHDR& header, std::size_t& row) const;
+  // LVN_GETDISPINFO: true when answered.
+  bool AnswerDisplayInfo(NMHDR& header) const { return list_.AnswerDisplayInfo(&header); }
   // NM_CUSTOMDRAW: the result the dialog returns.
   LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
 
  private:
-  HWND list_ = nullptr;
+  const EditorRow* ModelRow(int row) const;   // null when the rows have no such row (any more)
+
+  widgets::CheckListView list_;
   HFONT bold_ = nullptr;
   const std::vector<EditorRow>* rows_ = nullptr;
-  bool showing_ = false;
 };
 
 }  // namespace velgaro::editor

@@ -165,20 +165,20 @@ void FrmWizardPack::OnCommand(UINT id, UINT code) {
 }
 
 INT_PTR FrmWizardPack::OnNotify(NMHDR& header) {
-  if (header.idFrom != IDC_WP_LIST || refreshing_) return FALSE;
+  if (header.idFrom != IDC_WP_LIST) return FALSE;
+  // The list asks for its cells whenever it paints, also while the window sets its controls.
+  if (list_.AnswerDisplayInfo(header)) return TRUE;
+  if (refreshing_) return FALSE;
+  std::size_t row = 0;
+  if (list_.TickRequest(header, row)) {
+    model_.SetTicked(row, !model_.Rows()[row].ticked);
+    Refresh();
+    return FALSE;
+  }
   switch (header.code) {
     case NM_CUSTOMDRAW:
       SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, list_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header)));
       return TRUE;
-    case LVN_ITEMCHANGED: {
-      std::size_t row = 0;
-      bool ticked = false;
-      if (!list_.TickChanged(reinterpret_cast<NMLISTVIEW&>(header), row, ticked)) return FALSE;
-      model_.SetTicked(row, ticked);
-      // Not while the list itself is sending this: posted, the refresh could lose the next click.
-      Refresh();
-      return FALSE;
-    }
     case LVN_COLUMNCLICK:
       model_.SortListView(reinterpret_cast<NMLISTVIEW&>(header).iSubItem + 1);
       Refresh();

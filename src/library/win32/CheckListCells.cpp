@@ -19,15 +19,7 @@ std::wstring Cell(HWND list, int item, int column) {
 
 void SetUpCheckList(HWND list, const ListColumn* columns, int count) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  for (int c = 0; c < count; ++c) {
-    std::wstring header = win32::ToWide(columns[c].header);
-    LVCOLUMNW col{};
-    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    col.cx = columns[c].width;
-    col.pszText = header.data();
-    col.iSubItem = c;
-    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&col));
-  }
+  widgets::AddListColumns(list, columns, static_cast<std::size_t>(count));
 }
 
 void SetRowCount(HWND list, int count) {

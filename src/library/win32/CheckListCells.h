@@ -1,5 +1,5 @@
 // Cells and check boxes of a report list view with check boxes, as the windows that fill one from
-// their model's rows (the batch editor's, the disk wizard's) need them.
+// their model's rows item by item (the disk wizard's) need them.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,11 @@
 #include <cstddef>
 #include <string>
 
+#include "widgets/win32/CheckListView.h"
+
 namespace velgaro::library {
 
-struct ListColumn {
-  int width;
-  std::string header;
-};
+using ListColumn = widgets::CheckListColumn;
 
 // Check boxes, full-row selection, double buffering, and the columns in order.
 void SetUpCheckList(HWND list, const ListColumn* columns, int count);

@@ -172,7 +172,7 @@ void FrmMain::CreateControls() {
   SetWindowSubclass(folderBox_, &FrmMain::FolderBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
   browse_ = CreateWindowExW(0, L"BUTTON", L"...", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
                             hwnd, reinterpret_cast<HMENU>(IDC_MAIN_BROWSE), instance, nullptr);
-  list_.Create(hwnd, IDC_MAIN_LIST, model_->Library().Rows());
+  list_.Create(hwnd, IDC_MAIN_LIST, model_->Library());
   moveUp_ = CreateWindowExW(0, L"BUTTON", L"Вверх", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
                             hwnd, reinterpret_cast<HMENU>(IDC_MAIN_MOVEUP), instance, nullptr);
   moveDown_ = CreateWindowExW(0, L"BUTTON", L"Вниз", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,

@@ -1,5 +1,6 @@
-// LV1: the report list of the packages with check boxes. A virtual list: its rows are the library's,
-// read when the list draws them, so filling it costs nothing however many packages the folder holds.
+// LV1: the report list of the packages with check boxes. It holds no copy of the rows: their cells are
+// the library's, made when the list draws them, so filling it costs one call however many packages the
+// folder holds.
 #pragma once
 
 #include <windows.h>
@@ -10,14 +11,15 @@
 #include <vector>
 
 #include "lang/Language.h"
-#include "library/LibraryRow.h"
+#include "library/PackageLibrary.h"
+#include "widgets/win32/CheckListView.h"
 
 namespace velgaro::library {
 
 class PackageListView {
  public:
-  bool Create(HWND parent, int id, const std::vector<LibraryRow>& rows);
-  HWND Handle() const { return list_; }
+  bool Create(HWND parent, int id, const PackageLibrary& library);
+  HWND Handle() const { return list_.Handle(); }
 
   void ApplyCaptions(const Language& language);
   // The row count, the highlight from the rows, and a redraw.
@@ -34,9 +36,10 @@ class PackageListView {
   bool Answer(NMHDR* header, const std::function<std::string(int row)>& tipOf);
 
  private:
-  HWND list_ = nullptr;
-  const std::vector<LibraryRow>* rows_ = nullptr;
-  int shownCount_ = -1;
+  const LibraryRow* ModelRow(int row) const;   // null when the library has no such row (any more)
+
+  widgets::CheckListView list_;
+  const PackageLibrary* library_ = nullptr;
 };
 
 }  // namespace velgaro::library

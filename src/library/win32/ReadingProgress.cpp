@@ -33,10 +33,19 @@ void ReadingProgress::Step(int row, int rows, const std::string& text) {
   lastShown_ = now;
   bar_->Model().Max = rows;
   bar_->Model().Value = row;
-  const bool moved = window_ && rows > 0 && bar_->ShowProgress(window_->Picture());
+  if (window_ && rows > 0) bar_->ShowProgress(window_->Picture());
   SetPanelText(text);
-  // Messages run whenever the bar has moved, so the window stays live during a long read.
-  if (moved) pump_.RunOnce();
+  // Messages run each time the screen follows, so the window answers within a few dozen milliseconds
+  // however slowly the packages come.
+  pump_.RunOnce();
+}
+
+void ReadingProgress::Meanwhile() {
+  // Nothing to show yet; the window answers as often as it does while the packages are read.
+  const ULONGLONG now = GetTickCount64();
+  if (now - lastShown_ < kShowEveryMs) return;
+  lastShown_ = now;
+  pump_.RunOnce();
 }
 
 void ReadingProgress::End() {

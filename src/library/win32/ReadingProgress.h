@@ -1,5 +1,6 @@
 // What the main window shows while the package folder is read: the progress window with its bar, and
-// "Загрузка k из N" in status-bar panel 2. Messages are let through whenever the bar moves.
+// "Загрузка k из N" in status-bar panel 2. Messages are let through a few dozen times a second, also
+// while the folder is listed and ordered, before the bar shows.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,7 @@ class ReadingProgress final : public LibraryProgress {
   void Begin(int rows) override;
   void Step(int row, int rows, const std::string& text) override;
   void End() override;
+  void Meanwhile() override;
 
   // The progress window while it is shown, else null (tests look at it).
   HWND Window() const { return window_ ? window_->Handle() : nullptr; }

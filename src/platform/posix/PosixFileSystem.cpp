@@ -16,8 +16,20 @@
 namespace velgaro {
 namespace {
 
+constexpr std::size_t kFirstRead = 64u << 10;
+constexpr std::size_t kChunk = 1u << 20;
+constexpr std::size_t kEntriesBetweenCalls = 256;
+
 bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(ToNativePath(path).c_str(), &st) == 0;
+}
+
+// st_mtim as Windows counts file times: 100-nanosecond steps since 1601.
+std::uint64_t WriteTime(const struct stat& st) {
+  constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
+  const std::int64_t seconds = static_cast<std::int64_t>(st.st_mtim.tv_sec) + kSecondsFrom1601To1970;
+  if (seconds < 0) return 0;
+  return static_cast<std::uint64_t>(seconds) * 10000000u + static_cast<std::uint64_t>(st.st_mtim.tv_nsec / 100);
 }
 
 bool CopyContent(int in, int out) {
@@ -48,12 +60,28 @@ bool PosixFileSystem::IsDirectory(const std::string& path) const {
 }
 
 std::optional<Bytes> PosixFileSystem::ReadAll(const std::string& path) const {
-  struct stat st {};
-  if (!StatPath(path, st) || S_ISDIR(st.st_mode)) return std::nullopt;
-  std::ifstream in(ToNativePath(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  if (path.empty()) return std::nullopt;
+  const int fd = ::open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  // As on Windows: no size is asked for, a short read is the end (a folder fails its first read). The
+  // first read goes to a buffer kept for the next file, so that a small file costs no cleared memory.
+  static thread_local std::vector<std::uint8_t> first(kFirstRead);
+  std::optional<Bytes> bytes;
+  ssize_t got = ::read(fd, first.data(), first.size());
+  if (got >= 0) {
+    bytes.emplace(first.begin(), first.begin() + got);
+    std::size_t asked = first.size();
+    // A longer file: read on in large parts, straight into the result.
+    while (got >= 0 && static_cast<std::size_t>(got) == asked) {
+      const std::size_t done = bytes->size();
+      asked = kChunk;
+      bytes->resize(done + asked);
+      got = ::read(fd, bytes->data() + done, asked);
+      bytes->resize(done + static_cast<std::size_t>(got > 0 ? got : 0));
+    }
+    if (got < 0) bytes.reset();
+  }
+  ::close(fd);
   return bytes;
 }
 
@@ -82,20 +110,23 @@ std::vector<std::string> PosixFileSystem::List(const std::string& folder, const 
   return names;
 }
 
-std::optional<std::vector<std::string>> PosixFileSystem::ListFiles(const std::string& folder,
-                                                                   const std::string& pattern) const {
+std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFileEntries(
+    const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   const std::string native = ToNativePath(folder.empty() ? "." : folder);
   DIR* dir = ::opendir(native.c_str());
   if (!dir) return std::nullopt;
-  std::vector<std::string> names;
+  std::vector<FolderEntry> entries;
+  std::size_t walked = 0;
   while (const dirent* entry = ::readdir(dir)) {
+    if (meanwhile && ++walked % kEntriesBetweenCalls == 0) meanwhile();
     const std::string name = entry->d_name;
     if (name.empty() || name[0] == '.' || !WildcardMatch(name, pattern)) continue;
     struct stat st {};
-    if (::stat((native + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+    if (::fstatat(::dirfd(dir), name.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
+    entries.push_back(FolderEntry{name, false, false, static_cast<std::uint64_t>(st.st_size), WriteTime(st)});
   }
   ::closedir(dir);
-  return names;
+  return entries;
 }
 
 std::optional<std::vector<FolderEntry>> PosixFileSystem::ListEntries(const std::string& folder) const {
@@ -110,7 +141,7 @@ std::optional<std::vector<FolderEntry>> PosixFileSystem::ListEntries(const std::
     const std::string full = native + "/" + name;
     struct stat st {};
     if (::lstat(full.c_str(), &st) != 0) continue;   // gone since it was listed
-    FolderEntry found{name, S_ISDIR(st.st_mode), false, 0};
+    FolderEntry found{name, S_ISDIR(st.st_mode), false, 0, WriteTime(st)};
     if (S_ISLNK(st.st_mode)) {
       found.isLink = true;
       struct stat target {};

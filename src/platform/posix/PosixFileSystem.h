@@ -15,8 +15,8 @@ class PosixFileSystem : public FileSystem {
   // Patterns with "*" and "?", matched without regard to case as on Windows; names sorted likewise.
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
   // Regular files only; names beginning with "." count as hidden.
-  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
-                                                    const std::string& pattern) const override;
+  std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
+                                                          const std::function<void()>& meanwhile = {}) const override;
   // Entries as lstat sees them: a symbolic link is reported as a link, with the kind of its target.
   std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
   // statvfs: the blocks available to an unprivileged user.

@@ -70,6 +70,7 @@ class SimFileSystem : public FileSystem {
     bool hidden = false;     // hidden or system: left out of ListFiles
     bool link = false;       // a symbolic link or junction (ListEntries reports it)
     std::optional<std::uint64_t> size = std::nullopt;   // a file's size as reported, when not its content's
+    std::uint64_t modified = 0;   // the last write, as FolderEntry::modified
   };
 
   // Parent folders are implied: adding a file creates them.
@@ -84,6 +85,9 @@ class SimFileSystem : public FileSystem {
   // A file reported with a size other than its content's (large files without the bytes).
   void SetFileSize(const std::string& path, std::uint64_t size);
   void SetLink(const std::string& path, bool link);
+  // Every write (AddFile included) stamps its file a second and a tick after the one before; Copy and
+  // Rename keep the stamp, as on Windows. This sets one.
+  void SetModified(const std::string& path, std::uint64_t modified);
   // Free bytes per drive root ("C:\"); a drive not listed here fails FreeBytes.
   void SetFreeBytes(const std::string& root, std::uint64_t bytes);
   // File content as text; empty when missing.
@@ -112,8 +116,8 @@ class SimFileSystem : public FileSystem {
   bool WriteAllReplacing(const std::string& path, const Bytes& bytes) override;
   // Patterns: "*", "*.ext", or an exact name; sorted without regard to case.
   std::vector<std::string> List(const std::string& folder, const std::string& pattern) const override;
-  std::optional<std::vector<std::string>> ListFiles(const std::string& folder,
-                                                    const std::string& pattern) const override;
+  std::optional<std::vector<FolderEntry>> ListFileEntries(const std::string& folder, const std::string& pattern,
+                                                          const std::function<void()>& meanwhile = {}) const override;
   std::optional<std::vector<FolderEntry>> ListEntries(const std::string& folder) const override;
   // The drive root is the path's first three characters ("C:\").
   std::optional<std::uint64_t> FreeBytes(const std::string& path) const override;
@@ -130,6 +134,10 @@ class SimFileSystem : public FileSystem {
   void AddParents(const std::string& path);
   // Counts an operation; false when it is the one to fail.
   bool Perform(FileOp op, const std::string& path);
+  std::uint64_t NextWriteTime() { return writeClock_ += kSecond + 1; }
+
+  static constexpr std::uint64_t kSecond = 10000000;            // in 100-nanosecond steps
+  std::uint64_t writeClock_ = 13400000000u * kSecond;          // the year 2025
 
   std::map<std::string, Entry> entries_;   // key: SimPathKey
   std::vector<std::string> unlistable_;    // keys

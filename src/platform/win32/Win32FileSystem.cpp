@@ -5,12 +5,15 @@
 #include <algorithm>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/ReadAheadQueue.h"
+#include "platform/win32/RunAside.h"
 #include "platform/win32/WideText.h"
 
 namespace velgaro::win32 {
 namespace {
 
 constexpr DWORD kChunk = 1u << 20;
+constexpr std::size_t kFirstRead = 64u << 10;
 
 bool HasWildcard(const std::wstring& path) { return path.find_first_of(L"*?") != std::wstring::npos; }
 
@@ -54,6 +57,17 @@ UniqueFile CreateSiblingTemp(const std::wstring& target, std::wstring& name) {
   return UniqueFile();
 }
 
+FolderEntry EntryOf(const WIN32_FIND_DATAW& data) {
+  FolderEntry entry;
+  entry.name = ToUtf8(WideFromBuffer(data.cFileName, MAX_PATH));
+  entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  if (!entry.isFolder) entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  entry.modified = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                   data.ftLastWriteTime.dwLowDateTime;
+  return entry;
+}
+
 }  // namespace
 
 bool Win32FileSystem::Exists(const std::string& path) const { return AttributesOf(path).has_value(); }
@@ -66,23 +80,30 @@ bool Win32FileSystem::IsDirectory(const std::string& path) const {
 std::optional<Bytes> Win32FileSystem::ReadAll(const std::string& path) const {
   const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
   UniqueFile file(CreateFileW(ToWidePath(path).c_str(), GENERIC_READ, share, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return std::nullopt;
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
-  const auto total = static_cast<unsigned long long>(size.QuadPart);
-  if (total > static_cast<unsigned long long>(SIZE_MAX / 2)) return std::nullopt;
-  Bytes bytes(static_cast<std::size_t>(total));
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const DWORD part = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kChunk));
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data() + done, part, &read, nullptr)) return std::nullopt;
-    if (read == 0) break;  // the file shrank while we read it
-    done += read;
+  // No size is asked for: a read that comes back short has reached the end, so a file that fits the
+  // first buffer (every package but the longest recordings) takes one open, one read and one close.
+  // Under Wine every call costs a round trip to its server, which is most of the time of a small file.
+  // The buffer is kept for the next file, so that a small file costs no cleared memory.
+  static thread_local std::vector<std::uint8_t> first(kFirstRead);
+  DWORD read = 0;
+  if (!ReadFile(file.Get(), first.data(), static_cast<DWORD>(first.size()), &read, nullptr)) return std::nullopt;
+  Bytes bytes(first.begin(), first.begin() + read);
+  if (read < first.size()) return bytes;
+  // A longer file: read on in large parts, straight into the result.
+  for (;;) {
+    const std::size_t done = bytes.size();
+    if (done > SIZE_MAX / 4) return std::nullopt;
+    bytes.resize(done + kChunk);
+    if (!ReadFile(file.Get(), bytes.data() + done, kChunk, &read, nullptr)) return std::nullopt;
+    bytes.resize(done + read);
+    if (read < kChunk) return bytes;
   }
-  bytes.resize(done);
-  return bytes;
+}
+
+std::unique_ptr<FileQueue> Win32FileSystem::ReadInTurn(std::vector<std::string> paths) const {
+  return std::make_unique<ReadAheadQueue>(*this, std::move(paths));
 }
 
 std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) const {
@@ -129,29 +150,36 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder, const 
   return names;
 }
 
-std::optional<std::vector<std::string>> Win32FileSystem::ListFiles(const std::string& folder,
-                                                                   const std::string& pattern) const {
+std::optional<std::vector<FolderEntry>> Win32FileSystem::ListFileEntries(
+    const std::string& folder, const std::string& pattern, const std::function<void()>& meanwhile) const {
   if (!IsDirectory(folder)) return std::nullopt;
   std::wstring query = ToWidePath(folder);
   const std::wstring widePattern = ToWidePath(pattern);
   if (query.empty() || widePattern.empty()) return std::nullopt;
   if (query.back() != L'\\' && query.back() != L'/') query += L'\\';
   query += widePattern;
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW data;
-  UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
-                                   FIND_FIRST_EX_LARGE_FETCH));
-  if (!find) {
-    // An existing folder without a match is an empty list; anything else (no access) is a failure.
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return names;
-    return std::nullopt;
-  }
-  constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  do {
-    if ((data.dwFileAttributes & kSkipped) == 0) names.push_back(ToUtf8(WideFromBuffer(data.cFileName, MAX_PATH)));
-  } while (FindNextFileW(find.Get(), &data));
-  return names;
+  std::optional<std::vector<FolderEntry>> entries;
+  // Wine reads the whole folder in the first call: for a folder of many thousands the caller goes on
+  // meanwhile, on a thread of the walk's own.
+  RunAside(
+      [&] {
+        WIN32_FIND_DATAW data;
+        UniqueFind find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                         FIND_FIRST_EX_LARGE_FETCH));
+        if (!find) {
+          // An existing folder without a match is an empty list; anything else (no access) is a failure.
+          const DWORD error = GetLastError();
+          if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) entries.emplace();
+          return;
+        }
+        constexpr DWORD kSkipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        entries.emplace();
+        do {
+          if ((data.dwFileAttributes & kSkipped) == 0) entries->push_back(EntryOf(data));
+        } while (FindNextFileW(find.Get(), &data));
+      },
+      meanwhile);
+  return entries;
 }
 
 std::optional<std::vector<FolderEntry>> Win32FileSystem::ListEntries(const std::string& folder) const {
@@ -172,14 +200,7 @@ std::optional<std::vector<FolderEntry>> Win32FileSystem::ListEntries(const std::
   do {
     const std::wstring name = WideFromBuffer(data.cFileName, MAX_PATH);
     if (name == L"." || name == L"..") continue;
-    FolderEntry entry;
-    entry.name = ToUtf8(name);
-    entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-    if (!entry.isFolder) {
-      entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    }
-    entries.push_back(std::move(entry));
+    entries.push_back(EntryOf(data));
   } while (FindNextFileW(find.Get(), &data));
   if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;   // the listing broke off
   return entries;

@@ -16,6 +16,9 @@
 //                                WM_NULL and the slowest repaint (its thread back in its loop), in ms
 //   uiprobe waitping CLASS SECONDS  as ping, on the top-level window of CLASS once it shows (waiting up to
 //                                SECONDS for it) and until it is gone or SECONDS have passed
+//   uiprobe filled ROWS SECONDS  waits (up to SECONDS) until the main window shows ROWS rows, the progress
+//                                window is gone and the last row holds its description; prints the
+//                                wall-clock time then, in seconds since 1970 (for timing from outside)
 //   uiprobe find CLASS TEXT      the screen rectangle of the first descendant of that class and text
 //   uiprobe children             every visible descendant: class, then text (CR and LF written as \r
 //                                and \n), tab-separated
@@ -259,6 +262,42 @@ int Ping(HWND main, double seconds) {
   return 0;
 }
 
+double EpochSeconds() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;   // 100 ns ticks since 1601
+}
+
+// Polls in this process, so that the moment is seen within milliseconds: the main window may not be
+// there yet when this starts.
+int Filled(int rows, double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  RemoteBuffer* buffer = nullptr;
+  HWND bufferFor = nullptr;
+  int result = 2;
+  while (GetTickCount64() < end) {
+    HWND main = FindWindowW(L"VelgaroMainWindow", nullptr);
+    HWND list = main != nullptr ? GetDlgItem(main, kListId) : nullptr;
+    if (list != nullptr && list != bufferFor) {
+      delete buffer;
+      buffer = new RemoteBuffer(list, kTextAt + kTextChars * sizeof(wchar_t));
+      bufferFor = list;
+    }
+    DWORD_PTR count = 0;
+    if (list != nullptr && buffer->Ok() && FindWindowW(L"VelgaroProgressWindow", nullptr) == nullptr &&
+        SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 1000, &count) && static_cast<int>(count) == rows &&
+        (rows == 0 || !ItemText(list, *buffer, rows - 1, 2).empty())) {
+      std::printf("%.3f\n", EpochSeconds());
+      result = 0;
+      break;
+    }
+    Sleep(2);
+  }
+  delete buffer;
+  return result;
+}
+
 struct Search {
   std::wstring cls, text;
   HWND found = nullptr;
@@ -423,6 +462,7 @@ int wmain(int argc, wchar_t** argv) {
     while ((window = FindWindowW(argv[2], nullptr)) == nullptr && static_cast<LONG>(GetTickCount() - limit) < 0) Sleep(5);
     return window == nullptr ? 2 : Ping(window, _wtof(argv[3]));
   }
+  if (std::wstring(argv[1]) == L"filled" && argc > 3) return Filled(_wtoi(argv[2]), _wtof(argv[3]));
   HWND main = nullptr;
   const std::wstring first = argv[1];
   if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {

@@ -78,6 +78,10 @@ class LibraryFixture : public ::testing::Test {
   }
   std::string OrderFileText() const { return fs.Text(std::string(kFolder) + "\\Position.lst"); }
   const std::string& Panel(int i) const { return model->View().panels[static_cast<std::size_t>(i - 1)]; }
+  // The text the list shows in a cell (row from 0; column 1 presence, 2 description, 3 path).
+  std::string Cell(std::size_t row, int column) const {
+    return model->Library().CellText(model->Library().Rows()[row], column);
+  }
 
   SimSystemInfo sys;
   SimFileSystem fs;

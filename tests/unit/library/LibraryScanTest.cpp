@@ -1,7 +1,10 @@
 // The scan of the package folder and the summary of each row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LibraryFixture.h"
+#include "platform/TextFold.h"
 
 namespace velgaro::test {
 namespace {
@@ -17,14 +20,14 @@ TEST_F(LibraryScanTest, RowsShowPresenceDescriptionAndExpandedPath) {
   const auto& rows = model->Library().Rows();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].text, "alpha");   // alphabetical without a saved order
-  EXPECT_EQ(rows[0].presence, "Ok");
-  EXPECT_EQ(rows[0].description, "Первый пакет");
+  EXPECT_EQ(Cell(0, 1), "Ok");
+  EXPECT_EQ(Cell(0, 2), "Первый пакет");
   EXPECT_EQ(rows[0].path, kSetup);
   EXPECT_FALSE(rows[0].checked);
   EXPECT_EQ(rows[1].path, "C:\\Program Files\\App\\setup.exe");
   EXPECT_TRUE(rows[1].checked);   // DefSelect
-  EXPECT_EQ(rows[2].presence, "Не найден");
-  EXPECT_EQ(rows[2].description, "Не найден исполняемый файл");
+  EXPECT_EQ(Cell(2, 1), "Не найден");
+  EXPECT_EQ(Cell(2, 2), "Не найден исполняемый файл");
   EXPECT_EQ(rows[2].path, "C:\\Nowhere\\setup.exe");
   EXPECT_FALSE(rows[2].checked);   // a missing installer keeps the box as it was
   EXPECT_EQ(model->RowTip(3), "Не найден исполняемый файл");
@@ -33,10 +36,26 @@ TEST_F(LibraryScanTest, RowsShowPresenceDescriptionAndExpandedPath) {
   EXPECT_EQ(Panel(2), "Нажмите F5 чтобы начать установку");
 }
 
+TEST_F(LibraryScanTest, ABigFolderIsInTheOrderOfAFileList) {
+  // More names than one part of the sort: the parts are merged into one order.
+  std::vector<std::string> expected;
+  for (int i = 0; i < 10000; ++i) {
+    std::string name = (i % 3 ? "Pkg" : "pkg") + std::to_string((i * 7919) % 10007);
+    if (i % 5 == 0) name = "Пакет " + name;
+    fs.AddFile(std::string(kFolder) + "\\" + name + ".vgp", "x");
+    expected.push_back(name);
+  }
+  std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+    return FoldCase(a) != FoldCase(b) ? FoldCase(a) < FoldCase(b) : a < b;
+  });
+  Open();
+  EXPECT_EQ(Texts(), expected);
+}
+
 TEST_F(LibraryScanTest, PackageOfNoProgramIsPresent) {
   AddPackage("noexe", "-");
   Open();
-  EXPECT_EQ(model->Library().Rows()[0].presence, "Ok");
+  EXPECT_EQ(Cell(0, 1), "Ok");
 }
 
 TEST_F(LibraryScanTest, ProgressShowsEveryRowAndEnds) {
@@ -66,10 +85,10 @@ TEST_F(LibraryScanTest, DamagedPackagesAreNamedAndNotRead) {
   const auto& rows = model->Library().Rows();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].text, "lying");
-  EXPECT_EQ(rows[0].description, "Повреждённый vgp-файл - lying.vgp");
-  EXPECT_EQ(rows[0].presence, "");
-  EXPECT_EQ(rows[1].description, "Повреждённый vgp-файл - short.vgp");
-  EXPECT_EQ(rows[2].presence, "Ok");
+  EXPECT_EQ(Cell(0, 2), "Повреждённый vgp-файл - lying.vgp");
+  EXPECT_EQ(Cell(0, 1), "");
+  EXPECT_EQ(Cell(1, 2), "Повреждённый vgp-файл - short.vgp");
+  EXPECT_EQ(Cell(2, 1), "Ok");
 }
 
 TEST_F(LibraryScanTest, APackageGoneBeforeItsSummaryIsRead) {
@@ -80,7 +99,7 @@ TEST_F(LibraryScanTest, APackageGoneBeforeItsSummaryIsRead) {
   ASSERT_TRUE(model->Library().LoadListView());
   fs.Remove(std::string(kFolder) + "\\a.vgp");
   model->Library().LoadTipTextLV(nullptr);
-  EXPECT_EQ(model->Library().Rows()[0].description, "Файл не найден");
+  EXPECT_EQ(Cell(0, 2), "Файл не найден");
   EXPECT_FALSE(model->Library().IsEqualList());
 }
 

@@ -61,7 +61,7 @@ TEST_F(MainWindowCommandsTest, MovesTakeTheWholeRowAndItsHighlight) {
   EXPECT_EQ(Texts(), (std::vector<std::string>{"b", "a", "c"}));
   EXPECT_TRUE(rows[0].checked);
   EXPECT_TRUE(rows[0].selected);
-  EXPECT_EQ(rows[0].presence, "Не найден");
+  EXPECT_EQ(Cell(0, 1), "Не найден");
   EXPECT_FALSE(rows[1].selected);
   EXPECT_EQ(model->View().markedRow, 1);
   EXPECT_FALSE(model->MoveUpLV());   // already first

@@ -2,6 +2,7 @@
 // is damaged or cannot be written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "LibraryFixture.h"
@@ -41,6 +42,43 @@ TEST(OrderFileTextTest, NamesAreComparedWithCase) {
   std::vector<std::string> names{"alpha", "Beta"};
   ApplySavedOrder(names, {"beta"});
   EXPECT_EQ(names, (std::vector<std::string>{"alpha", "Beta"}));
+}
+
+// The rule as written: each line, in turn, finds the first equal name by looking through the rows
+// from the first, and swaps it into the next place.
+std::vector<std::string> OrderedByTheRule(std::vector<std::string> names, const std::vector<std::string>& lines) {
+  std::size_t front = 0;
+  for (const std::string& line : lines) {
+    if (front >= names.size()) break;
+    const auto it = std::find(names.begin(), names.end(), line);
+    if (it == names.end()) continue;
+    std::swap(*it, names[front++]);
+  }
+  return names;
+}
+
+TEST(OrderFileTextTest, TheOrderIsTheRulesWhateverTheLines) {
+  std::mt19937 random(23);
+  for (int round = 0; round < 300; ++round) {
+    std::vector<std::string> names;
+    const int count = static_cast<int>(random() % 40);
+    for (int i = 0; i < count; ++i) names.push_back("n" + std::to_string(i * 7 % 41));
+    std::vector<std::string> lines;
+    for (int i = static_cast<int>(random() % 60); i > 0; --i) lines.push_back("n" + std::to_string(random() % 50));
+    std::vector<std::string> ordered = names;
+    ApplySavedOrder(ordered, lines);
+    EXPECT_EQ(ordered, OrderedByTheRule(names, lines)) << "round " << round;
+  }
+}
+
+TEST(OrderFileTextTest, ALongOrderLetsTheWindowThroughMeanwhile) {
+  std::vector<std::string> names, lines;
+  for (int i = 0; i < 20000; ++i) names.push_back("p" + std::to_string(i));
+  lines.assign(names.rbegin(), names.rend());
+  int calls = 0;
+  ApplySavedOrder(names, lines, [&] { ++calls; });
+  EXPECT_EQ(names, lines);
+  EXPECT_GE(calls, 4);
 }
 
 using OrderFileTest = LibraryFixture;

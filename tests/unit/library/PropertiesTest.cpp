@@ -62,14 +62,14 @@ TEST_F(PropertiesTest, TheDialogShowsThePackageAsStored) {
 TEST_F(PropertiesTest, ChangingTheDescriptionRewritesTheFileAndRefreshesOnlyItsRow) {
   Open().MarkRow(2);
   const Bytes actionsBefore = File("Beta");
-  model->Library().Rows()[0].description = "stale";   // shows whether other rows are read again
+  model->Library().Rows()[0].path = "stale";   // shows whether other rows are read again
   edit = [](NewPackageForm& f) { f.SetDescription("новое описание"); };
   model->ShowProperty();
   EXPECT_TRUE(lastOk.close);
   EXPECT_EQ(Read("Beta").ReadDescription(), "новое описание");
   EXPECT_EQ(Read("Beta").ReadExePath(), kSetup);
-  EXPECT_EQ(model->Library().Rows()[1].description, "новое описание");
-  EXPECT_EQ(model->Library().Rows()[0].description, "stale");
+  EXPECT_EQ(Cell(1, 2), "новое описание");
+  EXPECT_EQ(model->Library().Rows()[0].path, "stale");
   EXPECT_NE(File("Beta"), actionsBefore);
 }
 
@@ -120,7 +120,7 @@ TEST_F(PropertiesTest, AMissingInstallerIsKeptOnlyAfterYes) {
   model->ShowProperty();
   EXPECT_TRUE(lastOk.close);
   EXPECT_EQ(Read("Alpha").ReadExePath(), "D:\\Later\\setup.exe");
-  EXPECT_EQ(model->Library().Rows()[0].presence, "Не найден");
+  EXPECT_EQ(Cell(0, 1), "Не найден");
 }
 
 TEST_F(PropertiesTest, APackageWithoutInstallerKeepsItsDashAndTheBoxDisabled) {

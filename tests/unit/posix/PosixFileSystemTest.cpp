@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,6 +106,39 @@ TEST_F(PosixFileSystemTest, ListMatchesWithoutRegardToCaseAndSorts) {
   EXPECT_EQ(fs.List(Core(""), "*").size(), 6u);
   EXPECT_EQ(fs.List(Core(""), "?.lng"), (std::vector<std::string>{"A.LNG", "b.lng"}));
   EXPECT_TRUE(fs.List(Core("missing"), "*").empty());
+}
+
+TEST_F(PosixFileSystemTest, FileEntriesCarryTheSizeAndALastWriteThatMovesWithAWrite) {
+  dir.Write("a.vgp", "12345");
+  dir.Write(".hidden.vgp", "1");
+  dir.Write("b.txt", "1");
+  ASSERT_TRUE(fs.CreateFolder(Core("folder.vgp")));
+  auto entries = fs.ListFileEntries(Core(""), "*.vgp");
+  ASSERT_TRUE(entries.has_value());
+  ASSERT_EQ(entries->size(), 1u);
+  const FolderEntry before = entries->front();
+  EXPECT_EQ(before.name, "a.vgp");
+  EXPECT_EQ(before.size, 5u);
+  EXPECT_GT(before.modified, 130000000000000000u);   // after the year 2012, counted from 1601
+  ::timespec later[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(before.modified / 10000000 - 11644473600 + 7), 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, (dir.Path() + "/a.vgp").c_str(), later, 0), 0);
+  entries = fs.ListFileEntries(Core(""), "*.VGP");
+  ASSERT_EQ(entries->size(), 1u);
+  EXPECT_EQ(entries->front().modified / 10000000, before.modified / 10000000 + 7);
+  EXPECT_EQ(fs.ListFiles(Core(""), "*.vgp"), std::vector<std::string>{"a.vgp"});
+  EXPECT_FALSE(fs.ListFileEntries(Core("missing"), "*").has_value());
+}
+
+TEST_F(PosixFileSystemTest, ReadAllReadsEveryByteOfEmptySmallAndLargeFiles) {
+  dir.Write("empty", "");
+  const std::string large(200000, 'x');
+  dir.Write("large", large + "end");
+  EXPECT_EQ(fs.ReadAll(Core("empty")), Bytes{});
+  const std::optional<Bytes> read = fs.ReadAll(Core("large"));
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(std::string(read->begin(), read->end()), large + "end");
+  EXPECT_FALSE(fs.ReadAll(Core("")).has_value());       // the folder itself
+  EXPECT_FALSE(fs.ReadAll(Core("missing")).has_value());
 }
 
 TEST_F(PosixFileSystemTest, CreateAndRemoveFolders) {
