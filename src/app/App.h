@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PlayRun.h"
 #include "lang/Language.h"
 #include "package/PackageImage.h"
 #include "package/PackageSummaries.h"
@@ -29,7 +30,7 @@ struct Platform {
 struct AppWindows {
   std::function<bool()> acquireSingleInstance;   // true: this is the first copy
   std::function<bool()> bringFirstCopyForward;   // true: a first copy's main window was brought forward
-  std::function<void()> openControlWindow;       // play RunList unattended
+  std::function<void(const PlayRun& run)> openControlWindow;   // play the run unattended
   std::function<void()> openMainWindow;
   std::function<void(bool refreshList)> showMainWindow;   // after a run or a recording
   std::function<void(int exitCode)> endProcess;  // ends this copy at once
@@ -50,11 +51,7 @@ struct NewPackageRequest {
 };
 
 struct App {
-  explicit App(Platform p)
-      : platform(p),
-        package(PackageTextContext{p.codepage, [this](const std::string& t) {
-                                     return paths.ExpandPathVariables(t, platform.fs);
-                                   }}) {}
+  explicit App(Platform p) : platform(p) {}
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
@@ -74,15 +71,19 @@ struct App {
   std::string StatusPanel2;             // status-bar panel 2 text set later (INI write failures)
 
   // The run.
-  std::vector<std::string> RunList{""};  // entry 0 is always empty
-  std::string CurrentPackagePath;
   std::string CurrentCommandLine;
   NewPackageRequest Recording;           // the package being recorded (RecordMode)
 
   PathVariables paths;
   Language language;
-  PackageImage package;
   PackageSummaries summaries;   // what the lists read of the package folder's files
+
+  // How a package image of this program reads and writes its texts: the ANSI code page, and the path
+  // variables of this start-up expanded in what it reads. Every package image is made with it.
+  PackageTextContext PackageText() {
+    return PackageTextContext{platform.codepage,
+                              [this](const std::string& t) { return paths.ExpandPathVariables(t, platform.fs); }};
+  }
 };
 
 }  // namespace velgaro

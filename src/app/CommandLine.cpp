@@ -117,9 +117,7 @@ void TakeInst(App& app, const std::string& line) {
   app.language.LoadLanguage({p.sys, p.fs, p.ini, p.dialogs, true});
 
   const std::string package = PackageToPlay(app, line, *candidate);
-  app.RunList = {"", package};
-  app.CurrentPackagePath = package;
-  if (app.windows.openControlWindow) app.windows.openControlWindow();
+  if (app.windows.openControlWindow) app.windows.openControlWindow(RunOfOne(package));
 }
 
 }  // namespace

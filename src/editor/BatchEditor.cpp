@@ -10,7 +10,7 @@
 namespace velgaro {
 
 EditorDeps EditorDepsOf(App& app) {
-  return EditorDeps{app.platform, app.paths, app.package, app.language, app.summaries, app.PortableMode};
+  return EditorDeps{app.platform, app.paths, app.PackageText(), app.language, app.summaries, app.PortableMode};
 }
 
 BatchEditorModel::BatchEditorModel(EditorDeps deps, EditorHooks hooks, WindowHandle owner)

@@ -31,7 +31,7 @@ struct EditorRow {
 struct EditorDeps {
   Platform platform;
   const PathVariables& paths;
-  PackageImage& package;   // the program's one package image: packages are read and written through it
+  PackageTextContext packageText;   // how package images read and write their texts
   const Language& language;
   PackageSummaries& summaries;   // what was read of the folder's files, shared with the main window
   bool portableMode = false;

@@ -11,20 +11,18 @@ namespace velgaro {
 void BatchEditorModel::SaveRow(const EditorRow& row, const std::string& file, const std::string& newPath,
                                EditorSaveReport& report) {
   using Reason = EditorSaveFailure::Reason;
-  PackageImage& pkg = d_.package;
+  PackageImage pkg(d_.packageText);
   FileSystem& fs = d_.platform.fs;
   // Whatever happens below, the next listing reads this file again.
   d_.summaries.Forget(ListedName(row.name));
-  if (!pkg.ReadPackageFile(fs, file)) {
-    report.failed.push_back({row.name, file, Reason::Unreadable});
+  if (!pkg.LoadPackage(fs, file)) {
+    report.failed.push_back({row.name, file, pkg.Damaged() ? Reason::Damaged : Reason::Unreadable});
     return;
   }
-  pkg.UnscramblePackage();
-  if (!pkg.ReadHeader() || !pkg.ReplaceExePath(newPath)) {
+  if (!pkg.ReplaceExePath(newPath)) {
     report.failed.push_back({row.name, file, Reason::Damaged});
     return;
   }
-  pkg.ScramblePackage();
   std::string target = file;
   // The safe write: the old file is replaced only once the new one is complete.
   if (SavePackageAs(SavePackageContext{pkg, d_.language, d_.platform.dialogs, fs, folder_}, owner_, target)) {

@@ -8,12 +8,13 @@
 
 namespace velgaro {
 
-std::optional<int> RefuseUnplayableDeployment(App& app, const Clock& clock, DeploymentLog* log) {
-  if (!app.UnattendedInstall || app.RecordMode || !IsDeploymentRun(app) || app.RunList.size() != 2) {
+std::optional<int> RefuseUnplayableDeployment(App& app, const PlayRun& run, const Clock& clock, DeploymentLog* log) {
+  if (!app.UnattendedInstall || app.RecordMode || !IsDeploymentRun(app) || run.RunList.size() != 2) {
     return std::nullopt;
   }
-  const std::string& path = app.RunList[1];
-  const std::optional<std::string> fault = PackageFault(app.platform.fs, app.package, app.language, path);
+  const std::string& path = run.RunList[1];
+  PackageImage package(app.PackageText());
+  const std::optional<std::string> fault = PackageFault(app.platform.fs, package, app.language, path);
   if (!fault) return std::nullopt;
   Statistics stats;
   const LocalTime now = clock.Now();

@@ -14,6 +14,6 @@ namespace velgaro {
 // too new: its statistics row (not installed, and why) goes into the report when one was asked for
 // (a report that cannot be written is told to log, which may be null), and the exit code 1603 to end
 // the process with comes back. nullopt when the run may go on, or is no deployment run.
-std::optional<int> RefuseUnplayableDeployment(App& app, const Clock& clock, DeploymentLog* log);
+std::optional<int> RefuseUnplayableDeployment(App& app, const PlayRun& run, const Clock& clock, DeploymentLog* log);
 
 }  // namespace velgaro

@@ -16,12 +16,8 @@ std::optional<std::string> PackageFault(const FileSystem& fs, PackageImage& pack
                                         const std::string& path) {
   if (!FileExists(fs, path)) return TextWithPath(language, kTextPackageMissing, path);
   // There but not readable (no access, a folder, in use): not the same as a damaged file.
-  if (!package.ReadPackageFile(fs, path)) {
+  if (!package.LoadPackage(fs, path) || package.Damaged()) {
     return TextWithPath(language, package.Damaged() ? kTextPackageDamaged : kTextPackageUnreadable, path);
-  }
-  package.UnscramblePackage();
-  if (!package.ReadHeader() || !package.ReadOptions() || package.Damaged()) {
-    return TextWithPath(language, kTextPackageDamaged, path);
   }
   if (!package.CheckPackageVersion()) return language.LangText(StelsDefault(kTextNewerVersion), kStelsSection, kTextNewerVersion);
   return std::nullopt;

@@ -54,11 +54,12 @@ enum class Stage { Idle, Stepping, Waiting, Closed, Over };
 
 struct Player::Impl {
   Impl(PlayerDeps d, RunState r, PlayerHooks h, WindowHandle control)
-      : deps(d), run(r), hooks(std::move(h)), matcher(d.windows, control), controlWindow(control) {}
+      : deps(d), run(r), hooks(std::move(h)), package(d.packageText), matcher(d.windows, control), controlWindow(control) {}
 
   PlayerDeps deps;
   RunState run;
   PlayerHooks hooks;
+  PackageImage package;   // the package being played, with its own read position
   WindowMatcher matcher;
   WindowHandle controlWindow;
   std::unique_ptr<InputInjector> injector;
@@ -182,7 +183,7 @@ void Player::OnExitTick() {
 
 void Player::StartPackageFile(const std::string& path) {
   PlayerDeps& d = impl_->deps;
-  PackageImage& package = d.package;
+  PackageImage& package = impl_->package;
   ++impl_->packageSerial;
   impl_->stage = Stage::Idle;
   // A text left over from a skipped package must not be typed into the next package's windows, nor
@@ -207,8 +208,7 @@ void Player::StartPackageFile(const std::string& path) {
     FailPackage(Text(kTextCannotStart) + " " + installer);
     return;
   }
-  package.readPosition = kFirstActionOffset;
-  package.actionIndex = 0;
+  package.RewindActions();
   impl_->stage = Stage::Stepping;
   NextDo();
 }
@@ -227,7 +227,7 @@ bool Player::LaunchInstaller(const std::string& installerPath, const std::string
 }
 
 void Player::NextDo() {
-  PackageImage& package = impl_->deps.package;
+  PackageImage& package = impl_->package;
   if (package.ReadNextAction()) {
     impl_->stage = Stage::Stepping;
     impl_->deadline.Restart(impl_->deps.timers.ElapsedMs());
@@ -256,7 +256,7 @@ void Player::NextDo() {
 }
 
 void Player::SetLocalSpeed() {
-  const int local = SpeedInterval(impl_->deps.package.options.localSpeed);
+  const int local = SpeedInterval(impl_->package.options.localSpeed);
   stepInterval_ = local < minInterval_ ? minInterval_ : local;
   // With neither a usable speed setting nor a package speed the step timer would never fire.
   if (stepInterval_ <= 0) stepInterval_ = SpeedInterval(kDefaultSpeedIndex);
@@ -272,7 +272,7 @@ void Player::OnDoTick() {
   // injected input from its queue in its own time, and input it finds under another window goes there.
   if (m.pressedSinceLastTick) m.remedy->ReturnTopMost();
   m.pressedSinceLastTick = false;
-  PackageImage& package = m.deps.package;
+  PackageImage& package = m.package;
   if (m.deadline.Passed(m.deps.timers.ElapsedMs())) {
     GiveUpPackage(WindowTimeoutDetails(m.deps.language, m.deadline.Seconds(), package.action.windowPath,
                                        VisibleTopLevelWindows(m.deps.windows, m.controlWindow)));
@@ -440,7 +440,7 @@ int Player::ExitCode() const { return impl_->exitCode; }
 void Player::ClosePackage(std::uint8_t status, const std::string& details) {
   Impl& m = *impl_;
   if (m.deps.stats.EndStat(status, WithCaptionsTaken(status, details), m.deps.clock.Now(), m.captionsTaken)) {
-    m.exitCode = WorseExitCode(m.exitCode, PackageExitCode(status, m.deps.package.options.createReboot));
+    m.exitCode = WorseExitCode(m.exitCode, PackageExitCode(status, m.package.options.createReboot));
   }
   ++m.packageSerial;
   m.stage = Stage::Closed;

@@ -55,7 +55,7 @@ struct PlayerDeps {
   MessagePump& pump;
   const Language& language;
   const PathVariables& paths;
-  PackageImage& package;
+  PackageTextContext packageText;   // how package images read and write their texts
   Statistics& stats;
   const SystemInfo& sys;   // the screen size, for the factors of absolute pointer moves
 };

@@ -20,6 +20,7 @@ constexpr const char* kNoHookText = "Alert!!! No rights to sets system hook.";
 Recorder::Recorder(RecorderDeps deps, const NewPackageRequest& request, bool unattendedInstall, RecorderHooks hooks,
                    WindowHandle controlWindow)
     : d_(deps),
+      package_(deps.packageText),
       request_(request),
       unattended_(unattendedInstall),
       hooks_(std::move(hooks)),
@@ -59,7 +60,7 @@ void Recorder::Record() {
   view_.imgPlayVisible = false;
   view_.panelShown = false;
   timer1_->SetEnabled(true);
-  PackageImage& package = d_.package;
+  PackageImage& package = package_;
   package.options = request_.options;
   package.NewPackageImage(d_.sys.ScreenWidth(), d_.sys.ScreenHeight(), request_.installerPath, request_.description);
   path_.clear();
@@ -122,7 +123,7 @@ void Recorder::OnMouseEvent(const CapturedMouseEvent& e) {
 
 void Recorder::AppendAction() {
   somethingRecorded_ = true;
-  PackageImage& package = d_.package;
+  PackageImage& package = package_;
   package.action.windowPath = path_;
   package.action.steps = steps_;
   const bool withText = textChanged_ && !actionText_.empty();
@@ -266,7 +267,7 @@ void Recorder::Stop() {
   buttonHeld_ = false;
   steps_.clear();
 
-  SaveRecordingContext ctx(d_.package, d_.language, d_.dialogs, d_.fs, d_.paths);
+  SaveRecordingContext ctx(package_, d_.language, d_.dialogs, d_.fs, d_.paths);
   ctx.now = d_.clock.Now();
   ctx.installerPath = request_.installerPath;
   ctx.commandLine = request_.commandLine;

@@ -60,7 +60,7 @@ struct RecorderDeps {
   MessagePump& pump;
   const Language& language;
   const PathVariables& paths;
-  PackageImage& package;
+  PackageTextContext packageText;   // how package images read and write their texts
   const SystemInfo& sys;
 };
 
@@ -111,6 +111,7 @@ class Recorder {
   void ViewChanged();
 
   RecorderDeps d_;
+  PackageImage package_;   // the package being recorded
   NewPackageRequest request_;
   bool unattended_;
   RecorderHooks hooks_;

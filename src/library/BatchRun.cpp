@@ -7,10 +7,11 @@ bool MainWindowModel::StartRun(std::vector<std::string> runList) {
   if (runList.size() < 2) return false;
   // The order on screen is the order of the run; it is kept before the window goes.
   library_.SavePositionList();
-  app_.RunList = std::move(runList);
-  app_.CurrentPackagePath = app_.RunList[1];
+  PlayRun run;
+  run.CurrentPackagePath = runList[1];
+  run.RunList = std::move(runList);
   if (hooks_.hideMainWindow) hooks_.hideMainWindow();
-  if (hooks_.openControlWindow) hooks_.openControlWindow();
+  if (hooks_.openControlWindow) hooks_.openControlWindow(run);
   return true;
 }
 

@@ -46,7 +46,7 @@ struct ContextMenuState {
 // What the model asks of the windows around it. Empty functions do nothing.
 struct MainWindowHooks {
   std::function<void()> hideMainWindow;
-  std::function<void()> openControlWindow;              // play RunList
+  std::function<void(const PlayRun& run)> openControlWindow;   // play the run
   std::function<void(const std::string& exePath, const std::string& name)> openNewPackage;  // record
   std::function<void(bool)> setTopMost;
   std::function<void()> focusFolderBox;                 // with its whole text selected

@@ -13,14 +13,14 @@ const char kCrLf[] = "\r\n";
 
 PackageProperties::PackageProperties(PropertiesDeps deps, NewPackageForm& form, std::string packageFolder,
                                      std::string rowText, WindowHandle owner)
-    : d_(deps), form_(form), folder_(std::move(packageFolder)), oldName_(std::move(rowText)), owner_(owner) {}
+    : d_(deps), package_(deps.packageText), form_(form), folder_(std::move(packageFolder)), oldName_(std::move(rowText)), owner_(owner) {}
 
 std::string PackageProperties::PackagePath(const std::string& name) const {
   return AddBackslash(folder_) + name + ".VGP";
 }
 
 void PackageProperties::GetProperty() {
-  PackageImage& package = d_.package;
+  PackageImage& package = package_;
   const std::string path = PackagePath(oldName_);
   // A package that cannot be read shows empty boxes; OK then writes what the user enters.
   const bool read = FileExists(d_.fs, path) && package.LoadPackage(d_.fs, path);
@@ -79,13 +79,12 @@ PropertiesOkResult PackageProperties::SetProperty() {
     return {false, NewPackageFocus::NameBoxSelected};
   }
 
-  PackageImage& package = d_.package;
+  PackageImage& package = package_;
   package.WriteDescription(s.description);
   package.ReplaceExePath(s.path);
   package.ReplaceCommandLine(d_.paths.CollapsePathVariables(Trim(s.commandLine)));
   package.options = PackageOptions{s.needReboot, s.createReboot, s.localSpeed, s.defSelect, s.needWait};
   package.WriteOptions();
-  package.ScramblePackage();
 
   if (s.name != oldName_ && !d_.fs.Rename(oldPath, newPath)) {
     d_.dialogs.MessageBox(owner_, NewTextParam(d_.language, kNewRenameFailed, oldPath), Text(kNewRenameTitle),

@@ -12,7 +12,7 @@
 namespace velgaro {
 
 struct PropertiesDeps {
-  PackageImage& package;   // the program's one package image: the package is read into it
+  PackageTextContext packageText;   // how the package's texts are read and written
   const Language& language;
   Dialogs& dialogs;
   FileSystem& fs;
@@ -45,6 +45,7 @@ class PackageProperties {
   std::string Text(NewKey key) const { return NewText(d_.language, key); }
 
   PropertiesDeps d_;
+  PackageImage package_;   // the package as read by GetProperty, written back by OK
   NewPackageForm& form_;
   std::string folder_;
   std::string oldName_;

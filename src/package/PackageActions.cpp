@@ -51,13 +51,13 @@ void PackageImage::AppendAction() {
 }
 
 bool PackageImage::ReadNextAction() {
-  if (header.actionCount <= actionIndex) {
-    actionIndex += 1;
+  if (header.actionCount <= actionIndex_) {
+    actionIndex_ += 1;
     return false;
   }
   // Nothing of the action may lie past the end of the actions part; the file's counts are not trusted.
   const std::int64_t end = ActionsEnd();
-  std::int64_t pos = readPosition;
+  std::int64_t pos = readPosition_;
   auto room = [&](std::int64_t length) { return length >= 0 && pos >= 0 && pos <= end && length <= end - pos; };
   auto damaged = [&] {
     damaged_ = true;
@@ -108,8 +108,8 @@ bool PackageImage::ReadNextAction() {
   }
   action.windowPath = std::move(path);
   action.steps = std::move(steps);
-  readPosition = static_cast<std::int32_t>(pos);
-  actionIndex += 1;
+  readPosition_ = static_cast<std::int32_t>(pos);
+  actionIndex_ += 1;
   return true;
 }
 

@@ -27,11 +27,7 @@ constexpr std::int64_t kActionHeadSize = 12;
 
 }  // namespace
 
-bool PackageImage::ReadPackageFile(const FileSystem& fs, const std::string& path) {
-  return TakeFile(fs.ReadAll(path));
-}
-
-bool PackageImage::TakeFile(std::optional<Bytes> bytes) {
+bool PackageImage::ReadPackageFile(std::optional<Bytes> bytes) {
   image_.clear();
   header = PackageHeader{};
   options = PackageOptions{};
@@ -46,11 +42,13 @@ bool PackageImage::TakeFile(std::optional<Bytes> bytes) {
 }
 
 bool PackageImage::WritePackageFile(FileSystem& fs, const std::string& path) const {
-  return fs.WriteAllReplacing(path, image_);
+  Bytes file = image_;
+  ScramblePackage(file);
+  return fs.WriteAllReplacing(path, file);
 }
 
-void PackageImage::ScramblePackage() {
-  for (auto& b : image_) b = static_cast<std::uint8_t>((b ^ kScrambleKey1) ^ kScrambleKey2);
+void PackageImage::ScramblePackage(Bytes& image) {
+  for (auto& b : image) b = static_cast<std::uint8_t>((b ^ kScrambleKey1) ^ kScrambleKey2);
 }
 
 void PackageImage::UnscramblePackage() {
@@ -118,7 +116,7 @@ bool PackageImage::CheckPackageVersion() const { return header.versionMajor <= k
 bool PackageImage::LoadPackage(const FileSystem& fs, const std::string& path) { return LoadPackage(fs.ReadAll(path)); }
 
 bool PackageImage::LoadPackage(std::optional<Bytes> file) {
-  if (!TakeFile(std::move(file))) return false;
+  if (!ReadPackageFile(std::move(file))) return false;
   UnscramblePackage();
   return ReadHeader() && ReadOptions();
 }
@@ -143,13 +141,13 @@ std::string PackageImage::ReadDescription() const {
 }
 
 Bytes PackageImage::TextToBytes(const std::string& text) const {
-  const std::string ansi = text_.codepage.ToAnsi(text);
+  const std::string ansi = text_.codepage.get().ToAnsi(text);
   return Bytes(ansi.begin(), ansi.end());
 }
 
 std::string PackageImage::BytesToText(const std::uint8_t* data, std::size_t length) const {
   if (length == 0) return std::string();
-  return text_.codepage.FromAnsi(std::string(reinterpret_cast<const char*>(data), length));
+  return text_.codepage.get().FromAnsi(std::string(reinterpret_cast<const char*>(data), length));
 }
 
 void PackageImage::CopyHeader() {
@@ -167,9 +165,13 @@ void PackageImage::CopyHeader() {
 }
 
 void PackageImage::ResetReadState() {
-  readPosition = kFirstActionOffset;
-  actionIndex = 0;
+  RewindActions();
   damaged_ = false;
+}
+
+void PackageImage::RewindActions() {
+  readPosition_ = kFirstActionOffset;
+  actionIndex_ = 0;
 }
 
 bool PackageImage::Fits(std::int64_t offset, std::int64_t length) const {

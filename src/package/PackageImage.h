@@ -1,5 +1,7 @@
-// A package held in memory: the file's bytes with the scrambling removed, plus decoded copies of its
-// header, its options and the current action. Every operation works on the image in place.
+// A package held in memory, as a value: the file's bytes with the scrambling removed, plus decoded copies
+// of its header, its options and the current action. Every user (player, recorder, properties, editor,
+// wizard) holds its own, with its own read position. LoadPackage is the one way in from a file and
+// WritePackageFile the one way out; the file's scrambling never leaves them.
 #pragma once
 
 #include <cstdint>
@@ -71,7 +73,7 @@ struct PackageOptions {
 
 // The text conversions and path expansion the image needs; given by whoever owns the image.
 struct PackageTextContext {
-  const Codepage& codepage;
+  std::reference_wrapper<const Codepage> codepage;
   std::function<std::string(const std::string&)> expandPathVariables;  // may be empty: no expansion
 };
 
@@ -79,33 +81,34 @@ class PackageImage {
  public:
   explicit PackageImage(PackageTextContext text) : text_(std::move(text)) {}
 
-  // Whole file into a new image (still scrambled). False when the file cannot be read or is empty.
-  bool ReadPackageFile(const FileSystem& fs, const std::string& path);
-  // Image to file, replacing the old file only once the new content is written.
+  // The package file at path into this image: read, unscrambled, header and options decoded. False when
+  // the file cannot be read (Damaged() false) or is not a sound package (Damaged() true).
+  bool LoadPackage(const FileSystem& fs, const std::string& path);
+  // The same for a file's content read by the caller (nullopt: the file could not be read).
+  bool LoadPackage(std::optional<Bytes> file);
+  // The image, scrambled, to the file at path, replacing the old file only once the new content is
+  // written. The image itself stays as it is.
   bool WritePackageFile(FileSystem& fs, const std::string& path) const;
-  void ScramblePackage();
-  void UnscramblePackage();
 
   // A fresh 240-byte image for recording; the description is written into it when not empty.
   void NewPackageImage(int screenWidth, int screenHeight, const std::string& exePath,
                        const std::string& description = std::string());
   void InitHeader(int screenWidth, int screenHeight, const std::string& exePath);
-  // Header from the first 39 bytes; false when the image is too short or its fields point outside it.
-  bool ReadHeader();
   bool CheckPackageVersion() const;
-  // ReadPackageFile, UnscramblePackage, ReadHeader and ReadOptions in one go: false when the file cannot
-  // be read or is not a sound package.
-  bool LoadPackage(const FileSystem& fs, const std::string& path);
-  // The same for a file's content read by the caller (nullopt: the file could not be read).
-  bool LoadPackage(std::optional<Bytes> file);
 
   void WriteDescription(const std::string& text);
   std::string ReadDescription() const;
 
   void AppendAction();                 // the current action
-  // Reads the action at ReadPosition into the current action. False when no action is left or the
+  // Reads the action at the read position into the current action. False when no action is left or the
   // action does not fit in the image (then Damaged() is true).
   bool ReadNextAction();
+  // The read position back before the first action.
+  void RewindActions();
+  // How many actions ReadNextAction has read (or tried to read) since the last rewind.
+  std::int32_t ActionIndex() const { return actionIndex_; }
+  // Where the next action starts in the image.
+  std::int32_t ReadPosition() const { return readPosition_; }
 
   // askNeedWait: the nothing-recorded question; called only when nothing was recorded and NeedWait is false.
   bool AppendExePath(const std::string& text, const std::function<bool()>& askNeedWait);
@@ -136,12 +139,14 @@ class PackageImage {
   PackageHeader header;
   PackageOptions options;
   PackageAction action;
-  std::int32_t readPosition = kFirstActionOffset;
-  std::int32_t actionIndex = 0;
 
  private:
-  // A file's content as the new image (ReadPackageFile without the reading).
-  bool TakeFile(std::optional<Bytes> bytes);
+  // The steps of LoadPackage: a file's content as the new image (still scrambled), the scrambling
+  // undone, the header decoded (false when the image is too short or its fields point outside it).
+  bool ReadPackageFile(std::optional<Bytes> bytes);
+  void UnscramblePackage();
+  bool ReadHeader();
+  static void ScramblePackage(Bytes& image);
   void CopyHeader();
   void ResetReadState();
   // Whether [offset, offset + length) lies inside the image; 64-bit so that no sum can overflow.
@@ -154,6 +159,8 @@ class PackageImage {
 
   PackageTextContext text_;
   Bytes image_;
+  std::int32_t readPosition_ = kFirstActionOffset;
+  std::int32_t actionIndex_ = 0;
   mutable bool damaged_ = false;
 };
 

@@ -14,13 +14,15 @@ bool CanTellWritesApart(std::uint64_t modified) { return modified % kSecond != 0
 
 }  // namespace
 
-std::optional<StoredSummary> ReadStoredSummary(PackageImage& image, const FileSystem& fs, const std::string& path) {
-  return StoredSummaryOf(image, fs.ReadAll(path), fs, path);
+std::optional<StoredSummary> ReadStoredSummary(const PackageTextContext& text, const FileSystem& fs,
+                                               const std::string& path) {
+  return StoredSummaryOf(text, fs.ReadAll(path), fs, path);
 }
 
-std::optional<StoredSummary> StoredSummaryOf(PackageImage& image, std::optional<Bytes> file, const FileSystem& fs,
-                                             const std::string& path) {
+std::optional<StoredSummary> StoredSummaryOf(const PackageTextContext& text, std::optional<Bytes> file,
+                                             const FileSystem& fs, const std::string& path) {
   StoredSummary summary;
+  PackageImage image(text);
   // Loading first spares the existence test of every sound package; a failed load tells which case it was.
   if (!image.LoadPackage(std::move(file)) || image.Damaged()) {
     if (!FileExists(fs, path)) return std::nullopt;
@@ -61,16 +63,16 @@ bool PackageSummaries::NeedsRead(const std::string& name) const {
   return !kept.summary || !(kept.read == kept.listed) || !CanTellWritesApart(kept.listed.modified);
 }
 
-std::shared_ptr<const StoredSummary> PackageSummaries::Summary(PackageImage& image, const FileSystem& fs,
+std::shared_ptr<const StoredSummary> PackageSummaries::Summary(const PackageTextContext& text, const FileSystem& fs,
                                                                const std::string& name) {
   if (!NeedsRead(name)) return files_[name].summary;
-  return Take(image, fs, name, fs.ReadAll(PathOf(name)));
+  return Take(text, fs, name, fs.ReadAll(PathOf(name)));
 }
 
-std::shared_ptr<const StoredSummary> PackageSummaries::Take(PackageImage& image, const FileSystem& fs,
+std::shared_ptr<const StoredSummary> PackageSummaries::Take(const PackageTextContext& text, const FileSystem& fs,
                                                             const std::string& name, std::optional<Bytes> file) {
   ++reads_;
-  std::optional<StoredSummary> read = StoredSummaryOf(image, std::move(file), fs, PathOf(name));
+  std::optional<StoredSummary> read = StoredSummaryOf(text, std::move(file), fs, PathOf(name));
   if (!read) {
     files_.erase(name);
     return nullptr;

@@ -25,12 +25,13 @@ struct StoredSummary {
   bool defSelect = false;
 };
 
-// Loads the package into image and takes its summary; nullopt when the file is not there (a file that is
-// there but cannot be read is a summary that is not sound).
-std::optional<StoredSummary> ReadStoredSummary(PackageImage& image, const FileSystem& fs, const std::string& path);
+// Loads the package and takes its summary; nullopt when the file is not there (a file that is there but
+// cannot be read is a summary that is not sound).
+std::optional<StoredSummary> ReadStoredSummary(const PackageTextContext& text, const FileSystem& fs,
+                                               const std::string& path);
 // The same for the file's content read by the caller (nullopt: it could not be read).
-std::optional<StoredSummary> StoredSummaryOf(PackageImage& image, std::optional<Bytes> file, const FileSystem& fs,
-                                             const std::string& path);
+std::optional<StoredSummary> StoredSummaryOf(const PackageTextContext& text, std::optional<Bytes> file,
+                                             const FileSystem& fs, const std::string& path);
 
 class PackageSummaries {
  public:
@@ -39,14 +40,15 @@ class PackageSummaries {
   // meanwhile, when given, is called every few thousand files.
   void Listed(const std::string& folder, const std::vector<FolderEntry>& files,
               const std::function<void()>& meanwhile = {});
-  // The summary of a file of the last listing (its name as listed), read into image unless it was read
-  // before at the size and write time listed now. Null when the file is gone.
-  std::shared_ptr<const StoredSummary> Summary(PackageImage& image, const FileSystem& fs, const std::string& name);
+  // The summary of a file of the last listing (its name as listed), read unless it was read before at the
+  // size and write time listed now. Null when the file is gone.
+  std::shared_ptr<const StoredSummary> Summary(const PackageTextContext& text, const FileSystem& fs,
+                                               const std::string& name);
   // Whether Summary would read the file now.
   bool NeedsRead(const std::string& name) const;
   // Summary for a file whose content the caller has read (file: nullopt when it could not be read).
-  std::shared_ptr<const StoredSummary> Take(PackageImage& image, const FileSystem& fs, const std::string& name,
-                                            std::optional<Bytes> file);
+  std::shared_ptr<const StoredSummary> Take(const PackageTextContext& text, const FileSystem& fs,
+                                            const std::string& name, std::optional<Bytes> file);
   // The path of a listed file.
   std::string PathOf(const std::string& name) const;
   // The next Summary of this file reads it.

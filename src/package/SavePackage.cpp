@@ -86,7 +86,6 @@ bool SaveRecording(SaveRecordingContext& ctx) {
     pkg.AppendCommandLine(ctx.commandLine);
     pkg.AppendCreationDate(ctx.now);
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     std::string path = AddBackslash(ctx.packageFolder) + ctx.packageName + ".VGP";
     written = SavePackageAs(SavePackageContext{pkg, ctx.language, ctx.dialogs, ctx.fs, ctx.packageFolder},
                             ctx.owner, path);

@@ -66,7 +66,7 @@ std::string LastComponent(std::string path) {
 }  // namespace
 
 DiskBuilderDeps DiskBuilderDepsOf(App& app, MessagePump* pump) {
-  return DiskBuilderDeps{app.platform, app.paths, app.package, app.language, pump};
+  return DiskBuilderDeps{app.platform, app.paths, app.PackageText(), app.language, pump};
 }
 
 std::string PercentText(int value, int maximum) {
@@ -315,21 +315,17 @@ int DiskBuilder::ReplaceInstallerPaths(const std::vector<SavedFolder>& saved) {
   FileSystem& fs = d_.platform.fs;
   // Never the user's own packages, whatever the target.
   if (SamePath(DiskPackageFolder(), choice_.packageFolder)) return 0;
-  PackageImage& package = d_.package;
   int written = 0;
   for (const SavedFolder& record : saved) {
     std::string file = DiskPackageFolder() + "\\" + record.name + ".VGP";
-    if (!fs.Exists(file)) continue;
-    if (!package.ReadPackageFile(fs, file)) continue;
-    package.UnscramblePackage();
-    if (!package.ReadHeader() || !package.ReadOptions()) continue;
+    PackageImage package(d_.packageText);
+    if (!fs.Exists(file) || !package.LoadPackage(fs, file)) continue;
     const std::string installer = package.ReadExePath();
     const std::string newPath =
         CompileHardExeName(d_.paths, fs, choice_.softFolder, CopiedFolderOf(record.path, installer), installer);
     // No path on the disk for it: the package keeps the one it has.
     if (newPath.empty()) continue;
     if (!package.ReplaceExePath(newPath)) continue;
-    package.ScramblePackage();
     const SavePackageContext save{package, d_.language, d_.platform.dialogs, fs, DiskPackageFolder()};
     if (SavePackageAs(save, owner_, file)) ++written;
   }

@@ -40,7 +40,7 @@ struct DiskChoice {
 struct DiskBuilderDeps {
   Platform platform;
   const PathVariables& paths;
-  PackageImage& package;   // the program's one package image: the rewrite reads packages through it
+  PackageTextContext packageText;   // how package images read and write their texts
   const Language& language;
   MessagePump* pump = nullptr;   // runs once between files of a folder copy; may be null
 };

@@ -4,7 +4,7 @@
 
 #include "app/ProductName.h"
 #include "app/SettingKeys.h"
-#include "library/PackageSummary.h"
+#include "package/PackageSummary.h"
 #include "platform/TextFold.h"
 #include "wizard/DiskCopy.h"
 #include "wizard/FolderSize.h"
@@ -25,14 +25,14 @@ constexpr const char* kSpeedKey = "Speed_for_ISO";   // section Install
 }  // namespace
 
 WizardDeps WizardDepsOf(App& app, const Xml& xml, MessagePump* pump, Shell* shell) {
-  return WizardDeps{app.platform, app.paths, app.package, app.language, xml, pump, shell};
+  return WizardDeps{app.platform, app.paths, app.PackageText(), app.language, xml, pump, shell};
 }
 
 WizardModel::WizardModel(WizardDeps deps, WizardHooks hooks, WindowHandle owner)
     : d_(deps),
       hooks_(std::move(hooks)),
       owner_(owner),
-      builder_(DiskBuilderDeps{deps.platform, deps.paths, deps.package, deps.language, deps.pump}, owner) {}
+      builder_(DiskBuilderDeps{deps.platform, deps.paths, deps.packageText, deps.language, deps.pump}, owner) {}
 
 std::string WizardModel::Text(int key) const { return WizardText(d_.language, static_cast<WizardKey>(key)); }
 
@@ -364,7 +364,7 @@ bool WizardModel::SoftFolderLostFocus() {
 // ---- the package list
 
 void WizardModel::ReadRow(WizardRow& row, const std::string& file) {
-  const PackageSummary summary = ReadPackageSummary(d_.package, d_.platform.fs, d_.paths, file);
+  const PackageSummary summary = ReadPackageSummary(d_.packageText, d_.platform.fs, d_.paths, file);
   switch (summary.state) {
     case PackageSummary::State::FileMissing:
       return;   // vanished since it was listed: the columns stay empty
@@ -376,7 +376,7 @@ void WizardModel::ReadRow(WizardRow& row, const std::string& file) {
     case PackageSummary::State::Ok:
       break;
   }
-  row.installer = d_.package.ReadExePath();
+  row.installer = summary.storedInstallerPath;
   row.installerMark = summary.state == PackageSummary::State::Ok ? "+" : "-";
   row.folder = ParentFolder(summary.installerPath);
   row.folderMark = FolderMark(row.folder);

@@ -114,7 +114,7 @@ struct WizardState {
 struct WizardDeps {
   Platform platform;
   const PathVariables& paths;
-  PackageImage& package;   // the program's one package image: packages are read through it
+  PackageTextContext packageText;   // how package images read and write their texts
   const Language& language;
   const Xml& xml;
   MessagePump* pump = nullptr;   // runs once between the levels of a folder walk; may be null

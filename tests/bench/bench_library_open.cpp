@@ -87,12 +87,12 @@ void OpenLibraryFolder(benchmark::State& state, bool reread) {
   SimSystemInfo sys;
   SimRegistry registry;
   paths.InitPathVariables(sys, registry);
-  PackageImage package(PackageTextContext{codepage, {}});
+  const PackageTextContext packageText{codepage, {}};
   Language language;
   PackageSummaries kept;
   for (auto _ : state) {
     PackageSummaries fresh;
-    PackageLibrary library(LibraryDeps{fs, codepage, paths, package, language, reread ? kept : fresh});
+    PackageLibrary library(LibraryDeps{fs, codepage, paths, packageText, language, reread ? kept : fresh});
     library.SetFolder(folder);
     if (!library.LoadListView()) state.SkipWithError("the folder could not be listed");
     library.LoadTipTextLV(nullptr);

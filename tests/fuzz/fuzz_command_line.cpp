@@ -17,20 +17,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   w.fs.AddFolder("C:\\Pkgs\\folder.vgp");
   w.fs.AddFile("C:\\TEMP\\t.vgp", "x");
   int controlWindows = 0;
-  w.app.windows.openControlWindow = [&] { ++controlWindows; };
+  PlayRun played;
+  w.app.windows.openControlWindow = [&](const PlayRun& run) {
+    ++controlWindows;
+    played = run;
+  };
 
   ParseCommandLine(w.app, AsText(data, size));
 
   if (w.app.UnattendedInstall) {
-    Check(controlWindows == 1 && w.app.RunList.size() == 2, "an unattended install plays one package");
-    const std::string& package = w.app.RunList[1];
+    Check(controlWindows == 1 && played.RunList.size() == 2, "an unattended install plays one package");
+    const std::string& package = played.RunList[1];
     if (!w.fs.Exists(package) || w.fs.IsDirectory(package)) {
       Check(IsDeploymentRun(w.app), "an unattended install plays a package file");
       SimClock clock;
-      Check(RefuseUnplayableDeployment(w.app, clock, nullptr).has_value(), "a deployment run refuses what is no package");
+      Check(RefuseUnplayableDeployment(w.app, played, clock, nullptr).has_value(), "a deployment run refuses what is no package");
     }
   } else {
-    Check(controlWindows == 0 && w.app.RunList.size() == 1, "no run without /inst and a package");
+    Check(controlWindows == 0 && played.RunList.size() == 1, "no run without /inst and a package");
   }
   const std::string speed = w.settings.Get("Install", "Speed", "2");
   Check(speed == "0" || speed == "1" || speed == "2", "the speed switch sets 0, 1 or 2");

@@ -4,7 +4,7 @@
 // the disk wizard read and rewrite a subset of what the properties dialog does (header, installer path)
 // and are not repeated; the dialogs themselves are left out: this target has to run millions of times.
 #include "FuzzWorld.h"
-#include "library/PackageSummary.h"
+#include "package/PackageSummary.h"
 
 namespace velgaro::fuzz {
 namespace {
@@ -27,26 +27,26 @@ const Machine& TheMachine() {
   return machine;
 }
 
-PackageImage NewImage(const SimFileSystem& fs) {
+PackageTextContext TextOf(const SimFileSystem& fs) {
   const Machine& m = TheMachine();
-  return PackageImage(PackageTextContext{m.codepage, [&fs, &m](const std::string& t) {
-                                           return m.paths.ExpandPathVariables(t, fs);
-                                         }});
+  return PackageTextContext{m.codepage, [&fs, &m](const std::string& t) { return m.paths.ExpandPathVariables(t, fs); }};
 }
 
-// Player::StartPackageFile and the ticks after it, in their order. The list has just loaded these
-// bytes into the one image and expanded the installer path; the player's own load would give the same.
-void Play(PackageImage& pkg, bool loaded) {
+// Player::StartPackageFile and the ticks after it, in their order, in the player's own image.
+void Play(const SimFileSystem& fs, bool listed) {
+  PackageImage pkg(TextOf(fs));
+  const bool loaded = pkg.LoadPackage(fs, kFile);
+  Check(loaded || !listed, "a package the list read whole can be loaded to play");
   if (!loaded || !pkg.CheckPackageVersion()) return;
   pkg.ReadCommandLine();
-  pkg.readPosition = kFirstActionOffset;
-  pkg.actionIndex = 0;
+  pkg.RewindActions();
   while (pkg.ReadNextAction()) {
   }
 }
 
 // PackageProperties::GetProperty, then SetProperty with every box changed.
-void Properties(const SimFileSystem& fs, PackageImage& pkg) {
+void Properties(SimFileSystem& fs) {
+  PackageImage pkg(TextOf(fs));
   const bool read = pkg.LoadPackage(fs, kFile);
   if (read) {
     pkg.ReadExePath();
@@ -62,11 +62,13 @@ void Properties(const SimFileSystem& fs, PackageImage& pkg) {
   const bool written = pkg.WriteOptions();
   if (!whole) return;
   Check(replaced && written, "the properties of a sound package can be written");
-  // Read back as the next load of the file would read it.
-  Check(pkg.ReadHeader() && pkg.ReadOptions(), "the properties dialog leaves a sound package");
-  Check(pkg.ReadExePath() == kNewPath && pkg.ReadCommandLineRaw() == "/S /D=%TEMP%\\app" &&
-            pkg.ReadDescription() == "Новое описание" && pkg.options.localSpeed == 2 && pkg.options.defSelect &&
-            !pkg.Damaged(),
+  // Read back as the next load of the file reads it.
+  Check(pkg.WritePackageFile(fs, kFile), "the package can be written");
+  PackageImage again(TextOf(fs));
+  Check(again.LoadPackage(fs, kFile), "the properties dialog leaves a sound package");
+  Check(again.ReadExePath() == kNewPath && again.ReadCommandLineRaw() == "/S /D=%TEMP%\\app" &&
+            again.ReadDescription() == "Новое описание" && again.options.localSpeed == 2 && again.options.defSelect &&
+            !again.Damaged(),
         "the properties dialog writes what it was given");
 }
 
@@ -78,10 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace velgaro::fuzz;
   SimFileSystem fs;
   fs.AddFile(kFile, AsBytes(data, size));
-  // The program's one image goes from package to package: each reader starts from what the last left.
-  PackageImage pkg = NewImage(fs);
-  const PackageSummary summary = ReadPackageSummary(pkg, fs, TheMachine().paths, kFile);
-  Play(pkg, summary.state == PackageSummary::State::Ok || summary.state == PackageSummary::State::InstallerMissing);
-  Properties(fs, pkg);
+  // Each reader opens the file into its own image, as the list, the player and the properties dialog do.
+  const PackageSummary summary = ReadPackageSummary(TextOf(fs), fs, TheMachine().paths, kFile);
+  Play(fs, summary.state == PackageSummary::State::Ok || summary.state == PackageSummary::State::InstallerMissing);
+  Properties(fs);
   return 0;
 }

@@ -47,7 +47,6 @@ class MainWindowTest : public ::testing::Test {
     pkg.AppendCommandLine("");
     pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     ASSERT_TRUE(pkg.WritePackageFile(fs, folder.File(name + ".vgp")));
   }
 

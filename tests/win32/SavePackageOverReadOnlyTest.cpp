@@ -26,8 +26,12 @@ TEST(SavePackageOverReadOnly, KeepsTheOldFileAsksAndSavesUnderTheChosenName) {
 
   Win32Codepage codepage;
   PackageImage package(PackageTextContext{codepage, {}});
+  package.options.needWait = true;
   package.NewPackageImage(1024, 768, "C:\\setup.exe");
-  package.ScramblePackage();
+  package.AppendExePath("C:\\setup.exe", {});
+  package.AppendCommandLine("");
+  package.AppendCreationDate(LocalTime{2026, 12, 8, 10, 0, 0});
+  package.WriteOptions();
   Language language;
   SimDialogs dialogs;
   dialogs.answers = {kIdYes};                         // save somewhere else?
@@ -38,7 +42,9 @@ TEST(SavePackageOverReadOnly, KeepsTheOldFileAsksAndSavesUnderTheChosenName) {
 
   EXPECT_EQ(fs.ReadAll(target), oldBytes);
   EXPECT_EQ(path, folder.File("b.VGP"));
-  EXPECT_EQ(fs.ReadAll(path), package.Image());
+  PackageImage saved(PackageTextContext{codepage, {}});
+  ASSERT_TRUE(saved.LoadPackage(fs, path));
+  EXPECT_EQ(saved.Image(), package.Image());
   ASSERT_EQ(dialogs.shown.size(), 2u);
   EXPECT_EQ(dialogs.shown[0].text,
             "Файл не сохранён.\r\nНевозможно внести изменения в файл\r\n'" + target +

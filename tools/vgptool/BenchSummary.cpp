@@ -38,7 +38,6 @@ bool WriteSamplePackages(FileSystem& fs, const Codepage& codepage, const std::st
     pkg.AppendCommandLine("/S /D=%TEMP%\\sample");
     pkg.AppendCreationDate(LocalTime{2026, 12, 6, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     if (!pkg.WritePackageFile(fs, JoinPath(folder, name))) return false;
   }
   return true;

@@ -204,8 +204,7 @@ std::optional<LocalTime> ParseCreationDate(const std::string& text) {
 
 std::optional<std::string> PackageToJson(PackageImage& pkg, std::string& error) {
   ordered_json actions = ordered_json::array();
-  pkg.readPosition = kFirstActionOffset;
-  pkg.actionIndex = 0;
+  pkg.RewindActions();
   for (;;) {
     // ReadNextAction keeps the previous text when an action has none.
     pkg.action.actionText.clear();

@@ -45,7 +45,6 @@ int Pack(const std::string& jsonFile, const std::string& outFile, ToolPorts& por
   if (!PackageFromJson(std::string(json->begin(), json->end()), ports.now(), pkg, error)) {
     return Fail(err, kExitBadInput, jsonFile + ": " + error);
   }
-  pkg.ScramblePackage();
   if (!pkg.WritePackageFile(ports.fs, outFile)) return Fail(err, kExitWriteFailed, outFile + ": cannot be written");
   return kExitOk;
 }
@@ -85,7 +84,6 @@ int Set(const std::string& file, const std::vector<std::string>& flags, ToolPort
                         (!request.commandLine || pkg.ReplaceCommandLine(*request.commandLine)) &&
                         (request.options.empty() || pkg.WriteOptions());
   if (!replaced) return Fail(err, kExitBadInput, file + ": the package is damaged");
-  pkg.ScramblePackage();
   if (!pkg.WritePackageFile(ports.fs, file)) return Fail(err, kExitWriteFailed, file + ": cannot be written");
   return kExitOk;
 }

@@ -26,7 +26,7 @@ namespace {
 // One opening of the control window in play mode, alive until the run unloads the window.
 class PlaySession final : public ControlSession {
  public:
-  explicit PlaySession(App& app) : app_(app) {}
+  PlaySession(App& app, PlayRun run) : app_(app), run_(std::move(run)) {}
 
   bool Open() override;
   int ExitCode() const override { return player_ ? player_->ExitCode() : kExitNotInstalled; }
@@ -38,6 +38,7 @@ class PlaySession final : public ControlSession {
   void ShowStatistics();
 
   App& app_;
+  PlayRun run_;   // the player goes through it and keeps its current package there
   win32::Win32Windows windows_;
   win32::Win32Input input_;
   win32::Win32Processes processes_;
@@ -104,9 +105,9 @@ bool PlaySession::Open() {
 
   const Platform& p = app_.platform;
   PlayerDeps deps{windows_, input_,      processes_,   p.fs,         p.registry, p.settings,
-                  clock_,   timers_,     pump_,        app_.language, app_.paths, app_.package,
+                  clock_,   timers_,     pump_,        app_.language, app_.paths, app_.PackageText(),
                   stats_,   p.sys};
-  RunState run{app_.RunList,      app_.CurrentPackagePath,  app_.CurrentCommandLine, app_.UnattendedInstall,
+  RunState run{run_.RunList,      run_.CurrentPackagePath,  app_.CurrentCommandLine, app_.UnattendedInstall,
                app_.NoStatistics, &LastInstallerProcessId(), app_.DeadlineSeconds,     app_.ReportPath,
                &TheDeploymentLog()};
   player_ = std::make_unique<Player>(deps, run, Hooks(), reinterpret_cast<WindowHandle>(window_->Handle()));
@@ -140,20 +141,20 @@ stels::ControlWindowTips ControlTips(const Language& lang) {
   return tips;
 }
 
-void OpenControlWindow(App& app) {
+void OpenControlWindow(App& app, const PlayRun& run) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   std::unique_ptr<ControlSession>& session = CurrentControlSession();
   if (session) return;  // one control window at a time
   // A deployment run whose package cannot be played ends here, before a window shows.
-  if (const std::optional<int> refused = RefuseUnplayableDeployment(app, win32::Win32Clock(), &TheDeploymentLog())) {
+  if (const std::optional<int> refused = RefuseUnplayableDeployment(app, run, win32::Win32Clock(), &TheDeploymentLog())) {
     PostQuitMessage(*refused);
     return;
   }
   if (app.RecordMode) {
     session = MakeRecordSession(app);
   } else {
-    session = std::make_unique<PlaySession>(app);
+    session = std::make_unique<PlaySession>(app, run);
   }
   if (!session->Open()) {
     // Without its window nothing can be played or recorded.

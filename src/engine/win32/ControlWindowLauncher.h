@@ -1,6 +1,6 @@
-// Opens the control window over the run in App: in play mode it plays RunList (an unattended run then
-// ends the message loop with the run's exit code); in record mode (RecordMode) it starts the installer
-// of App.Recording and records until stop. The window, its player or recorder and the adapters they
+// Opens the control window: in play mode it plays the run (an unattended run then ends the message loop
+// with the run's exit code); in record mode (RecordMode) it starts the installer of App.Recording and
+// records until stop, and the run is empty. The window, its player or recorder and the adapters they
 // use live until the window unloads.
 #pragma once
 
@@ -8,6 +8,6 @@
 
 namespace velgaro {
 
-void OpenControlWindow(App& app);
+void OpenControlWindow(App& app, const PlayRun& run = PlayRun{});
 
 }  // namespace velgaro

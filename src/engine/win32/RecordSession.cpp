@@ -198,7 +198,7 @@ bool RecordSession::Open() {
   const WindowHandle control = reinterpret_cast<WindowHandle>(window_->Handle());
   const Platform& p = app_.platform;
   RecorderDeps deps{windows_, input_,      processes_,  p.fs,          p.registry, p.settings, p.dialogs,
-                    clock_,   timers_,     pump_,       app_.language, app_.paths, app_.package, p.sys};
+                    clock_,   timers_,     pump_,       app_.language, app_.paths, app_.PackageText(), p.sys};
   recorder_ = std::make_unique<Recorder>(deps, app_.Recording, app_.UnattendedInstall, Hooks(), control);
   hook_ = std::make_unique<stels::MouseHook>(windows_, recorder_->Matcher(), window_->Handle(),
                                              stels::FrmStels::kHookEventsMessage);

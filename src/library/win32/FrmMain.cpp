@@ -79,8 +79,8 @@ FrmMain::FrmMain(App& app, Shell& shell, MainFrameEvents events)
       }) {
   MainWindowHooks hooks;
   hooks.hideMainWindow = [this] { ShowWindow(hwnd_.Get(), SW_HIDE); };
-  hooks.openControlWindow = [this] {
-    if (events_.openControlWindow) events_.openControlWindow();
+  hooks.openControlWindow = [this](const PlayRun& run) {
+    if (events_.openControlWindow) events_.openControlWindow(run);
   };
   hooks.openNewPackage = [this](const std::string& exe, const std::string& name) {
     if (events_.openNewPackage) events_.openNewPackage(hwnd_.Get(), exe, name);

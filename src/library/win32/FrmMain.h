@@ -24,7 +24,7 @@ class ReadingProgress;
 
 // What the main window hands on to the windows around it.
 struct MainFrameEvents {
-  std::function<void()> openControlWindow;   // play RunList
+  std::function<void(const PlayRun& run)> openControlWindow;   // play the run
   std::function<void(HWND owner, const std::string& exePath, const std::string& name)> openNewPackage;
   // The properties of a row's package, modal; the name the row takes, empty when cancelled.
   std::function<std::string(HWND owner, const std::string& rowText)> openProperties;

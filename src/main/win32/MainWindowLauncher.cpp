@@ -32,7 +32,6 @@ void RecordNewPackage(App& app, library::FrmMain& main, HWND owner, const std::s
   setup.packageFolder = main.Model().Library().Folder();
   setup.exePath = exePath;
   setup.name = name;
-  app.package.header = PackageHeader{};
   const Platform& p = app.platform;
   library::FrmNew dialog(NewPackageDeps{app.language, p.fs, p.settings, p.dialogs, app.paths}, std::move(setup));
   const std::optional<NewPackageRequest> request = dialog.ShowModal(owner);
@@ -51,7 +50,7 @@ std::string ShowProperties(App& app, library::FrmMain& main, HWND owner, const s
   setup.name = row;
   setup.mode = NewPackageMode::Properties;
   const Platform& p = app.platform;
-  const PropertiesDeps properties{app.package, app.language, p.dialogs, p.fs, app.paths};
+  const PropertiesDeps properties{app.PackageText(), app.language, p.dialogs, p.fs, app.paths};
   library::FrmNew dialog(NewPackageDeps{app.language, p.fs, p.settings, p.dialogs, app.paths}, std::move(setup),
                          nullptr, &properties);
   dialog.ShowModal(owner);
@@ -67,7 +66,7 @@ bool OpenMainWindow(App& app) {
     return true;
   }
   library::MainFrameEvents events;
-  events.openControlWindow = [&app] { OpenControlWindow(app); };
+  events.openControlWindow = [&app](const PlayRun& run) { OpenControlWindow(app, run); };
   events.openNewPackage = [&app, &s](HWND owner, const std::string& exePath, const std::string& name) {
     if (s.window) RecordNewPackage(app, *s.window, owner, exePath, name);
   };

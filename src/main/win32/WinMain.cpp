@@ -52,9 +52,9 @@ int Run() {
   w.openMainWindow = [&app, &windowOpened] { windowOpened = OpenMainWindow(app) || windowOpened; };
   w.showMainWindow = [](bool refreshList) { ShowMainWindow(refreshList); };
   // The control window ends the message loop itself, also when it could not open.
-  w.openControlWindow = [&app, &windowOpened] {
+  w.openControlWindow = [&app, &windowOpened](const PlayRun& run) {
     windowOpened = true;
-    OpenControlWindow(app);
+    OpenControlWindow(app, run);
   };
 
   StartUp(app);

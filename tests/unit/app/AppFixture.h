@@ -23,7 +23,10 @@ class AppFixture : public ::testing::Test {
     };
     w.commandLine = [this] { Note("commandLine"); return commandLine; };
     w.openMainWindow = [this] { Note("openMainWindow"); };
-    w.openControlWindow = [this] { Note("openControlWindow"); };
+    w.openControlWindow = [this](const PlayRun& run) {
+      Note("openControlWindow");
+      played = run;
+    };
     w.showHelp = [this](const std::string& text, const std::string& title) { Note("showHelp"); help = {text, title}; };
   }
 
@@ -39,6 +42,7 @@ class AppFixture : public ::testing::Test {
   void WriteIni(const std::string& content) { fs.AddFile(sys.exeFolder + "\\velgaro.ini", content); }
 
   int endCode = -1;
+  PlayRun played;   // the run the control window was opened with
   SimSystemInfo sys;
   SimFileSystem fs;
   SimIniFile ini{fs};

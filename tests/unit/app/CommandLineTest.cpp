@@ -46,8 +46,8 @@ TEST_P(CommandLineTest, ActsOnTheSwitches) {
   const bool plays = *c.played != '\0';
   EXPECT_EQ(app.UnattendedInstall, plays);
   const std::vector<std::string> runList = plays ? std::vector<std::string>{"", c.played} : std::vector<std::string>{""};
-  EXPECT_EQ(app.RunList, runList);
-  EXPECT_EQ(app.CurrentPackagePath, c.played);
+  EXPECT_EQ(played.RunList, runList);
+  EXPECT_EQ(played.CurrentPackagePath, c.played);
   EXPECT_EQ(calls.size(), plays ? 1u : 0u);   // the control window opened
   EXPECT_EQ(app.language.Name(), plays ? "German" : "");   // the language is loaded before playing...
   EXPECT_TRUE(dialogs.shown.empty());                      // ...without reporting the missing file
@@ -114,7 +114,7 @@ class DeploymentSwitchTest : public AppFixture {
     app.DeadlineSeconds = 0;
     app.ReportPath.clear();
     app.CommandSwitches.clear();
-    app.CurrentPackagePath.clear();
+    played = PlayRun{};
     ParseCommandLine(app, line);
   }
 };
@@ -125,12 +125,12 @@ TEST_F(DeploymentSwitchTest, TimeoutAndReportGoWithTheRunAndLeaveThePackagePathW
   EXPECT_EQ(app.ReportPath, "C:\\Out Dir\\Run.json");
   EXPECT_TRUE(app.NoStatistics);
   EXPECT_EQ(app.CommandSwitches, "/nostat /timeout /report");
-  EXPECT_EQ(app.CurrentPackagePath, kBlanks);
+  EXPECT_EQ(played.CurrentPackagePath, kBlanks);
 
   Parse("/Timeout=600 /REPORT=c:\\logs\\r.json /inst C:\\Pkgs\\a.vgp");
   EXPECT_EQ(app.DeadlineSeconds, 600);
   EXPECT_EQ(app.ReportPath, "c:\\logs\\r.json");
-  EXPECT_EQ(app.CurrentPackagePath, kPackage);
+  EXPECT_EQ(played.CurrentPackagePath, kPackage);
 }
 
 TEST_F(DeploymentSwitchTest, ABadDeadlineMeansNoneAndABadReportNone) {
@@ -165,17 +165,17 @@ TEST_F(DeploymentSwitchTest, ADeploymentRunTakesThePackageItNamesEvenWhenItIsNoP
   for (const auto& c : cases) {
     calls.clear();
     app.UnattendedInstall = false;
-    app.RunList = {""};
+    played.RunList = {""};
     Parse(c.line);
     EXPECT_TRUE(app.UnattendedInstall) << c.line;
-    EXPECT_EQ(app.RunList, (std::vector<std::string>{"", c.named})) << c.line;
+    EXPECT_EQ(played.RunList, (std::vector<std::string>{"", c.named})) << c.line;
     EXPECT_EQ(calls, std::vector<std::string>{"openControlWindow"}) << c.line;
   }
 
   // Without the deployment switches the line is read as always: the main window opens.
   calls.clear();
   app.UnattendedInstall = false;
-  app.RunList = {""};
+  played.RunList = {""};
   Parse("/inst C:\\Packages\\absent.vgp /nostat");
   EXPECT_FALSE(app.UnattendedInstall);
   EXPECT_TRUE(calls.empty());
@@ -215,7 +215,7 @@ TEST_P(ExactLineTest, TakesTheDeploymentSwitchesHoweverQuoted) {
   ParseCommandLine(app, c.line);
   EXPECT_EQ(app.ReportPath, c.report);
   EXPECT_EQ(app.DeadlineSeconds, c.deadline);
-  EXPECT_EQ(app.CurrentPackagePath, c.played);
+  EXPECT_EQ(played.CurrentPackagePath, c.played);
   EXPECT_EQ(app.UnattendedInstall, *c.played != '\0');
   EXPECT_EQ(app.NoStatistics, c.noStatistics);
 }

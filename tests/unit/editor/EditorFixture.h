@@ -42,7 +42,6 @@ class EditorFixture : public ::testing::Test {
     pkg.AppendCommandLine("/S");
     pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     ASSERT_TRUE(pkg.WritePackageFile(fs, PackageFile(name)));
   }
 

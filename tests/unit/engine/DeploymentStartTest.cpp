@@ -17,8 +17,7 @@ class DeploymentStartTest : public PlayerTest {
     fs.AddFolder("C:\\Logs");
   }
   std::optional<int> Check(const std::string& package) {
-    app.RunList = {"", package};
-    return RefuseUnplayableDeployment(app, clock, &log);
+    return RefuseUnplayableDeployment(app, RunOfOne(package), clock, &log);
   }
   nlohmann::json Report() const { return nlohmann::json::parse(fs.Text(app.ReportPath)); }
 

@@ -85,7 +85,6 @@ class PlayerTest : public ::testing::Test {
     image.options.localSpeed = spec.localSpeed;
     EXPECT_TRUE(image.WriteOptions());
     image.Image()[8] = static_cast<std::uint8_t>(spec.versionMajor);
-    image.ScramblePackage();
     const std::string path = std::string(kFolder) + name + ".vgp";
     EXPECT_TRUE(image.WritePackageFile(fs, path));
     return path;
@@ -115,7 +114,7 @@ class PlayerTest : public ::testing::Test {
       if (destroyOnUnload) player.reset();
     };
     player = std::make_unique<Player>(
-        PlayerDeps{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, package,
+        PlayerDeps{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, packageText,
                    stats, sys},
         RunState{runList, currentPath, currentCommandLine, unattended, noStatistics, &processWideId, deadlineSeconds,
                  reportPath, &deploymentLog},
@@ -146,9 +145,7 @@ class PlayerTest : public ::testing::Test {
   SimMessagePump pump;
   Language language;
   PathVariables paths;
-  PackageImage package{PackageTextContext{codepage, [this](const std::string& t) {
-                                            return paths.ExpandPathVariables(t, fs);
-                                          }}};
+  PackageTextContext packageText{codepage, [this](const std::string& t) { return paths.ExpandPathVariables(t, fs); }};
   Statistics stats;
 
   std::vector<std::string> runList{""};

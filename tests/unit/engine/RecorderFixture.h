@@ -34,7 +34,7 @@ class RecorderTest : public PlayerTest {
     hooks.unloadControlWindow = [this] { calls.push_back("unload"); };
     recorder = std::make_unique<Recorder>(
         RecorderDeps{desktop, desktop, processes, fs, registry, settings, dialogs, clock, timers, pump, language,
-                     paths, package, sys},
+                     paths, packageText, sys},
         request, false, hooks, control);
   }
   void StartRecording() {

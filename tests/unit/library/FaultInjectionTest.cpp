@@ -25,7 +25,7 @@ class LibraryFaults : public LibraryFixture {
     NewPackageForm form(NewPackageDeps{app.language, fs, settings, dialogs, app.paths},
                         NewPackageSetup{{"Alpha", "Beta"}, kFolder, "", "", NewPackageMode::Properties});
     form.Load();
-    PackageProperties properties(PropertiesDeps{app.package, app.language, dialogs, fs, app.paths}, form, kFolder,
+    PackageProperties properties(PropertiesDeps{app.PackageText(), app.language, dialogs, fs, app.paths}, form, kFolder,
                                  "Alpha");
     properties.GetProperty();
     edit(form);

@@ -35,7 +35,10 @@ class LibraryFixture : public ::testing::Test {
                         {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
                        {});
     hooks.hideMainWindow = [this] { calls.push_back("hide"); };
-    hooks.openControlWindow = [this] { calls.push_back("control"); };
+    hooks.openControlWindow = [this](const PlayRun& run) {
+      calls.push_back("control");
+      played = run;
+    };
     hooks.openNewPackage = [this](const std::string& exe, const std::string& name) {
       calls.push_back("new " + exe + " | " + name);
     };
@@ -55,7 +58,6 @@ class LibraryFixture : public ::testing::Test {
     pkg.AppendCommandLine("");
     pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     ASSERT_TRUE(pkg.WritePackageFile(fs, std::string(kFolder) + "\\" + name + ".vgp"));
   }
 
@@ -96,6 +98,7 @@ class LibraryFixture : public ::testing::Test {
   MainWindowHooks hooks;
   std::unique_ptr<MainWindowModel> model;
   std::vector<std::string> calls;
+  PlayRun played;   // the run the control window was opened with
 };
 
 }  // namespace velgaro::test

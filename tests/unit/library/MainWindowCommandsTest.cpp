@@ -145,8 +145,8 @@ TEST_F(MainWindowCommandsTest, CheckedRowsPlayInTheOrderOnScreen) {
   app.RecordMode = true;
   model->ProcRunVGP();
   EXPECT_FALSE(app.RecordMode);
-  EXPECT_EQ(app.RunList, (std::vector<std::string>{"", "C:\\Packages\\a.VGP", "C:\\Packages\\c.VGP"}));
-  EXPECT_EQ(app.CurrentPackagePath, "C:\\Packages\\a.VGP");
+  EXPECT_EQ(played.RunList, (std::vector<std::string>{"", "C:\\Packages\\a.VGP", "C:\\Packages\\c.VGP"}));
+  EXPECT_EQ(played.CurrentPackagePath, "C:\\Packages\\a.VGP");
   EXPECT_EQ(calls, (std::vector<std::string>{"hide", "control"}));
   EXPECT_EQ(OrderFileText(), "\r\na\r\nb\r\nc\r\n");   // the order of the run is kept
 }
@@ -160,7 +160,7 @@ TEST_F(MainWindowCommandsTest, InstallAllFollowsTheMovedOrderCheckedOrNot) {
   ASSERT_TRUE(app.RecordMode);
   model->RunAll();
   EXPECT_FALSE(app.RecordMode);
-  EXPECT_EQ(app.RunList,
+  EXPECT_EQ(played.RunList,
             (std::vector<std::string>{"", "C:\\Packages\\c.VGP", "C:\\Packages\\a.VGP", "C:\\Packages\\b.VGP"}));
 }
 
@@ -170,7 +170,7 @@ TEST_F(MainWindowCommandsTest, NoRunWithoutRowsOrWithoutCheckedRows) {
   AddPackage("a");
   model->RefreshList();
   model->ProcRunVGP();
-  EXPECT_EQ(app.RunList, (std::vector<std::string>{""}));
+  EXPECT_EQ(played.RunList, (std::vector<std::string>{""}));
   EXPECT_TRUE(calls.empty());
 }
 

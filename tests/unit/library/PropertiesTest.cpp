@@ -23,7 +23,7 @@ class PropertiesTest : public LibraryFixture {
         NewPackageSetup{Texts(), kFolder, "", "", NewPackageMode::Properties});
     form->Load();
     properties = std::make_unique<PackageProperties>(
-        PropertiesDeps{app.package, app.language, dialogs, fs, app.paths}, *form, kFolder, row);
+        PropertiesDeps{app.PackageText(), app.language, dialogs, fs, app.paths}, *form, kFolder, row);
     properties->GetProperty();
     opened = form->State();
     if (edit) edit(*form);
@@ -157,7 +157,6 @@ TEST_F(PropertiesTest, ASpeedIndexPastTheListLeavesItsFirstEntry) {
   ASSERT_TRUE(pkg.LoadPackage(fs, std::string(kFolder) + "\\Alpha.vgp"));
   pkg.options.localSpeed = 5;
   pkg.WriteOptions();
-  pkg.ScramblePackage();
   ASSERT_TRUE(pkg.WritePackageFile(fs, std::string(kFolder) + "\\Alpha.vgp"));
   Open().MarkRow(1);
   model->ShowProperty();

@@ -31,8 +31,7 @@ class DamagedPackage : public ::testing::Test {
     w.pkg.ReadCommandLine();
     w.pkg.ReadCreationDate();
     w.pkg.ReadDescription();
-    w.pkg.readPosition = kFirstActionOffset;
-    w.pkg.actionIndex = 0;
+    w.pkg.RewindActions();
     while (w.pkg.ReadNextAction()) {
     }
     return !w.pkg.Damaged();
@@ -61,9 +60,10 @@ TEST_F(DamagedPackage, TruncatedAtEveryLengthIsRejected) {
 
 TEST_F(DamagedPackage, EmptyOrMissingFileIsNotRead) {
   w.fs.AddFile(kPath, Bytes{});
-  EXPECT_FALSE(w.pkg.ReadPackageFile(w.fs, kPath));
-  EXPECT_FALSE(w.pkg.ReadPackageFile(w.fs, "C:\\Packages\\none.vgp"));
-  EXPECT_FALSE(w.pkg.ReadHeader());
+  EXPECT_FALSE(w.pkg.LoadPackage(w.fs, kPath));
+  EXPECT_TRUE(w.pkg.Damaged()) << "an empty file is there but is no package";
+  EXPECT_FALSE(w.pkg.LoadPackage(w.fs, "C:\\Packages\\none.vgp"));
+  EXPECT_FALSE(w.pkg.Damaged()) << "a file that cannot be read is not a damaged one";
   EXPECT_FALSE(w.pkg.ReadNextAction());
   EXPECT_EQ(w.pkg.ReadExePath(), "");
   EXPECT_EQ(w.pkg.ReadDescription(), "");
@@ -119,7 +119,7 @@ TEST_F(DamagedPackage, ReadNextActionReportsDamageAndKeepsItsPosition) {
   ASSERT_TRUE(w.pkg.LoadPackage(w.fs, kPath));
   EXPECT_FALSE(w.pkg.ReadNextAction());
   EXPECT_TRUE(w.pkg.Damaged());
-  EXPECT_EQ(w.pkg.readPosition, kFirstActionOffset);
+  EXPECT_EQ(w.pkg.ReadPosition(), kFirstActionOffset);
 }
 
 TEST_F(DamagedPackage, EditsOnADamagedHeaderChangeNothing) {

@@ -91,7 +91,7 @@ TEST(PackageLayout, HandBuiltFileReadsBackFieldByField) {
   const std::vector<MouseStep> expectedSteps{{1, 1, 10, 5}, {1, 3, -2, 7}};
   EXPECT_EQ(w.pkg.action.steps, expectedSteps);
   EXPECT_EQ(w.pkg.action.actionText, "abc");
-  EXPECT_EQ(w.pkg.readPosition, 239 + 78);
+  EXPECT_EQ(w.pkg.ReadPosition(), 239 + 78);
   EXPECT_FALSE(w.pkg.ReadNextAction());
   EXPECT_FALSE(w.pkg.Damaged());
 }
@@ -110,7 +110,6 @@ TEST(PackageLayout, RecordingWritesExactlyTheHandBuiltBytes) {
   pkg.AppendCommandLine("/S");
   pkg.AppendCreationDate(LocalTime{2026, 12, 6, 10, 0, 0});
   ASSERT_TRUE(pkg.WriteOptions());
-  pkg.ScramblePackage();
   ASSERT_TRUE(pkg.WritePackageFile(w.fs, "C:\\Packages\\rec.vgp"));
   EXPECT_EQ(*w.fs.ReadAll("C:\\Packages\\rec.vgp"), HandBuiltFile());
 }
@@ -132,9 +131,11 @@ TEST(PackageLayout, EmptyRecordingWithNeedWaitPutsOptionsAt239) {
 TEST(PackageLayout, ScramblingIsTheTwoKeysAndItsOwnInverse) {
   PackageWorld w;
   w.pkg.Image() = {0x00, 0xFF, 0x46, 0x12};
-  w.pkg.ScramblePackage();
-  EXPECT_EQ(w.pkg.Image(), (Bytes{0x46, 0xB9, 0x00, 0x54}));
-  w.pkg.UnscramblePackage();
+  ASSERT_TRUE(w.pkg.WritePackageFile(w.fs, "C:\\Packages\\s.vgp"));
+  EXPECT_EQ(w.fs.ReadAll("C:\\Packages\\s.vgp"), (Bytes{0x46, 0xB9, 0x00, 0x54}));
+  EXPECT_EQ(w.pkg.Image(), (Bytes{0x00, 0xFF, 0x46, 0x12})) << "the image in memory is never scrambled";
+  // Too short to be a package, but the bytes come back unscrambled before the header is looked at.
+  EXPECT_FALSE(w.pkg.LoadPackage(w.fs, "C:\\Packages\\s.vgp"));
   EXPECT_EQ(w.pkg.Image(), (Bytes{0x00, 0xFF, 0x46, 0x12}));
 }
 

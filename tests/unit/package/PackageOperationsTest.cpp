@@ -10,14 +10,12 @@ class PackageOperations : public ::testing::Test {
  protected:
   // Writes the image as a file and loads it again, as the properties dialog would.
   void SaveAndLoad() {
-    w.pkg.ScramblePackage();
     ASSERT_TRUE(w.pkg.WritePackageFile(w.fs, kPath));
     ASSERT_TRUE(w.pkg.LoadPackage(w.fs, kPath));
   }
   std::vector<PackageAction> ReadAllActions() {
     std::vector<PackageAction> actions;
-    w.pkg.readPosition = kFirstActionOffset;
-    w.pkg.actionIndex = 0;
+    w.pkg.RewindActions();
     while (w.pkg.ReadNextAction()) {
       actions.push_back(w.pkg.action);
       w.pkg.action.actionText.clear();  // as the player does once it has put the text
@@ -155,8 +153,7 @@ TEST_F(PackageOperations, ActionsReadBackWithTextsExpandedAndEmptyCaptionsAsOneN
   EXPECT_EQ(w.pkg.ReadCommandLine(), "C:\\TEMP\\log.txt");
   EXPECT_EQ(w.pkg.ReadCommandLineRaw(), "%TEMP%\\log.txt");
 
-  w.pkg.readPosition = kFirstActionOffset;
-  w.pkg.actionIndex = 0;
+  w.pkg.RewindActions();
   ASSERT_TRUE(w.pkg.ReadNextAction());
   ASSERT_EQ(w.pkg.action.windowPath.size(), 3u);
   EXPECT_EQ(w.pkg.action.windowPath[1].caption, std::string(1, '\0'));
@@ -167,9 +164,9 @@ TEST_F(PackageOperations, ActionsReadBackWithTextsExpandedAndEmptyCaptionsAsOneN
   ASSERT_TRUE(w.pkg.ReadNextAction());
   EXPECT_EQ(w.pkg.action.actionText, "C:\\TEMP\\Мои файлы");
   EXPECT_EQ(w.pkg.action.windowPath[0].caption, "Готово");
-  EXPECT_EQ(w.pkg.actionIndex, 2);
+  EXPECT_EQ(w.pkg.ActionIndex(), 2);
   EXPECT_FALSE(w.pkg.ReadNextAction());
-  EXPECT_EQ(w.pkg.actionIndex, 3);
+  EXPECT_EQ(w.pkg.ActionIndex(), 3);
   EXPECT_FALSE(w.pkg.Damaged());
 }
 
@@ -236,7 +233,6 @@ TEST_F(PackageOperations, FailedWriteLeavesTheOldFileIntact) {
   w.fs.AddFile(kPath, std::string("old content"));
   w.fs.SetReadOnly(kPath, true);
   RecordSample(w.pkg, 1);
-  w.pkg.ScramblePackage();
   EXPECT_FALSE(w.pkg.WritePackageFile(w.fs, kPath));
   EXPECT_EQ(w.fs.Text(kPath), "old content");
   EXPECT_FALSE(w.pkg.WritePackageFile(w.fs, "C:\\Missing\\p.vgp"));

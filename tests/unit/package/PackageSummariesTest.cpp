@@ -21,11 +21,10 @@ class PackageSummariesTest : public ::testing::Test {
     pkg.AppendCommandLine("");
     pkg.AppendCreationDate(LocalTime{2026, 12, 8, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     ASSERT_TRUE(pkg.WritePackageFile(w.fs, std::string(kFolder) + "\\" + name));
   }
   void List(const std::string& folder = kFolder) { summaries.Listed(folder, *w.fs.ListFileEntries(folder, "*.vgp")); }
-  std::shared_ptr<const StoredSummary> Get(const std::string& name) { return summaries.Summary(w.pkg, w.fs, name); }
+  std::shared_ptr<const StoredSummary> Get(const std::string& name) { return summaries.Summary(PackageTextContext{w.codepage, {}}, w.fs, name); }
 
   PackageWorld w;
   PackageSummaries summaries;

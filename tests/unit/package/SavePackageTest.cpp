@@ -153,7 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveElsewhere,
 TEST_F(SaveFlow, CancelThenNoTriesTheSamePathAgainUntilTheUserGivesUp) {
   std::string path = "C:\\Missing\\p.VGP";
   RecordSample(w.pkg, 1);
-  w.pkg.ScramblePackage();
   // Save elsewhere? Yes; dialog cancelled; really not save? No; (fails again) Save elsewhere? No.
   dialogs.answers = {kIdYes, kIdNo, kIdNo};
   EXPECT_FALSE(SaveAs(path));

@@ -63,7 +63,6 @@ class DiskBuilderTest : public WizardFixture {
     pkg.AppendCommandLine("");
     pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     ASSERT_TRUE(pkg.WritePackageFile(fs, folder + "\\Tool.vgp"));
   }
   bool HasPartFiles() const {

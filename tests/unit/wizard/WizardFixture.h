@@ -52,7 +52,6 @@ class WizardFixture : public ::testing::Test {
     pkg.AppendCommandLine("");
     pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
     pkg.WriteOptions();
-    pkg.ScramblePackage();
     ASSERT_TRUE(pkg.WritePackageFile(fs, std::string(kPackages) + "\\" + name + ".vgp"));
   }
 

@@ -1,17 +1,18 @@
-#include "library/PackageSummary.h"
+#include "package/PackageSummary.h"
 
 #include "package/PackageSummaries.h"
 
 namespace velgaro {
 
-PackageSummary ReadPackageSummary(PackageImage& package, const FileSystem& fs, const PathVariables& paths,
+PackageSummary ReadPackageSummary(const PackageTextContext& text, const FileSystem& fs, const PathVariables& paths,
                                   const std::string& packagePath) {
   PackageSummary summary;
-  const std::optional<StoredSummary> stored = ReadStoredSummary(package, fs, packagePath);
+  const std::optional<StoredSummary> stored = ReadStoredSummary(text, fs, packagePath);
   if (!stored || !stored->sound) {
     summary.state = stored ? PackageSummary::State::Damaged : PackageSummary::State::FileMissing;
     return summary;
   }
+  summary.storedInstallerPath = stored->exePath;
   summary.installerPath = paths.ExpandPathVariables(stored->exePath, fs);
   if (!FileExists(fs, summary.installerPath)) {
     summary.state = PackageSummary::State::InstallerMissing;

@@ -1,4 +1,4 @@
-// What the package list shows of one package: read from its file without keeping anything of it.
+// What the disk wizard's list shows of one package: read from its file without keeping anything of it.
 #pragma once
 
 #include <string>
@@ -13,12 +13,13 @@ struct PackageSummary {
   enum class State { FileMissing, Damaged, InstallerMissing, Ok };
   State state = State::FileMissing;
   std::string description;     // cut at its first NUL
+  std::string storedInstallerPath;   // as stored in the package
   std::string installerPath;   // variables expanded
   bool defSelect = false;
 };
 
-// Loads the package into package (the one image of the program) and reads its summary.
-PackageSummary ReadPackageSummary(PackageImage& package, const FileSystem& fs, const PathVariables& paths,
+// Loads the package and reads its summary.
+PackageSummary ReadPackageSummary(const PackageTextContext& text, const FileSystem& fs, const PathVariables& paths,
                                   const std::string& packagePath);
 
 }  // namespace velgaro
