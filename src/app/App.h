@@ -8,6 +8,7 @@
 
 #include "app/PlayRun.h"
 #include "lang/Language.h"
+#include "package/NewPackageRequest.h"
 #include "package/PackageImage.h"
 #include "package/PackageSummaries.h"
 #include "package/paths/PathVariables.h"
@@ -38,16 +39,6 @@ struct AppWindows {
   // A path made absolute against the current folder (GetFullPathName); empty function: kept as given.
   std::function<std::string(const std::string& path)> absolutePath;
   std::function<void(const std::string& text, const std::string& title)> showHelp;  // "/?": information box
-};
-
-// What the new-package dialog hands to the recorder.
-struct NewPackageRequest {
-  std::string installerPath;   // variables expanded; "-" for a package that starts no program
-  std::string packageName;     // the file name of the package, without ".vgp"
-  std::string description;
-  std::string commandLine;     // trimmed, variables expanded
-  PackageOptions options;
-  std::string packageFolder;   // where the package is saved
 };
 
 struct App {

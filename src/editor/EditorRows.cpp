@@ -4,7 +4,7 @@
 #include "editor/BatchEditor.h"
 #include "editor/EditorBusy.h"
 #include "editor/EditorTexts.h"
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 #include "platform/TextFold.h"
 
 namespace velgaro {

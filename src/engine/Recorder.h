@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/App.h"
+#include "package/NewPackageRequest.h"
 #include "engine/InputInjection.h"
 #include "engine/MouseCapture.h"
 #include "engine/WindowMatching.h"

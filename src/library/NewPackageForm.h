@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
 #include "lang/Language.h"
+#include "package/NewPackageRequest.h"
 #include "package/paths/PathVariables.h"
 #include "platform/Ports.h"
 

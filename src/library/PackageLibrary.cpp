@@ -4,7 +4,7 @@
 
 #include "engine/PlayerTexts.h"
 #include "library/LibraryTexts.h"
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 #include "platform/TextFold.h"
 
 namespace velgaro {

@@ -14,7 +14,7 @@
 #include "BenchSummary.h"
 #include "app/App.h"
 #include "editor/BatchEditor.h"
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 #include "platform/posix/PosixCodepage.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/sim/SimPlatform.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "BenchSummary.h"
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 #include "library/PackageLibrary.h"
 #include "package/paths/PathVariables.h"
 #include "platform/posix/PosixCodepage.h"

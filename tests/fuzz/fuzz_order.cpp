@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "FuzzWorld.h"
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 #include "library/PackageLibrary.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "LibraryFixture.h"
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 
 namespace velgaro::test {
 namespace {

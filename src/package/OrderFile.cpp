@@ -1,4 +1,4 @@
-#include "library/OrderFile.h"
+#include "package/OrderFile.h"
 
 #include <string_view>
 #include <unordered_map>
