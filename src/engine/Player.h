@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ControlPorts.h"
 #include "engine/InputInjection.h"
 #include "engine/Statistics.h"
 #include "engine/WindowMatching.h"
@@ -43,21 +44,8 @@ struct PlayerHooks {
   std::function<void()> unloadControlWindow;  // the run is over
 };
 
-struct PlayerDeps {
-  WindowSystem& windows;
-  Input& input;
-  Processes& processes;
-  FileSystem& fs;
-  Registry& registry;
-  SettingsStore& settings;
-  Clock& clock;
-  TimerFactory& timers;
-  MessagePump& pump;
-  const Language& language;
-  const PathVariables& paths;
-  PackageTextContext packageText;   // how package images read and write their texts
+struct PlayerDeps : ControlPorts {
   Statistics& stats;
-  const SystemInfo& sys;   // the screen size, for the factors of absolute pointer moves
 };
 
 // The process-wide run state that the player reads and updates (lives in App).

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "package/NewPackageRequest.h"
+#include "engine/ControlPorts.h"
 #include "engine/InputInjection.h"
 #include "engine/MouseCapture.h"
 #include "engine/WindowMatching.h"
@@ -47,21 +48,8 @@ struct RecorderHooks {
   std::function<void()> unloadControlWindow;
 };
 
-struct RecorderDeps {
-  WindowSystem& windows;
-  Input& input;
-  Processes& processes;
-  FileSystem& fs;
-  Registry& registry;
-  SettingsStore& settings;
+struct RecorderDeps : ControlPorts {
   Dialogs& dialogs;
-  Clock& clock;
-  TimerFactory& timers;
-  MessagePump& pump;
-  const Language& language;
-  const PathVariables& paths;
-  PackageTextContext packageText;   // how package images read and write their texts
-  const SystemInfo& sys;
 };
 
 class Recorder {

@@ -12,13 +12,7 @@
 #include "engine/win32/FrmStat.h"
 #include "engine/win32/FrmStels.h"
 #include "engine/win32/ControlSession.h"
-#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32DeploymentLog.h"
-#include "platform/win32/Win32Input.h"
-#include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32Windows.h"
 
 namespace velgaro {
 namespace {
@@ -39,12 +33,7 @@ class PlaySession final : public ControlSession {
 
   App& app_;
   PlayRun run_;   // the player goes through it and keeps its current package there
-  win32::Win32Windows windows_;
-  win32::Win32Input input_;
-  win32::Win32Processes processes_;
-  win32::Win32Clock clock_;
-  win32::Win32TimerFactory timers_;
-  win32::Win32MessagePump pump_;
+  ControlAdapters adapters_;
   Statistics stats_;
   std::unique_ptr<stels::FrmStels> window_;
   std::unique_ptr<Player> player_;   // declared last: it goes first, while the window still exists
@@ -72,7 +61,7 @@ PlayerHooks PlaySession::Hooks() {
     if (topMost) {
       window_->ShowTopMost();
     } else {
-      windows_.SetTopMost(reinterpret_cast<WindowHandle>(window_->Handle()), false);
+      adapters_.windows.SetTopMost(reinterpret_cast<WindowHandle>(window_->Handle()), false);
     }
   };
   hooks.hideControlWindow = [this] { window_->Hide(); };
@@ -103,10 +92,7 @@ bool PlaySession::Open() {
   window_ = std::make_unique<stels::FrmStels>(std::move(events), Tips());
   if (!window_->Create()) return false;
 
-  const Platform& p = app_.platform;
-  PlayerDeps deps{windows_, input_,      processes_,   p.fs,         p.registry, p.settings,
-                  clock_,   timers_,     pump_,        app_.language, app_.paths, app_.PackageText(),
-                  stats_,   p.sys};
+  const PlayerDeps deps{adapters_.PortsFor(app_), stats_};
   RunState run{run_.RunList,      run_.CurrentPackagePath,  app_.CurrentCommandLine, app_.UnattendedInstall,
                app_.NoStatistics, &LastInstallerProcessId(), app_.DeadlineSeconds,     app_.ReportPath,
                &TheDeploymentLog()};

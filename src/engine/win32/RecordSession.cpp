@@ -8,13 +8,7 @@
 #include "engine/win32/ControlSession.h"
 #include "engine/win32/MouseHook.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32Input.h"
-#include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32Timers.h"
-#include "platform/win32/Win32Windows.h"
 #include "widgets/win32/TipWindow.h"
 
 namespace velgaro {
@@ -41,12 +35,7 @@ class RecordSession final : public ControlSession {
   }
 
   App& app_;
-  win32::Win32Windows windows_;
-  win32::Win32Input input_;
-  win32::Win32Processes processes_;
-  win32::Win32Clock clock_;
-  win32::Win32TimerFactory timers_;
-  win32::Win32MessagePump pump_;
+  ControlAdapters adapters_;
   win32::Win32Shell shell_;
   std::unique_ptr<stels::FrmStels> window_;
   std::unique_ptr<stels::MouseHook> hook_;
@@ -196,11 +185,9 @@ bool RecordSession::Open() {
   if (!window_->Create()) return false;
 
   const WindowHandle control = reinterpret_cast<WindowHandle>(window_->Handle());
-  const Platform& p = app_.platform;
-  RecorderDeps deps{windows_, input_,      processes_,  p.fs,          p.registry, p.settings, p.dialogs,
-                    clock_,   timers_,     pump_,       app_.language, app_.paths, app_.PackageText(), p.sys};
+  const RecorderDeps deps{adapters_.PortsFor(app_), app_.platform.dialogs};
   recorder_ = std::make_unique<Recorder>(deps, app_.Recording, app_.UnattendedInstall, Hooks(), control);
-  hook_ = std::make_unique<stels::MouseHook>(windows_, recorder_->Matcher(), window_->Handle(),
+  hook_ = std::make_unique<stels::MouseHook>(adapters_.windows, recorder_->Matcher(), window_->Handle(),
                                              stels::FrmStels::kHookEventsMessage);
   window_->SetRecordView(recorder_->View());
   recorder_->Load();

@@ -114,8 +114,9 @@ class PlayerTest : public ::testing::Test {
       if (destroyOnUnload) player.reset();
     };
     player = std::make_unique<Player>(
-        PlayerDeps{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, packageText,
-                   stats, sys},
+        PlayerDeps{{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths, packageText,
+                    sys},
+                   stats},
         RunState{runList, currentPath, currentCommandLine, unattended, noStatistics, &processWideId, deadlineSeconds,
                  reportPath, &deploymentLog},
         hooks, control);

@@ -33,8 +33,9 @@ class RecorderTest : public PlayerTest {
     hooks.showMainWindowAndRefresh = [this] { calls.push_back("main"); };
     hooks.unloadControlWindow = [this] { calls.push_back("unload"); };
     recorder = std::make_unique<Recorder>(
-        RecorderDeps{desktop, desktop, processes, fs, registry, settings, dialogs, clock, timers, pump, language,
-                     paths, packageText, sys},
+        RecorderDeps{{desktop, desktop, processes, fs, registry, settings, clock, timers, pump, language, paths,
+                      packageText, sys},
+                     dialogs},
         request, false, hooks, control);
   }
   void StartRecording() {
