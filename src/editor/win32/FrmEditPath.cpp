@@ -1,8 +1,8 @@
 #include "editor/win32/FrmEditPath.h"
 
 #include "editor/win32/EditorResources.h"
-#include "library/win32/DialogProc.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/DialogProc.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
 
@@ -19,15 +19,15 @@ bool FrmEditPath::ShowModal(HWND owner) {
 }
 
 INT_PTR CALLBACK FrmEditPath::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmEditPath::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmEditPath::HandleMessage);
 }
 
 void FrmEditPath::OnInit() {
   form_.SetOwner(reinterpret_cast<WindowHandle>(hwnd_));
-  library::ApplyTemplateCaption(hwnd_, language_, kEditPathSection, 1);
-  library::ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_EP_FRAME), language_, kEditPathSection, 2);
-  library::ApplyTemplateCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
-  library::ApplyTemplateCaption(GetDlgItem(hwnd_, IDCANCEL), language_, "New", 3);
+  widgets::ApplyTemplateCaption(hwnd_, language_, kEditPathSection, 1);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_EP_FRAME), language_, kEditPathSection, 2);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDCANCEL), language_, "New", 3);
   ShowPath();
 }
 

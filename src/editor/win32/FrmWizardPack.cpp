@@ -5,8 +5,8 @@
 #include "editor/EditorTexts.h"
 #include "editor/win32/EditorResources.h"
 #include "editor/win32/FrmEditPath.h"
-#include "library/win32/DialogProc.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/DialogProc.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
@@ -82,7 +82,7 @@ bool FrmWizardPack::PreTranslate(MSG& message) {
 }
 
 INT_PTR CALLBACK FrmWizardPack::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmWizardPack::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmWizardPack::HandleMessage);
 }
 
 INT_PTR FrmWizardPack::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -121,8 +121,8 @@ void FrmWizardPack::OnInit() {
 }
 
 void FrmWizardPack::ApplyCaptions() {
-  library::ApplyTemplateCaption(hwnd_, language_, kEditorSection, kEditorTitle);
-  for (const Caption& c : kCaptions) library::ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
+  widgets::ApplyTemplateCaption(hwnd_, language_, kEditorSection, kEditorTitle);
+  for (const Caption& c : kCaptions) widgets::ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
   // The label before the last counter always ends in a colon, whatever the language file says.
   const std::string toSave = language_.LangTextAffix(EditorDefault(kEditorToSaveLabel), kEditorSection,
                                                      kEditorToSaveLabel, false, ":");

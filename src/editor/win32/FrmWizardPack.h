@@ -9,7 +9,7 @@
 #include "app/App.h"
 #include "editor/BatchEditor.h"
 #include "editor/win32/EditorListView.h"
-#include "library/win32/ProgressBar.h"
+#include "widgets/win32/ProgressBar.h"
 #include "platform/win32/Win32MessagePump.h"
 
 namespace velgaro::editor {
@@ -49,7 +49,7 @@ class FrmWizardPack {
   const Language& language_;
   HINSTANCE resources_;
   win32::Win32MessagePump pump_;
-  library::ProgressBar progress_{pump_};
+  widgets::ProgressBar progress_{pump_};
   BatchEditorModel model_;
   EditorListView list_;
   HWND hwnd_ = nullptr;

@@ -7,6 +7,7 @@
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
+#include "widgets/win32/WindowClass.h"
 
 namespace velgaro::stat {
 namespace {
@@ -20,25 +21,6 @@ constexpr int kButtonHeight = 26;
 // The details column takes whatever width is left.
 constexpr int kColumnWidths[kColumnCount] = {28, 148, 84, 56, 74, 76, 120};
 constexpr UINT kIconResource = 103;
-
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, FrmStat::kClassName, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = FrmStat::kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
 
 void SetItemText(HWND list, int item, int column, const std::string& text) {
   std::wstring wide = win32::ToWide(text);
@@ -89,10 +71,10 @@ FrmStat::~FrmStat() {
 
 bool FrmStat::Create(HWND owner) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClassOnce(instance, &FrmStat::WindowProc)) return false;
+  if (!widgets::RegisterClassOnce(instance, kClassName, &FrmStat::WindowProc)) return false;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
-  font_.Reset(MessageFont());
+  font_.Reset(widgets::MessageFont());
 
   const std::wstring caption = win32::ToWide(texts_.caption);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;

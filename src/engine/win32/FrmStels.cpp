@@ -10,6 +10,7 @@
 #include "engine/win32/ControlPictures.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
+#include "widgets/win32/WindowClass.h"
 
 namespace velgaro::stels {
 namespace {
@@ -35,18 +36,6 @@ void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, con
   SelectObject(dc, old);
 }
 
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, FrmStels::kClassName, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(103));
-  wc.lpszClassName = FrmStels::kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
-
 }  // namespace
 
 FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips)
@@ -66,7 +55,10 @@ FrmStels::~FrmStels() {
 
 bool FrmStels::Create() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClassOnce(instance, &FrmStels::WindowProc)) return false;
+  // The bar paints its own background.
+  if (!widgets::RegisterClassOnce(instance, kClassName, &FrmStels::WindowProc, {IDC_ARROW, nullptr, 103})) {
+    return false;
+  }
   captionFont_.Reset(MakeFont(12, FW_BOLD));
   textFont_.Reset(MakeFont(11, FW_NORMAL));
   positionFont_.Reset(MakeFont(16, FW_BOLD));

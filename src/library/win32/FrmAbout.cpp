@@ -2,7 +2,7 @@
 
 #include "app/ProductName.h"
 #include "library/win32/AboutResources.h"
-#include "library/win32/DialogProc.h"
+#include "widgets/win32/DialogProc.h"
 #include "platform/win32/WideText.h"
 
 namespace velgaro::library {
@@ -22,7 +22,7 @@ void FrmAbout::ShowModal(HWND owner) {
 }
 
 INT_PTR CALLBACK FrmAbout::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmAbout::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmAbout::HandleMessage);
 }
 
 void FrmAbout::Fill(HWND hwnd) const {

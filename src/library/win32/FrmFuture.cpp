@@ -1,9 +1,9 @@
 #include "library/win32/FrmFuture.h"
 
 #include "library/NewPackageTip.h"
-#include "library/win32/DialogProc.h"
+#include "widgets/win32/DialogProc.h"
 #include "library/win32/NewPackageResources.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/TemplateCaption.h"
 
 namespace velgaro::library {
 namespace {
@@ -36,16 +36,16 @@ bool FrmFuture::Create(HWND owner) {
 }
 
 INT_PTR CALLBACK FrmFuture::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmFuture::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmFuture::HandleMessage);
 }
 
 void FrmFuture::ApplyCaptions() {
-  ApplyTemplateCaption(hwnd_, language_, kSection, 1);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_RUN), language_, kSection, 2);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_PAUSE), language_, kSection, 3);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_STOP), language_, kSection, 4);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_NOMORE), language_, kSection, 5);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
+  widgets::ApplyTemplateCaption(hwnd_, language_, kSection, 1);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_RUN), language_, kSection, 2);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_PAUSE), language_, kSection, 3);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_STOP), language_, kSection, 4);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_NOMORE), language_, kSection, 5);
+  widgets::ApplyTemplateCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
 }
 
 void FrmFuture::Close() {

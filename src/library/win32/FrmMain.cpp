@@ -10,11 +10,12 @@
 #include "library/win32/MainWindowLayout.h"
 #include "library/win32/MainWindowMessages.h"
 #include "library/win32/ReadingProgress.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "library/win32/ToolbarPictures.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/WindowClass.h"
 
 namespace velgaro::library {
 namespace {
@@ -26,26 +27,6 @@ constexpr int kDefaultHeight = 520;
 constexpr int kCountPanelWidth = 110;
 constexpr const char* kFrameCaption = "Каталог расположения VGP-файлов";
 constexpr const char* kFolderBoxTip = "Путь к текущей папке vgp";
-
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, win32::kMainWindowClass, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-  wc.lpszClassName = win32::kMainWindowClass;
-  return RegisterClassExW(&wc) != 0;
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
 
 void Move(HWND window, const RECT& r) {
   if (window != nullptr) MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
@@ -125,8 +106,10 @@ bool FrmMain::Create() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
-  if (!RegisterClassOnce(instance, &FrmMain::WindowProc)) return false;
-  font_.Reset(MessageFont());
+  widgets::WindowClassLook look;
+  look.icon = kIconResource;
+  if (!widgets::RegisterClassOnce(instance, win32::kMainWindowClass, &FrmMain::WindowProc, look)) return false;
+  font_.Reset(widgets::MessageFont());
   const double scale = Scale();
   const int width = static_cast<int>(kDefaultWidth * scale), height = static_cast<int>(kDefaultHeight * scale);
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -213,7 +196,7 @@ void FrmMain::ApplyCaptions() {
   const Language& lang = app_.language;
   menus_.ApplyCaptions(lang);
   list_.ApplyCaptions(lang);
-  ApplyTemplateCaption(frame_, lang, "main", 38);
+  widgets::ApplyTemplateCaption(frame_, lang, "main", 38);
   const auto tip = [&](const char* russian, int key) { return win32::ToWide(lang.LangText(russian, "main", key)); };
   tipTexts_ = {tip(kFolderBoxTip, 39), win32::ToWide(MainText(lang, kMainCountTip)),
                tip("Реестр игнорируется. Настройки сохраняются в файле velgaro.ini", 40)};

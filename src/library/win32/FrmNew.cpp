@@ -6,12 +6,12 @@
 #include <iterator>
 
 #include "library/NewPackageTexts.h"
-#include "library/win32/ControlColours.h"
-#include "library/win32/DialogProc.h"
-#include "library/win32/DialogTips.h"
+#include "widgets/win32/ControlColours.h"
+#include "widgets/win32/DialogProc.h"
+#include "widgets/win32/DialogTips.h"
 #include "library/win32/FrmFuture.h"
 #include "library/win32/NewPackageResources.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
@@ -84,7 +84,7 @@ FrmNew::~FrmNew() {
 }
 
 void FrmNew::TakePageColour() {
-  pageColour_ = PageColourOf(Item(IDC_NEW_TABS));
+  pageColour_ = widgets::PageColourOf(Item(IDC_NEW_TABS));
   if (pageBrush_ != nullptr) DeleteObject(pageBrush_);
   pageBrush_ = CreateSolidBrush(pageColour_);
 }
@@ -120,7 +120,7 @@ bool FrmNew::PreTranslate(MSG& message) {
 }
 
 INT_PTR CALLBACK FrmNew::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmNew::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmNew::HandleMessage);
 }
 
 INT_PTR FrmNew::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -173,7 +173,7 @@ void FrmNew::OnInit() {
                         reinterpret_cast<LPARAM>(win32::ToWide(entry).c_str()));
   }
   SendDlgItemMessageW(hwnd_, IDC_NEW_DESCRIPTION, EM_SETLIMITTEXT, NewPackageForm::kMaxDescription, 0);
-  DrawWithoutTheme(Item(IDC_NEW_FILENAME));
+  widgets::DrawWithoutTheme(Item(IDC_NEW_FILENAME));
   TakePageColour();
   CreateTooltips();
   dropTarget_.Register(Item(IDC_NEW_PATH));   // without OLE (some tests) there is just no drop
@@ -183,13 +183,13 @@ void FrmNew::OnInit() {
 }
 
 void FrmNew::ApplyCaptions() {
-  for (const Caption& c : kCaptions) ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
+  for (const Caption& c : kCaptions) widgets::ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
 }
 
 void FrmNew::CreateTooltips() {
   std::vector<std::pair<int, std::string>> tips;
   for (const Tip& tip : kTips) tips.emplace_back(tip.id, NewText(language_, tip.key));
-  tooltip_ = CreateDialogTips(hwnd_, tips, kTipWidth);
+  tooltip_ = widgets::CreateDialogTips(hwnd_, tips, kTipWidth);
 }
 
 void FrmNew::OnCommand(UINT id, UINT code) {

@@ -1,9 +1,9 @@
 #include "update/win32/FrmUpdate.h"
 
 #include "app/ProgramVersion.h"
-#include "library/win32/DialogProc.h"
-#include "library/win32/DialogTips.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/DialogProc.h"
+#include "widgets/win32/DialogTips.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WindowText.h"
 #include "update/UpdateTexts.h"
@@ -67,7 +67,7 @@ void FrmUpdate::ShowModal(HWND owner) {
 }
 
 INT_PTR CALLBACK FrmUpdate::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmUpdate::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmUpdate::HandleMessage);
 }
 
 INT_PTR FrmUpdate::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -105,9 +105,9 @@ INT_PTR FrmUpdate::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 }
 
 void FrmUpdate::OnInit() {
-  library::ApplyTemplateCaption(hwnd_, app_.language, kUpdateSection, kUpdateTitle);
-  for (const Caption& c : kCaptions) library::ApplyTemplateCaption(Item(c.id), app_.language, kUpdateSection, c.key);
-  library::CreateDialogTips(hwnd_, {{IDC_UP_OPENDIRECT, UpdateText(app_.language, kUpdateDirectLinkTip)},
+  widgets::ApplyTemplateCaption(hwnd_, app_.language, kUpdateSection, kUpdateTitle);
+  for (const Caption& c : kCaptions) widgets::ApplyTemplateCaption(Item(c.id), app_.language, kUpdateSection, c.key);
+  widgets::CreateDialogTips(hwnd_, {{IDC_UP_OPENDIRECT, UpdateText(app_.language, kUpdateDirectLinkTip)},
                                     {IDC_UP_OPENDESC, UpdateText(app_.language, kUpdateDescLinkTip)}});
   http_ = std::make_unique<win32::Win32HttpGet>(hwnd_, kReadyStateMessage);
   model_ = std::make_unique<UpdateModel>(

@@ -4,6 +4,7 @@
 
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowProc.h"
+#include "widgets/win32/WindowClass.h"
 
 namespace velgaro::widgets {
 namespace {
@@ -14,25 +15,6 @@ constexpr int kHeight = 64;
 constexpr int kMargin = 10;
 constexpr int kBarHeight = 18;
 
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, FrmProgresBar::kClassName, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_WAIT);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = FrmProgresBar::kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 }  // namespace
 
 FrmProgresBar::~FrmProgresBar() {
@@ -42,7 +24,7 @@ FrmProgresBar::~FrmProgresBar() {
 
 bool FrmProgresBar::Show(HWND owner, const std::string& label) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClassOnce(instance, &FrmProgresBar::WindowProc)) return false;
+  if (!RegisterClassOnce(instance, kClassName, &FrmProgresBar::WindowProc, {IDC_WAIT})) return false;
   font_.Reset(MessageFont());
   RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (owner != nullptr && IsWindowVisible(owner)) GetWindowRect(owner, &over);

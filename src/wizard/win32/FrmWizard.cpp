@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "library/win32/DialogProc.h"
-#include "library/win32/DialogTips.h"
+#include "widgets/win32/DialogProc.h"
+#include "widgets/win32/DialogTips.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
@@ -65,7 +65,7 @@ void FrmWizard::ShowModal(HWND owner) {
 }
 
 INT_PTR CALLBACK FrmWizard::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmWizard::HandleMessage);
+  return widgets::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmWizard::HandleMessage);
 }
 
 INT_PTR FrmWizard::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -107,7 +107,7 @@ void FrmWizard::OnInit() {
 }
 
 void FrmWizard::AddTips() {
-  library::CreateDialogTips(hwnd_, {{IDC_WZ_CHECKALL, WizardText(language_, kWizardSelectAllTip)},
+  widgets::CreateDialogTips(hwnd_, {{IDC_WZ_CHECKALL, WizardText(language_, kWizardSelectAllTip)},
                                     {IDC_WZ_UNCHECKALL, WizardText(language_, kWizardClearAllTip)},
                                     {IDC_WZ_COMPUTE, ComputeTip(language_)}});
 }

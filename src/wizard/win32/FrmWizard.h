@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/App.h"
-#include "library/win32/ProgressBar.h"
+#include "widgets/win32/ProgressBar.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Xml.h"
 #include "wizard/WizardModel.h"
@@ -49,7 +49,7 @@ class FrmWizard {
   const Language& language_;
   HINSTANCE resources_;
   win32::Win32MessagePump pump_;
-  library::ProgressBar progress_{pump_};
+  widgets::ProgressBar progress_{pump_};
   win32::Win32Xml xml_;
   WizardModel model_;
   WizardListView list_;

@@ -7,7 +7,7 @@
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 inline void ApplyTemplateCaption(HWND window, const Language& language, const char* section, int key) {
   if (window == nullptr) return;
@@ -16,4 +16,4 @@ inline void ApplyTemplateCaption(HWND window, const Language& language, const ch
   if (text != current) SetWindowTextW(window, win32::ToWide(text).c_str());
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

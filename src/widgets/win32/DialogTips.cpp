@@ -1,10 +1,10 @@
-#include "library/win32/DialogTips.h"
+#include "widgets/win32/DialogTips.h"
 
 #include <commctrl.h>
 
 #include "platform/win32/WideText.h"
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 HWND CreateDialogTips(HWND dialog, const std::vector<std::pair<int, std::string>>& tips, int maxWidth) {
   HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -25,4 +25,4 @@ HWND CreateDialogTips(HWND dialog, const std::vector<std::pair<int, std::string>
   return tooltip;
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

@@ -1,8 +1,8 @@
-#include "library/win32/CheckListCells.h"
+#include "widgets/win32/CheckListCells.h"
 
 #include "platform/win32/WideText.h"
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 namespace {
 
 std::wstring Cell(HWND list, int item, int column) {
@@ -19,7 +19,7 @@ std::wstring Cell(HWND list, int item, int column) {
 
 void SetUpCheckList(HWND list, const ListColumn* columns, int count) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  widgets::AddListColumns(list, columns, static_cast<std::size_t>(count));
+  AddListColumns(list, columns, static_cast<std::size_t>(count));
 }
 
 void SetRowCount(HWND list, int count) {
@@ -67,4 +67,4 @@ bool TickChange(const NMLISTVIEW& change, std::size_t& row, bool& ticked) {
   return true;
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

@@ -10,9 +10,9 @@
 
 #include "widgets/win32/CheckListView.h"
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
-using ListColumn = widgets::CheckListColumn;
+using ListColumn = CheckListColumn;
 
 // Check boxes, full-row selection, double buffering, and the columns in order.
 void SetUpCheckList(HWND list, const ListColumn* columns, int count);
@@ -25,4 +25,4 @@ void SetTicked(HWND list, int item, bool ticked);
 // A tick the user changed in an LVN_ITEMCHANGED: the row and its new state; false for any other change.
 bool TickChange(const NMLISTVIEW& change, std::size_t& row, bool& ticked);
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 // A tool tip window owned by dialog, with one tip per (control id, text); maxWidth > 0 wraps long tips.
 // The tool tip window goes with the dialog.
 HWND CreateDialogTips(HWND dialog, const std::vector<std::pair<int, std::string>>& tips, int maxWidth = 0);
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets
