@@ -1,0 +1,66 @@
+#include "widgets/win32/Controls.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/WideText.h"
+
+namespace velgaro::widgets {
+
+bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetChecked(HWND button, bool checked) {
+  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void SelectAllText(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, -1); }
+
+void PlaceCaret(HWND edit, int position) {
+  SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(position), position);
+}
+
+void ScrollCaretToEnd(HWND edit) {
+  PlaceCaret(edit, -1);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+void LimitText(HWND edit, int characters) { SendMessageW(edit, EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0); }
+
+void AddComboItems(HWND combo, const std::vector<std::string>& items) {
+  for (const std::string& item : items) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::ToWide(item).c_str()));
+  }
+}
+
+int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+void SelectComboItem(HWND combo, int index) {
+  if (ComboSelection(combo) != index) SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void FocusDialogControl(HWND dialog, HWND control) {
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void SetControlFont(HWND control, HFONT font) {
+  if (control != nullptr && font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void SetStaticIcon(HWND picture, HICON icon) {
+  SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+void SetStatusParts(HWND status, const int* rightEdges, int count) {
+  SendMessageW(status, SB_SETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(rightEdges));
+}
+
+void SetStatusText(HWND status, int part, const std::string& text) {
+  const std::wstring wide = win32::ToWide(text);
+  SendMessageW(status, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void SetProgress(HWND bar, int position, int maximum) {
+  SendMessageW(bar, PBM_SETRANGE32, 0, maximum);
+  SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+}  // namespace velgaro::widgets

@@ -1,0 +1,41 @@
+// Thin calls for the controls the windows drive most, so that a window reads as what it does rather
+// than as the messages it sends. Each is one message or two; none keeps state.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace velgaro::widgets {
+
+// Check boxes and radio buttons.
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
+
+// Edit boxes.
+void SelectAllText(HWND edit);
+void PlaceCaret(HWND edit, int position);   // no selection; -1 the end
+void ScrollCaretToEnd(HWND edit);
+void LimitText(HWND edit, int characters);
+
+// Combo boxes (drop-down lists).
+void AddComboItems(HWND combo, const std::vector<std::string>& items);
+int ComboSelection(HWND combo);   // -1 none
+void SelectComboItem(HWND combo, int index);   // sent only when it differs
+
+// The dialog's focus moved to control as Tab would move it (the default button follows).
+void FocusDialogControl(HWND dialog, HWND control);
+// A control drawn in font (not repainted now).
+void SetControlFont(HWND control, HFONT font);
+// An icon static's picture.
+void SetStaticIcon(HWND picture, HICON icon);
+
+// Status bars.
+void SetStatusParts(HWND status, const int* rightEdges, int count);
+void SetStatusText(HWND status, int part, const std::string& text);
+
+// Progress bar controls.
+void SetProgress(HWND bar, int position, int maximum);
+
+}  // namespace velgaro::widgets
