@@ -20,22 +20,6 @@ constexpr UINT kUnloadMessage = WM_APP + 1;
 // Tooltip tools: one per picture place (play and pause share theirs).
 enum : UINT_PTR { kToolPlayPause = 1, kToolStop = 2, kToolPlayNext = 3 };
 
-RECT ToRect(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
-
-HFONT MakeFont(int pixelHeight, int weight) {
-  return CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
-}
-
-void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, const Box& box, UINT format) {
-  const std::wstring wide = win32::ToWide(text);
-  RECT r = ToRect(box);
-  HGDIOBJ old = SelectObject(dc, font);
-  SetTextColor(dc, colour);
-  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
-  SelectObject(dc, old);
-}
-
 }  // namespace
 
 FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips)
@@ -59,9 +43,7 @@ bool FrmStels::Create() {
   if (!widgets::RegisterClassOnce(instance, kClassName, &FrmStels::WindowProc, {IDC_ARROW, nullptr, 103})) {
     return false;
   }
-  captionFont_.Reset(MakeFont(12, FW_BOLD));
-  textFont_.Reset(MakeFont(11, FW_NORMAL));
-  positionFont_.Reset(MakeFont(16, FW_BOLD));
+  CreateFonts();
   const std::wstring title = win32::ToWide(kProductName);
   HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kClassName, title.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
                               kBar.width, kBar.height, nullptr, nullptr, instance, this);
@@ -186,69 +168,6 @@ void FrmStels::OnMouseMove(Point p) {
   const std::optional<Picture> picture = PictureAt(p, view_, mode_);
   if (picture == Picture::Play) panel_->OnHoverText(events_.hover(RecorderControl::Play, tips_.play));
   if (picture == Picture::Stop) panel_->OnHoverText(events_.hover(RecorderControl::Stop, tips_.stop));
-}
-
-void FrmStels::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_.Get(), &ps);
-  // Drawn off screen first: the labels change up to ten times a second.
-  HDC memory = CreateCompatibleDC(dc);
-  RECT client{};
-  GetClientRect(hwnd_.Get(), &client);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  if (memory != nullptr && bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    Draw(memory);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-  } else {
-    Draw(dc);
-  }
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  if (memory != nullptr) DeleteDC(memory);
-  EndPaint(hwnd_.Get(), &ps);
-}
-
-void FrmStels::Draw(HDC dc) {
-  if (panel_) {
-    RECT panel = ToRect(kPanel);
-    FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
-  }
-  RECT bar = ToRect(kBar);
-  HBRUSH background = CreateSolidBrush(kBarColour);
-  FillRect(dc, &bar, background);
-  DeleteObject(background);
-  HBRUSH edge = CreateSolidBrush(kBarEdgeColour);
-  FrameRect(dc, &bar, edge);
-  DeleteObject(edge);
-
-  SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ oldFont = SelectObject(dc, captionFont_.Get());
-  DrawLogo(dc, kLogo);
-  SelectObject(dc, oldFont);
-
-  if (view_.lblCaptionVisible) {
-    DrawLabel(dc, static_cast<HFONT>(captionFont_.Get()), kTextColour, view_.lblCaption, kCaptionLabel,
-              DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
-  }
-  DrawLabel(dc, static_cast<HFONT>(textFont_.Get()), kDimTextColour, view_.lblAct,
-            mode_ == ControlMode::Record ? kRecordActLabel : kActLabel,
-            DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
-  if (mode_ == ControlMode::Play) {
-    DrawLabel(dc, static_cast<HFONT>(positionFont_.Get()), kTextColour, view_.lblKolvoProg, kPositionLabel,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    // Line7, the separator between the texts and the run position.
-    HPEN pen = CreatePen(PS_SOLID, 1, kBarEdgeColour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    MoveToEx(dc, kSeparatorX, 0, nullptr);
-    LineTo(dc, kSeparatorX, kBar.height);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-  }
-
-  for (Picture picture : {Picture::Play, Picture::Pause, Picture::Stop, Picture::PlayNext}) {
-    if (PictureVisible(picture, view_, mode_)) DrawPicture(dc, picture, PictureBox(picture, mode_), pressed_ == picture);
-  }
 }
 
 LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

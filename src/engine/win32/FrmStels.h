@@ -69,6 +69,8 @@ class FrmStels {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void PositionForm();
   void CreateTooltips();
+  // FrmStelsPaint.cpp: the bar drawn.
+  void CreateFonts();
   void OnPaint();
   void Draw(HDC dc);
   void OnLeftDown(Point p);
