@@ -13,7 +13,7 @@ FrmEditPath::FrmEditPath(EditPathForm& form, const Language& language, HINSTANCE
 
 bool FrmEditPath::ShowModal(HWND owner) {
   accepted_ = false;
-  return RunModal(owner) && accepted_;
+  return ModalDialog::ShowModal(owner) && accepted_;
 }
 
 bool FrmEditPath::OnInit() {

@@ -1,5 +1,6 @@
 // frmWizardPack, the batch editor window: a thin view over BatchEditorModel. It hands the model every
-// click, tick and Enter, then copies the model's rows, counters and status into its controls.
+// click, tick and Enter, then copies the model's rows, counters and status into its controls. Made
+// modeless (tests drive it by messages), it is Closed() once closing was agreed to.
 #pragma once
 
 #include <windows.h>
@@ -20,9 +21,6 @@ class FrmWizardPack : public widgets::ModalDialog {
   // resources: the module holding the dialog template; null: the program itself.
   explicit FrmWizardPack(App& app, HINSTANCE resources = nullptr);
 
-  // Runs the window with owner disabled until it is closed. Create() makes it modeless, for tests that
-  // drive it by messages: Closed() once closing was agreed to.
-  void ShowModal(HWND owner) { RunModal(owner); }
   BatchEditorModel& Model() { return model_; }
   bool PreTranslate(MSG& message) override;
 

@@ -9,7 +9,7 @@
 #include "app/ProductName.h"
 #include "engine/win32/ControlPictures.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/WindowProc.h"
+#include "widgets/win32/DialogTips.h"
 #include "widgets/win32/WindowClass.h"
 
 namespace velgaro::stels {
@@ -32,25 +32,17 @@ FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips, PausePane
       mode_(ControlMode::Record),
       panel_(std::make_unique<PausePanel>(std::move(panelTexts), std::move(panelEvents))) {}
 
-FrmStels::~FrmStels() {
-  if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);  // no message reaches a half-destroyed object
-  hwnd_.Reset();
-}
+FrmStels::~FrmStels() { DestroyTopWindow(); }   // before the pause panel goes
 
 bool FrmStels::Create() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  // The bar paints its own background.
-  if (!widgets::RegisterClassOnce(instance, kClassName, &FrmStels::WindowProc, {IDC_ARROW, nullptr, 103})) {
-    return false;
-  }
   CreateFonts();
-  const std::wstring title = win32::ToWide(kProductName);
-  HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kClassName, title.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                              kBar.width, kBar.height, nullptr, nullptr, instance, this);
-  if (hwnd == nullptr) {
-    hwnd_.Release();  // a window destroyed during creation has already gone
+  // The bar paints its own background.
+  const widgets::WindowClassLook look{IDC_ARROW, nullptr, 103};
+  if (!CreateTopWindow(kClassName, look, kProductName, {WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kBar.width,
+                                                        kBar.height})) {
     return false;
   }
+  HWND hwnd = Handle();
   PositionForm();
   CreateTooltips();
   if (panel_) panel_->Create(hwnd, static_cast<HFONT>(textFont_.Get()), tooltip_);
@@ -63,29 +55,19 @@ void FrmStels::PositionForm() {
   for (std::size_t i = 0; i < points.size(); ++i) winPoints[i] = POINT{points[i].x, points[i].y};
   HRGN region = CreatePolygonRgn(winPoints.data(), static_cast<int>(winPoints.size()), WINDING);
   // The window owns the region once SetWindowRgn succeeds.
-  if (region != nullptr && !SetWindowRgn(hwnd_.Get(), region, TRUE)) DeleteObject(region);
+  if (region != nullptr && !SetWindowRgn(Handle(), region, TRUE)) DeleteObject(region);
   const Point at = WindowPosition(GetSystemMetrics(SM_CXSCREEN));
-  SetWindowPos(hwnd_.Get(), nullptr, at.x, at.y, kBar.width, kBar.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, at.x, at.y, kBar.width, kBar.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmStels::CreateTooltips() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.Get(), nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = widgets::CreateToolTipWindow(Handle());
   if (tooltip_ == nullptr) return;
   const std::pair<UINT_PTR, Box> tools[] = {{kToolPlayPause, PictureBox(Picture::Play, mode_)},
                                             {kToolStop, PictureBox(Picture::Stop, mode_)},
                                             {kToolPlayNext, PictureBox(Picture::PlayNext, mode_)}};
   for (const auto& [id, box] : tools) {
-    if (box.width == 0) continue;
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_SUBCLASS;
-    ti.hwnd = hwnd_.Get();
-    ti.uId = id;
-    ti.rect = ToRect(box);
-    ti.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    if (box.width != 0) widgets::AddAskingTool(tooltip_, Handle(), id, TTF_SUBCLASS, ToRect(box));
   }
 }
 
@@ -98,14 +80,14 @@ const std::string& FrmStels::TipText(UINT_PTR tool) const {
 }
 
 void FrmStels::ShowTopMost() {
-  SetWindowPos(hwnd_.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-void FrmStels::Hide() { ShowWindow(hwnd_.Get(), SW_HIDE); }
+void FrmStels::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void FrmStels::SetView(const PlayerView& view) {
   view_ = view;
-  if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void FrmStels::SetRecordView(const RecorderView& view) {
@@ -116,16 +98,16 @@ void FrmStels::SetRecordView(const RecorderView& view) {
   view_.imgPlayVisible = view.imgPlayVisible;
   view_.imgPauseVisible = view.imgPauseVisible;
   if (panel_) panel_->Show(view);
-  if (hwnd_ && view.panelShown != panelShown_) {
+  if (Handle() != nullptr && view.panelShown != panelShown_) {
     panelShown_ = view.panelShown;
-    SetWindowPos(hwnd_.Get(), nullptr, 0, 0, kBar.width, WindowHeight(panelShown_),
+    SetWindowPos(Handle(), nullptr, 0, 0, kBar.width, WindowHeight(panelShown_),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void FrmStels::RequestUnload() {
-  if (hwnd_) PostMessageW(hwnd_.Get(), kUnloadMessage, 0, 0);
+  if (Handle() != nullptr) PostMessageW(Handle(), kUnloadMessage, 0, 0);
 }
 
 void FrmStels::Click(Picture picture) {
@@ -143,13 +125,13 @@ void FrmStels::Click(Picture picture) {
 void FrmStels::OnLeftDown(Point p) {
   if (auto picture = PictureAt(p, view_, mode_)) {
     pressed_ = picture;
-    SetCapture(hwnd_.Get());
-    InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+    SetCapture(Handle());
+    InvalidateRect(Handle(), nullptr, FALSE);
     return;
   }
   // Body and labels: the system drags the window as by its title bar.
   ReleaseCapture();
-  SendMessageW(hwnd_.Get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void FrmStels::OnLeftUp(Point p) {
@@ -157,7 +139,7 @@ void FrmStels::OnLeftUp(Point p) {
   const Picture picture = *pressed_;
   pressed_.reset();
   ReleaseCapture();
-  InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  InvalidateRect(Handle(), nullptr, FALSE);
   // A click counts when the button is released over the picture it was pressed on.
   if (PictureAt(p, view_, mode_) == picture) Click(picture);
 }
@@ -171,7 +153,7 @@ void FrmStels::OnMouseMove(Point p) {
 }
 
 LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = hwnd_.Get();
+  HWND hwnd = Handle();
   switch (msg) {
     case WM_PAINT:
       OnPaint();
@@ -227,11 +209,7 @@ LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK FrmStels::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmStels::hwnd_, &FrmStels::HandleMessage);
+  return DefaultHandling(msg, wParam, lParam);
 }
 
 }  // namespace velgaro::stels

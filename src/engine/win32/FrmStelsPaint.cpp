@@ -31,11 +31,11 @@ void FrmStels::CreateFonts() {
 
 void FrmStels::OnPaint() {
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_.Get(), &ps);
+  HDC dc = BeginPaint(Handle(), &ps);
   // Drawn off screen first: the labels change up to ten times a second.
   HDC memory = CreateCompatibleDC(dc);
   RECT client{};
-  GetClientRect(hwnd_.Get(), &client);
+  GetClientRect(Handle(), &client);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
   if (memory != nullptr && bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
@@ -47,7 +47,7 @@ void FrmStels::OnPaint() {
   }
   if (bitmap != nullptr) DeleteObject(bitmap);
   if (memory != nullptr) DeleteDC(memory);
-  EndPaint(hwnd_.Get(), &ps);
+  EndPaint(Handle(), &ps);
 }
 
 void FrmStels::Draw(HDC dc) {

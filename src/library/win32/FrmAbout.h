@@ -14,7 +14,6 @@ class FrmAbout : public widgets::ModalDialog {
  public:
   FrmAbout(const Language& language, Shell& shell);
 
-  void ShowModal(HWND owner) { RunModal(owner); }
 
  private:
   bool OnInit() override;

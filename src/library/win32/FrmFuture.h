@@ -1,4 +1,5 @@
 // frmFuture, the tip shown before recording starts: how to record, and a box to not show it again.
+// Closing it stores the box as View/FirstTip; made modeless (tests), it destroys itself when closed.
 #pragma once
 
 #include <windows.h>
@@ -14,9 +15,6 @@ class FrmFuture : public widgets::ModalDialog {
   // resources: the module holding the dialog template; null: the program itself.
   FrmFuture(const Language& language, SettingsStore& settings, HINSTANCE resources = nullptr);
 
-  // Shows the tip until it is closed; closing stores the check box as View/FirstTip. Create() shows the
-  // same tip modeless, for tests; it destroys itself when closed.
-  void ShowModal(HWND owner) { RunModal(owner); }
 
  private:
   bool OnInit() override;

@@ -65,7 +65,7 @@ FrmNew::~FrmNew() {
 
 std::optional<NewPackageRequest> FrmNew::ShowModal(HWND owner) {
   result_.reset();
-  if (!RunModal(owner)) return std::nullopt;
+  if (!ModalDialog::ShowModal(owner)) return std::nullopt;
   return result_;
 }
 

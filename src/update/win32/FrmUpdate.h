@@ -16,8 +16,6 @@ class FrmUpdate : public widgets::ModalDialog {
  public:
   FrmUpdate(App& app, Shell& shell, HINSTANCE resources = nullptr);
 
-  // Runs the window with owner disabled until it is closed.
-  void ShowModal(HWND owner) { RunModal(owner); }
 
  private:
   bool OnInit() override;

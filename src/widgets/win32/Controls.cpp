@@ -41,8 +41,8 @@ void FocusDialogControl(HWND dialog, HWND control) {
   SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-void SetControlFont(HWND control, HFONT font) {
-  if (control != nullptr && font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+void SetControlFont(HWND control, HFONT font, bool redraw) {
+  if (control != nullptr && font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }
 
 void SetStaticIcon(HWND picture, HICON icon) {

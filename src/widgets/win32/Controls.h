@@ -26,8 +26,8 @@ void SelectComboItem(HWND combo, int index);   // sent only when it differs
 
 // The dialog's focus moved to control as Tab would move it (the default button follows).
 void FocusDialogControl(HWND dialog, HWND control);
-// A control drawn in font (not repainted now).
-void SetControlFont(HWND control, HFONT font);
+// A control drawn in font; nothing when either is missing.
+void SetControlFont(HWND control, HFONT font, bool redraw = false);
 // An icon static's picture.
 void SetStaticIcon(HWND picture, HICON icon);
 

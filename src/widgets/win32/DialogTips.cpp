@@ -6,10 +6,25 @@
 
 namespace velgaro::widgets {
 
+HWND CreateToolTipWindow(HWND owner) {
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+void AddAskingTool(HWND tooltip, HWND window, UINT_PTR id, UINT flags, const RECT& rect) {
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = flags;
+  info.hwnd = window;
+  info.uId = id;
+  info.rect = rect;
+  info.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 HWND CreateDialogTips(HWND dialog, const std::vector<std::pair<int, std::string>>& tips, int maxWidth) {
-  HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+  HWND tooltip = CreateToolTipWindow(dialog);
   if (tooltip == nullptr) return nullptr;
   if (maxWidth > 0) SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
   for (const auto& [id, text] : tips) {

@@ -32,7 +32,7 @@ bool ModalDialog::Create(HWND owner) {
   return false;
 }
 
-bool ModalDialog::RunModal(HWND owner) {
+bool ModalDialog::ShowModal(HWND owner) {
   if (!Create(owner)) return false;
   modal_ = true;
   win32::RunModalWindow(hwnd_, owner, closed_, [this](MSG& message) { return PreTranslate(message); });

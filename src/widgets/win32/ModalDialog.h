@@ -16,6 +16,9 @@ class ModalDialog {
   ModalDialog(const ModalDialog&) = delete;
   ModalDialog& operator=(const ModalDialog&) = delete;
 
+  // Creates the dialog and runs it with owner disabled until Close(); OnModalEnd, then the window goes.
+  // False when it could not be made.
+  bool ShowModal(HWND owner);
   // The dialog modeless, not yet closed; false when the template could not be made into a window.
   bool Create(HWND owner);
   HWND Handle() const { return hwnd_; }
@@ -24,9 +27,6 @@ class ModalDialog {
   virtual bool PreTranslate(MSG& message);
 
  protected:
-  // Creates the dialog and runs it with owner disabled until Close(); OnModalEnd, then the window goes.
-  // False when it could not be made.
-  bool RunModal(HWND owner);
   void Close() { closed_ = true; }
   // Unhooks and destroys the window, if there is one; it may be called again.
   void Destroy();

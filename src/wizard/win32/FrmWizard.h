@@ -22,8 +22,6 @@ class FrmWizard : public widgets::ModalDialog {
   // shell opens the disk folder at the end; resources: the module holding the template (null: the program).
   FrmWizard(App& app, Shell& shell, HINSTANCE resources = nullptr);
 
-  // Runs the window with owner disabled until it is closed.
-  void ShowModal(HWND owner) { RunModal(owner); }
 
  private:
   bool OnInit() override;
