@@ -19,9 +19,9 @@ bool FrmEditPath::ShowModal(HWND owner) {
 bool FrmEditPath::OnInit() {
   form_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));
   widgets::ApplyTemplateCaption(Handle(), language_, kEditPathSection, 1);
-  widgets::ApplyTemplateCaption(Item(IDC_EP_FRAME), language_, kEditPathSection, 2);
-  widgets::ApplyTemplateCaption(Item(IDOK), language_, "New", 4);
-  widgets::ApplyTemplateCaption(Item(IDCANCEL), language_, "New", 3);
+  const widgets::CaptionKey captions[] = {
+      {IDC_EP_FRAME, kEditPathSection, 2}, {IDOK, "New", 4}, {IDCANCEL, "New", 3}};
+  widgets::ApplyTemplateCaptions(Handle(), language_, captions);
   ShowPath();
   return false;   // the focus was set to the path box
 }

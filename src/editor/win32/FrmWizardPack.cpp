@@ -5,9 +5,9 @@
 #include "editor/EditorTexts.h"
 #include "editor/win32/EditorResources.h"
 #include "editor/win32/FrmEditPath.h"
-#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/WindowText.h"
 #include "widgets/win32/Controls.h"
+#include "widgets/win32/TemplateCaption.h"
 
 namespace velgaro::editor {
 namespace {
@@ -15,12 +15,7 @@ namespace {
 // The load waits until the window is on screen, so that the progress bar is seen.
 constexpr UINT kLoadMessage = WM_APP + 40;
 
-struct Caption {
-  int id;
-  const char* section;
-  int key;
-};
-const Caption kCaptions[] = {
+const widgets::CaptionKey kCaptions[] = {
     {IDC_WP_FOLDERFRAME, "main", 1},          {IDC_WP_AUTOREPLACE, "Stels", 1},
     {IDC_WP_FINDFRAME, kEditorSection, 1},    {IDC_WP_FINDLABEL, kEditorSection, 2},
     {IDC_WP_REPLACELABEL, kEditorSection, 3}, {IDC_WP_RUNREPLACE, kEditorSection, 4},
@@ -78,7 +73,7 @@ bool FrmWizardPack::OnInit() {
 
 void FrmWizardPack::ApplyCaptions() {
   widgets::ApplyTemplateCaption(Handle(), language_, kEditorSection, kEditorTitle);
-  for (const Caption& c : kCaptions) widgets::ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
+  widgets::ApplyTemplateCaptions(Handle(), language_, kCaptions);
   // The label before the last counter always ends in a colon, whatever the language file says.
   const std::string toSave = language_.LangTextAffix(EditorDefault(kEditorToSaveLabel), kEditorSection,
                                                      kEditorToSaveLabel, false, ":");
@@ -173,9 +168,9 @@ void FrmWizardPack::Refresh() {
   win32::SetWindowTextIfChanged(Item(IDC_WP_REPLACE), model_.ReplaceText());
   widgets::SetChecked(Item(IDC_WP_AUTOREPLACE), model_.AutoReplace());
   list_.Show(model_.Rows());
-  win32::SetWindowTextIfChanged(Item(IDC_WP_TOTAL), std::to_string(model_.Total()));
-  win32::SetWindowTextIfChanged(Item(IDC_WP_CHANGED), std::to_string(model_.Changed()));
-  win32::SetWindowTextIfChanged(Item(IDC_WP_TOSAVE), std::to_string(model_.ToSave()));
+  widgets::ShowTexts(Handle(), {{IDC_WP_TOTAL, std::to_string(model_.Total())},
+                                {IDC_WP_CHANGED, std::to_string(model_.Changed())},
+                                {IDC_WP_TOSAVE, std::to_string(model_.ToSave())}});
   EnableWindow(Item(IDC_WP_RUNREPLACE), model_.ReplaceEnabled());
   EnableWindow(Item(IDC_WP_SAVE), model_.SaveEnabled());
   widgets::SetStatusText(Item(IDC_WP_STATUS), 0, model_.Status());

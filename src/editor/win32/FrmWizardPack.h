@@ -10,9 +10,9 @@
 #include "app/App.h"
 #include "editor/BatchEditor.h"
 #include "editor/win32/EditorListView.h"
-#include "widgets/win32/ProgressBar.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "widgets/win32/ModalDialog.h"
+#include "widgets/win32/ProgressBar.h"
 
 namespace velgaro::editor {
 

@@ -2,7 +2,7 @@
 
 #include "app/ProductName.h"
 #include "library/win32/AboutResources.h"
-#include "platform/win32/WideText.h"
+#include "platform/win32/WindowText.h"
 #include "widgets/win32/Controls.h"
 
 namespace velgaro::library {
@@ -10,23 +10,19 @@ namespace {
 
 constexpr UINT kIconResource = 103;   // the program's icon
 
-void SetText(HWND window, const std::string& text) { SetWindowTextW(window, win32::ToWide(text).c_str()); }
-
 }  // namespace
 
 FrmAbout::FrmAbout(const Language& language, Shell& shell)
     : ModalDialog(nullptr, IDD_ABOUT), view_(MakeAboutView(language)), shell_(shell) {}
 
 bool FrmAbout::OnInit() {
-  const struct { int id; const std::string& text; } texts[] = {
-      {IDC_ABOUT_PRODUCT, view_.product},       {IDC_ABOUT_VERSION, view_.version},
-      {IDC_ABOUT_PURPOSE, view_.purpose},       {IDC_ABOUT_AUTHORLABEL, view_.authorLabel},
-      {IDC_ABOUT_AUTHOR, view_.author},         {IDC_ABOUT_RIGHTS, view_.rights},
-      {IDC_ABOUT_SITELABEL, view_.siteLabel},   {IDC_ABOUT_SITE, view_.site},
-      {IDC_ABOUT_MAILLABEL, view_.mailLabel},   {IDC_ABOUT_MAIL, view_.mail},
-      {IDOK, view_.close}};
-  SetText(Handle(), view_.caption);
-  for (const auto& t : texts) SetText(Item(t.id), t.text);
+  win32::SetWindowTextIfChanged(Handle(), view_.caption);
+  widgets::ShowTexts(Handle(), {{IDC_ABOUT_PRODUCT, view_.product},       {IDC_ABOUT_VERSION, view_.version},
+                                {IDC_ABOUT_PURPOSE, view_.purpose},       {IDC_ABOUT_AUTHORLABEL, view_.authorLabel},
+                                {IDC_ABOUT_AUTHOR, view_.author},         {IDC_ABOUT_RIGHTS, view_.rights},
+                                {IDC_ABOUT_SITELABEL, view_.siteLabel},   {IDC_ABOUT_SITE, view_.site},
+                                {IDC_ABOUT_MAILLABEL, view_.mailLabel},   {IDC_ABOUT_MAIL, view_.mail},
+                                {IDOK, view_.close}});
   widgets::SetStaticIcon(Item(IDC_ABOUT_ICON), LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource)));
   return true;
 }

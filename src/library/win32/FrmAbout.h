@@ -14,7 +14,6 @@ class FrmAbout : public widgets::ModalDialog {
  public:
   FrmAbout(const Language& language, Shell& shell);
 
-
  private:
   bool OnInit() override;
   void OnCommand(UINT id, UINT code) override;

@@ -1,7 +1,5 @@
 #include "library/win32/FrmFuture.h"
 
-#include <utility>
-
 #include "library/NewPackageTip.h"
 #include "library/win32/NewPackageResources.h"
 #include "widgets/win32/Controls.h"
@@ -18,11 +16,13 @@ FrmFuture::FrmFuture(const Language& language, SettingsStore& settings, HINSTANC
     : ModalDialog(resources, IDD_FUTURE), language_(language), settings_(settings) {}
 
 bool FrmFuture::OnInit() {
-  const std::pair<int, int> captions[] = {
-      {IDC_FUTURE_RUN, 2}, {IDC_FUTURE_PAUSE, 3}, {IDC_FUTURE_STOP, 4}, {IDC_FUTURE_NOMORE, 5}};
+  const widgets::CaptionKey captions[] = {{IDC_FUTURE_RUN, kSection, 2},
+                                          {IDC_FUTURE_PAUSE, kSection, 3},
+                                          {IDC_FUTURE_STOP, kSection, 4},
+                                          {IDC_FUTURE_NOMORE, kSection, 5},
+                                          {IDOK, "New", 4}};
   widgets::ApplyTemplateCaption(Handle(), language_, kSection, 1);
-  for (const auto& [id, key] : captions) widgets::ApplyTemplateCaption(Item(id), language_, kSection, key);
-  widgets::ApplyTemplateCaption(Item(IDOK), language_, "New", 4);
+  widgets::ApplyTemplateCaptions(Handle(), language_, captions);
   widgets::SetStaticIcon(Item(IDC_FUTURE_ICON), LoadIconW(nullptr, IDI_INFORMATION));
   return true;
 }

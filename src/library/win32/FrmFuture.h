@@ -15,7 +15,6 @@ class FrmFuture : public widgets::ModalDialog {
   // resources: the module holding the dialog template; null: the program itself.
   FrmFuture(const Language& language, SettingsStore& settings, HINSTANCE resources = nullptr);
 
-
  private:
   bool OnInit() override;
   void OnCommand(UINT id, UINT code) override;

@@ -18,12 +18,7 @@ namespace {
 constexpr UINT kDroppedMessage = WM_APP + 20;   // files were dropped on the path box
 constexpr int kTipWidth = 320;
 
-struct Caption {
-  int id;
-  const char* section;
-  int key;
-};
-const Caption kCaptions[] = {{IDCANCEL, "New", 3},           {IDOK, "New", 4},
+const widgets::CaptionKey kCaptions[] = {{IDCANCEL, "New", 3},           {IDOK, "New", 4},
                              {IDC_NEW_CMDLABEL, "New", 8},   {IDC_NEW_DESCLABEL, "New", 9},
                              {IDC_NEW_FILENAME, "New", 10},  {IDC_NEW_NAMELABEL, "New", 11},
                              {IDC_NEW_AUTOREPLACE, "Stels", 1}, {IDC_NEW_NEEDREBOOT, "New", 36},
@@ -100,7 +95,7 @@ bool FrmNew::OnInit() {
   model_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));
   model_.Load();
   if (properties_) properties_->SetOwner(reinterpret_cast<WindowHandle>(Handle()));
-  ApplyCaptions();
+  widgets::ApplyTemplateCaptions(Handle(), language_, kCaptions);
   AddTabs();
   widgets::AddComboItems(Item(IDC_NEW_SPEED), model_.State().speedItems);
   widgets::LimitText(Item(IDC_NEW_DESCRIPTION), NewPackageForm::kMaxDescription);
@@ -112,10 +107,6 @@ bool FrmNew::OnInit() {
   Refresh();
   SetFocus(Item(model_.ActivationFocus() == NewPackageFocus::FileNameCheck ? IDC_NEW_FILENAME : IDC_NEW_BROWSE));
   return false;   // the focus is set
-}
-
-void FrmNew::ApplyCaptions() {
-  for (const Caption& c : kCaptions) widgets::ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
 }
 
 void FrmNew::AddTabs() {

@@ -56,7 +56,6 @@ class FrmNew : public widgets::ModalDialog {
   void OnOk();
   void OnChecked(UINT id);
   void TakePageColour();
-  void ApplyCaptions();
   void AddTabs();
   void CreateTooltips();
   void TakeBoxTexts();

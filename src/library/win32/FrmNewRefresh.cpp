@@ -41,12 +41,12 @@ void FrmNew::Refresh() {
   refreshing_ = true;
   const NewPackageState& s = model_.State();
   win32::SetWindowTextIfChanged(Handle(), s.caption);
-  win32::SetWindowTextIfChanged(Item(IDC_NEW_PATH), s.path);
-  win32::SetWindowTextIfChanged(Item(IDC_NEW_NAME), s.name);
-  win32::SetWindowTextIfChanged(Item(IDC_NEW_DESCRIPTION), s.description);
-  win32::SetWindowTextIfChanged(Item(IDC_NEW_COMMANDLINE), s.commandLine);
-  win32::SetWindowTextIfChanged(Item(IDC_NEW_LEFT), std::to_string(s.charactersLeft));
-  win32::SetWindowTextIfChanged(Item(IDC_NEW_CREATEDATE), s.createDate);
+  widgets::ShowTexts(Handle(), {{IDC_NEW_PATH, s.path},
+                                {IDC_NEW_NAME, s.name},
+                                {IDC_NEW_DESCRIPTION, s.description},
+                                {IDC_NEW_COMMANDLINE, s.commandLine},
+                                {IDC_NEW_LEFT, std::to_string(s.charactersLeft)},
+                                {IDC_NEW_CREATEDATE, s.createDate}});
   ShowChecks(s);
   EnableWindow(Item(IDC_NEW_PATH), s.pathEnabled);
   EnableWindow(Item(IDC_NEW_BROWSE), s.pathEnabled);

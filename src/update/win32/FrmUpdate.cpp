@@ -1,12 +1,12 @@
 #include "update/win32/FrmUpdate.h"
 
 #include "app/ProgramVersion.h"
-#include "widgets/win32/DialogTips.h"
-#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/WindowText.h"
 #include "update/UpdateTexts.h"
 #include "update/win32/UpdateResources.h"
 #include "widgets/win32/Controls.h"
+#include "widgets/win32/DialogTips.h"
+#include "widgets/win32/TemplateCaption.h"
 
 namespace velgaro::update {
 namespace {
@@ -15,15 +15,18 @@ constexpr UINT kReadyStateMessage = WM_APP + 60;
 constexpr UINT_PTR kBackupTimer = 1;   // tmrTryUpdate
 constexpr UINT kBackupDelayMs = 1000;
 
-struct Caption {
-  int id;
-  int key;
+const widgets::CaptionKey kCaptions[] = {
+    {IDC_UP_HEADING, kUpdateSection, kUpdateHeading},
+    {IDC_UP_MINEFRAME, kUpdateSection, kUpdateYourVersion},
+    {IDC_UP_MINELABEL, kUpdateSection, kUpdateVersionLabel},
+    {IDC_UP_VERSIONLABEL, kUpdateSection, kUpdateVersionLabel},
+    {IDC_UP_SITEFRAME, kUpdateSection, kUpdateSiteVersion},
+    {IDC_UP_DESCLABEL, kUpdateSection, kUpdateDescLinkLabel},
+    {IDC_UP_SIZELABEL, kUpdateSection, kUpdateSizeLabel},
+    {IDC_UP_DESCRIPTIONLABEL, kUpdateSection, kUpdateDescriptionLabel},
+    {IDC_UP_BETALABEL, kUpdateSection, kUpdateBetaLabel},
+    {IDC_UP_DIRECTLABEL, kUpdateSection, kUpdateDirectLinkLabel},
 };
-const Caption kCaptions[] = {{IDC_UP_HEADING, kUpdateHeading},       {IDC_UP_MINEFRAME, kUpdateYourVersion},
-                             {IDC_UP_MINELABEL, kUpdateVersionLabel},  {IDC_UP_VERSIONLABEL, kUpdateVersionLabel},
-                             {IDC_UP_SITEFRAME, kUpdateSiteVersion},   {IDC_UP_DESCLABEL, kUpdateDescLinkLabel},
-                             {IDC_UP_SIZELABEL, kUpdateSizeLabel},     {IDC_UP_DESCRIPTIONLABEL, kUpdateDescriptionLabel},
-                             {IDC_UP_BETALABEL, kUpdateBetaLabel},     {IDC_UP_DIRECTLABEL, kUpdateDirectLinkLabel}};
 
 // The three text boxes select their whole text when they get the focus.
 bool SelectsAllOnFocus(UINT id) {
@@ -75,7 +78,7 @@ INT_PTR FrmUpdate::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 bool FrmUpdate::OnInit() {
   widgets::ApplyTemplateCaption(Handle(), app_.language, kUpdateSection, kUpdateTitle);
-  for (const Caption& c : kCaptions) widgets::ApplyTemplateCaption(Item(c.id), app_.language, kUpdateSection, c.key);
+  widgets::ApplyTemplateCaptions(Handle(), app_.language, kCaptions);
   widgets::CreateDialogTips(Handle(), {{IDC_UP_OPENDIRECT, UpdateText(app_.language, kUpdateDirectLinkTip)},
                                     {IDC_UP_OPENDESC, UpdateText(app_.language, kUpdateDescLinkTip)}});
   http_ = std::make_unique<win32::Win32HttpGet>(Handle(), kReadyStateMessage);
@@ -117,16 +120,16 @@ void FrmUpdate::OnCommand(UINT id, UINT code) {
 void FrmUpdate::Refresh() {
   const UpdateState& s = model_->State();
   win32::SetWindowTextIfChanged(Handle(), s.caption);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_MYVERSION), s.myVersion);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_VERSION), s.versionLine);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_BETA), s.isBeta);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_SIZE), s.fileSize);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_DIRECTLINK), s.directLink);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_DESCLINK), s.descriptionLink);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_DESCRIPTION), s.description);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_STATUS), s.status);
+  widgets::ShowTexts(Handle(), {{IDC_UP_MYVERSION, s.myVersion},
+                                {IDC_UP_VERSION, s.versionLine},
+                                {IDC_UP_BETA, s.isBeta},
+                                {IDC_UP_SIZE, s.fileSize},
+                                {IDC_UP_DIRECTLINK, s.directLink},
+                                {IDC_UP_DESCLINK, s.descriptionLink},
+                                {IDC_UP_DESCRIPTION, s.description},
+                                {IDC_UP_STATUS, s.status},
+                                {IDCANCEL, s.cancelCaption}});
   InvalidateRect(Item(IDC_UP_STATUS), nullptr, TRUE);   // its colour may have changed with the same text
-  win32::SetWindowTextIfChanged(Item(IDCANCEL), s.cancelCaption);
   const bool linksShown = IsWindowVisible(Item(IDC_UP_OPENDIRECT)) != FALSE;
   if (s.linkButtons != linksShown) {
     ShowWindow(Item(IDC_UP_OPENDIRECT), s.linkButtons ? SW_SHOW : SW_HIDE);

@@ -16,7 +16,6 @@ class FrmUpdate : public widgets::ModalDialog {
  public:
   FrmUpdate(App& app, Shell& shell, HINSTANCE resources = nullptr);
 
-
  private:
   bool OnInit() override;
   void OnCommand(UINT id, UINT code) override;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/WindowText.h"
 
 namespace velgaro::widgets {
 
@@ -12,10 +13,19 @@ void SetChecked(HWND button, bool checked) {
   SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void SelectAllText(HWND edit) { SendMessageW(edit, EM_SETSEL, 0, -1); }
+void SelectText(HWND edit, int start, int end) { SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(start), end); }
 
-void PlaceCaret(HWND edit, int position) {
-  SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(position), position);
+void SelectAllText(HWND edit) { SelectText(edit, 0, -1); }
+
+void PlaceCaret(HWND edit, int position) { SelectText(edit, position, position); }
+
+std::pair<int, int> ReplaceSelection(HWND edit, const std::string& text) {
+  DWORD start = 0, end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const std::wstring wide = win32::ToWide(text);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+  const int from = static_cast<int>(start);
+  return {from, from + static_cast<int>(wide.size())};
 }
 
 void ScrollCaretToEnd(HWND edit) {
@@ -35,6 +45,10 @@ int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_
 
 void SelectComboItem(HWND combo, int index) {
   if (ComboSelection(combo) != index) SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ShowTexts(HWND dialog, std::initializer_list<ControlText> texts) {
+  for (const ControlText& t : texts) win32::SetWindowTextIfChanged(GetDlgItem(dialog, t.id), t.text);
 }
 
 void FocusDialogControl(HWND dialog, HWND control) {

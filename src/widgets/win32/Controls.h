@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velgaro::widgets {
@@ -13,9 +15,12 @@ namespace velgaro::widgets {
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool checked);
 
-// Edit boxes.
+// Edit boxes (positions in UTF-16 units; -1 the end).
+void SelectText(HWND edit, int start, int end);
 void SelectAllText(HWND edit);
-void PlaceCaret(HWND edit, int position);   // no selection; -1 the end
+void PlaceCaret(HWND edit, int position);
+// The selection replaced by text, as typing would (undoable): where the text now starts and ends.
+std::pair<int, int> ReplaceSelection(HWND edit, const std::string& text);
 void ScrollCaretToEnd(HWND edit);
 void LimitText(HWND edit, int characters);
 
@@ -23,6 +28,14 @@ void LimitText(HWND edit, int characters);
 void AddComboItems(HWND combo, const std::vector<std::string>& items);
 int ComboSelection(HWND combo);   // -1 none
 void SelectComboItem(HWND combo, int index);   // sent only when it differs
+
+// A control of a dialog and the text it is to show.
+struct ControlText {
+  int id;
+  const std::string& text;
+};
+// Each control's text set where it differs: a control given its own text again repaints for nothing.
+void ShowTexts(HWND dialog, std::initializer_list<ControlText> texts);
 
 // The dialog's focus moved to control as Tab would move it (the default button follows).
 void FocusDialogControl(HWND dialog, HWND control);

@@ -27,17 +27,19 @@ HWND CreateDialogTips(HWND dialog, const std::vector<std::pair<int, std::string>
   HWND tooltip = CreateToolTipWindow(dialog);
   if (tooltip == nullptr) return nullptr;
   if (maxWidth > 0) SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, maxWidth);
-  for (const auto& [id, text] : tips) {
-    std::wstring wide = win32::ToWide(text);   // the tool tip keeps its own copy
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = dialog;
-    info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
-    info.lpszText = wide.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  }
+  for (const auto& [id, text] : tips) AddControlTip(tooltip, dialog, GetDlgItem(dialog, id), text);
   return tooltip;
+}
+
+void AddControlTip(HWND tooltip, HWND window, HWND control, const std::string& text) {
+  std::wstring wide = win32::ToWide(text);   // the tool tip keeps its own copy
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = window;
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = wide.data();
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 }  // namespace velgaro::widgets

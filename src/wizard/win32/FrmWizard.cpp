@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "widgets/win32/DialogTips.h"
 #include "platform/win32/WindowText.h"
 #include "widgets/win32/Controls.h"
+#include "widgets/win32/DialogTips.h"
 #include "wizard/win32/WizardCaptions.h"
 #include "wizard/win32/WizardResources.h"
 
@@ -60,62 +60,47 @@ void FrmWizard::OnCommand(UINT id, UINT code) {
   if (refreshing_ || checkingName_) return;
   switch (id) {
     case IDCANCEL: OnClose(); return;
-    case IDC_WZ_NEXT:
-      if (code == BN_CLICKED) Next();
-      return;
-    case IDC_WZ_BACK:
-      if (code != BN_CLICKED) return;
-      model_.Back();
-      break;
-    case IDC_WZ_TARGETBROWSE:
-      if (code != BN_CLICKED) return;
-      model_.ChooseTargetFolder();
-      break;
-    case IDC_WZ_PACKAGEBROWSE:
-      if (code != BN_CLICKED) return;
-      model_.ChoosePackageFolder();
-      break;
     case IDC_WZ_SOFTFOLDER:
-      if (code == EN_CHANGE) {
-        model_.SoftFolderChanged(win32::WindowTextUtf8(Item(id)));
-      } else if (code == EN_KILLFOCUS && shownPage_ == 1) {
-        checkingName_ = true;   // the message box takes the focus too
-        model_.SoftFolderLostFocus();
-        checkingName_ = false;
-      } else {
-        return;
-      }
+      if (!OnSoftFolder(code)) return;
       break;
     case IDC_WZ_SPEED:
       if (code != CBN_SELCHANGE) return;
       model_.SetSpeed(widgets::ComboSelection(Item(id)));
       break;
-    case IDC_WZ_COMPUTE:
-      if (code != BN_CLICKED) return;
-      model_.Compute();
-      break;
-    case IDC_WZ_CHECKALL:
-      if (code != BN_CLICKED) return;
-      model_.SelectAll();
-      break;
-    case IDC_WZ_UNCHECKALL:
-      if (code != BN_CLICKED) return;
-      model_.ClearAll();
-      break;
-    case IDC_WZ_REPLACEYES:
-    case IDC_WZ_REPLACENO:
-      if (code != BN_CLICKED) return;
-      model_.SetReplacePaths(id == IDC_WZ_REPLACEYES);
-      break;
-    case IDC_WZ_KEEPFOLDER:
-    case IDC_WZ_DISKFOLDER:
-      if (code != BN_CLICKED) return;
-      model_.SetUseDiskFolder(id == IDC_WZ_DISKFOLDER);
-      break;
     default:
-      return;
+      if (code != BN_CLICKED || !OnClicked(id)) return;
+      break;
   }
   Refresh();
+}
+
+bool FrmWizard::OnSoftFolder(UINT code) {
+  if (code == EN_CHANGE) {
+    model_.SoftFolderChanged(win32::WindowTextUtf8(Item(IDC_WZ_SOFTFOLDER)));
+    return true;
+  }
+  if (code != EN_KILLFOCUS || shownPage_ != 1) return false;
+  checkingName_ = true;   // the message box takes the focus too
+  model_.SoftFolderLostFocus();
+  checkingName_ = false;
+  return true;
+}
+
+bool FrmWizard::OnClicked(UINT id) {
+  switch (id) {
+    case IDC_WZ_NEXT: Next(); return false;   // refreshed as its page's work went
+    case IDC_WZ_BACK: model_.Back(); return true;
+    case IDC_WZ_TARGETBROWSE: model_.ChooseTargetFolder(); return true;
+    case IDC_WZ_PACKAGEBROWSE: model_.ChoosePackageFolder(); return true;
+    case IDC_WZ_COMPUTE: model_.Compute(); return true;
+    case IDC_WZ_CHECKALL: model_.SelectAll(); return true;
+    case IDC_WZ_UNCHECKALL: model_.ClearAll(); return true;
+    case IDC_WZ_REPLACEYES:
+    case IDC_WZ_REPLACENO: model_.SetReplacePaths(id == IDC_WZ_REPLACEYES); return true;
+    case IDC_WZ_KEEPFOLDER:
+    case IDC_WZ_DISKFOLDER: model_.SetUseDiskFolder(id == IDC_WZ_DISKFOLDER); return true;
+    default: return false;
+  }
 }
 
 void FrmWizard::Next() {
@@ -184,31 +169,31 @@ void FrmWizard::Refresh(bool applyFocus) {
   EnableWindow(Item(IDC_WZ_NEXT), s.nextEnabled && !s.copying);
   EnableWindow(Item(IDC_WZ_BACK), s.backEnabled && !s.copying);
 
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TARGET), s.targetLabel.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_PACKAGEFOLDER), s.packageFolderLabel.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_FILECOUNT), s.fileCount);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_DIAGNOSIS), s.diagnosis.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_SOFTFOLDER), s.softFolderName);
+  widgets::ShowTexts(Handle(), {{IDC_WZ_TARGET, s.targetLabel.text},
+                                {IDC_WZ_PACKAGEFOLDER, s.packageFolderLabel.text},
+                                {IDC_WZ_FILECOUNT, s.fileCount},
+                                {IDC_WZ_DIAGNOSIS, s.diagnosis.text},
+                                {IDC_WZ_SOFTFOLDER, s.softFolderName}});
   if (s.softFolderSelectAll) widgets::SelectAllText(Item(IDC_WZ_SOFTFOLDER));
   widgets::SelectComboItem(Item(IDC_WZ_SPEED), s.speed);
 
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_DEST), s.summaryTarget);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_SOURCE), s.summaryPackages);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_PROGRAM), s.summaryProgram);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_LOG), s.copyLog);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_REPORTSTATUS), s.reportStatus);
+  widgets::ShowTexts(Handle(), {{IDC_WZ_DEST, s.summaryTarget},
+                                {IDC_WZ_SOURCE, s.summaryPackages},
+                                {IDC_WZ_PROGRAM, s.summaryProgram},
+                                {IDC_WZ_LOG, s.copyLog},
+                                {IDC_WZ_REPORTSTATUS, s.reportStatus}});
 
   list_.Show(model_.Rows());
   EnableWindow(Item(IDC_WZ_COMPUTE), s.computeEnabled);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TOTALSIZE), s.totalSize.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TOTALFREE), s.totalFree.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TIPSTATUS), s.tipStatus.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_MEASURING), s.measuring);
+  widgets::ShowTexts(Handle(), {{IDC_WZ_TOTALSIZE, s.totalSize.text},
+                                {IDC_WZ_TOTALFREE, s.totalFree.text},
+                                {IDC_WZ_TIPSTATUS, s.tipStatus.text},
+                                {IDC_WZ_MEASURING, s.measuring}});
   ShowWindow(Item(IDC_WZ_MEASURING), s.measuring.empty() || shownPage_ != 4 ? SW_HIDE : SW_SHOWNA);
 
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_COPYSOURCE), s.copySource);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_COPYDEST), s.copyDest);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_COPIED), std::to_string(s.copiedFolders));
+  widgets::ShowTexts(Handle(), {{IDC_WZ_COPYSOURCE, s.copySource},
+                                {IDC_WZ_COPYDEST, s.copyDest},
+                                {IDC_WZ_COPIED, std::to_string(s.copiedFolders)}});
   widgets::SetProgress(Item(IDC_WZ_COPYBAR), s.copyValue, s.copyMax);
   win32::SetWindowTextIfChanged(Item(IDC_WZ_PERCENT), s.percent);
   if (win32::WindowTextUtf8(Item(IDC_WZ_COPYSTAT)) != s.copyStat) {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "app/App.h"
-#include "widgets/win32/ProgressBar.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Xml.h"
-#include "wizard/WizardModel.h"
 #include "widgets/win32/ModalDialog.h"
+#include "widgets/win32/ProgressBar.h"
+#include "wizard/WizardModel.h"
 #include "wizard/win32/WizardListView.h"
 
 namespace velgaro::wizard {
@@ -22,13 +22,14 @@ class FrmWizard : public widgets::ModalDialog {
   // shell opens the disk folder at the end; resources: the module holding the template (null: the program).
   FrmWizard(App& app, Shell& shell, HINSTANCE resources = nullptr);
 
-
  private:
   bool OnInit() override;
   void OnCommand(UINT id, UINT code) override;
   INT_PTR OnNotify(NMHDR& header) override;
   HBRUSH OnColour(UINT kind, HDC dc, HWND control) override;
   bool OnClose() override;
+  bool OnSoftFolder(UINT code);   // true when the model took it
+  bool OnClicked(UINT id);        // true when the window is to be refreshed
   void Next();
   // Copies the model's state into the controls; applyFocus also moves the focus where the model asks.
   void Refresh(bool applyFocus = true);

@@ -1,8 +1,8 @@
 #include "wizard/win32/WizardCaptions.h"
 
-#include "widgets/win32/TemplateCaption.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "wizard/WizardTexts.h"
 #include "wizard/win32/WizardResources.h"
 
