@@ -153,7 +153,6 @@ void FrmStels::OnMouseMove(Point p) {
 }
 
 LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = Handle();
   switch (msg) {
     case WM_PAINT:
       OnPaint();
@@ -179,9 +178,9 @@ LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (events_.hookEvents) events_.hookEvents();
       return 0;
     case WM_CAPTURECHANGED:
-      if (pressed_ && reinterpret_cast<HWND>(lParam) != hwnd) {
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
         pressed_.reset();
-        InvalidateRect(hwnd, nullptr, FALSE);
+        InvalidateRect(Handle(), nullptr, FALSE);
       }
       return 0;
     case WM_NOTIFY: {

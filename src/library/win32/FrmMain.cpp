@@ -183,7 +183,6 @@ void FrmMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT FrmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = Handle();
   switch (msg) {
     case WM_SIZE:
       Layout();
@@ -203,7 +202,7 @@ LRESULT FrmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       // A shortcut of a disabled command does nothing, as its menu item would.
-      if (HIWORD(wParam) == 1 && !IsCommandEnabled(GetMenu(hwnd), id)) return 0;
+      if (HIWORD(wParam) == 1 && !IsCommandEnabled(GetMenu(Handle()), id)) return 0;
       Command(id);
       return 0;
     }
@@ -230,7 +229,7 @@ LRESULT FrmMain::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       model_->Unload();
-      DestroyWindow(hwnd);
+      DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:
       dropTarget_.Revoke();

@@ -7,11 +7,7 @@ namespace {
 
 std::wstring Cell(HWND list, int item, int column) {
   wchar_t buffer[1024] = {};
-  LVITEMW it{};
-  it.iSubItem = column;
-  it.pszText = buffer;
-  it.cchTextMax = 1024;
-  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
+  ListView_GetItemText(list, item, column, buffer, 1024);
   return buffer;
 }
 
