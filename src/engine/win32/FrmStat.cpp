@@ -112,17 +112,9 @@ void FrmStat::FitLastColumn() {
 void FrmStat::AddStatInfoLV() {
   if (list_ == nullptr) return;
   const auto lines = BuildListLines(stats_.Rows(), stats_.TotalDuration(), language_, &FormatTimeOfDay);
-  int item = 0;
-  for (const ListLine& line : lines) {
-    std::wstring first = win32::ToWide(line[0]);
-    LVITEMW it{};
-    it.mask = LVIF_TEXT;
-    it.iItem = item;
-    it.pszText = first.data();
-    const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&it));
-    if (index < 0) break;
-    for (int c = 1; c < kColumnCount; ++c) widgets::SetCell(list_, static_cast<int>(index), c, line[c]);
-    ++item;
+  widgets::SetRowCount(list_, static_cast<int>(lines.size()));
+  for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+    for (int c = 0; c < kColumnCount; ++c) widgets::SetCell(list_, row, c, lines[static_cast<std::size_t>(row)][c]);
   }
 }
 

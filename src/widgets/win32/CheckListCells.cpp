@@ -3,15 +3,12 @@
 #include "platform/win32/WideText.h"
 
 namespace velgaro::widgets {
-namespace {
 
-std::wstring Cell(HWND list, int item, int column) {
+std::string CellText(HWND list, int item, int column) {
   wchar_t buffer[1024] = {};
   ListView_GetItemText(list, item, column, buffer, 1024);
-  return buffer;
+  return win32::ToUtf8(buffer);
 }
-
-}  // namespace
 
 void SetUpCheckList(HWND list, const ListColumn* columns, int count) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -31,8 +28,8 @@ void SetRowCount(HWND list, int count) {
 }
 
 void SetCell(HWND list, int item, int column, const std::string& text) {
+  if (CellText(list, item, column) == text) return;
   std::wstring wide = win32::ToWide(text);
-  if (Cell(list, item, column) == wide) return;
   LVITEMW it{};
   it.iSubItem = column;
   it.pszText = wide.data();

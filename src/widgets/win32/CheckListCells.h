@@ -18,6 +18,8 @@ using ListColumn = CheckListColumn;
 void SetUpCheckList(HWND list, const ListColumn* columns, int count);
 // The rows the list holds made count: empty rows appended or the last ones deleted.
 void SetRowCount(HWND list, int count);
+// A cell's text (up to 1023 characters).
+std::string CellText(HWND list, int item, int column);
 // A cell's text, set only when it differs (a list that repaints for nothing flickers under Wine).
 void SetCell(HWND list, int item, int column, const std::string& text);
 bool IsTicked(HWND list, int item);
