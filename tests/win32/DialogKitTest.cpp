@@ -1,7 +1,7 @@
 // The life the dialog kit gives every window: a modal dialog's messages reach its handlers, its owner
 // is disabled while it runs and enabled again, the window goes when it closes or with its object; a
 // missing template is a failure, not a crash; a top-level window's class is registered once and its
-// window goes with its object.
+// window goes with its object; the modal tip returns its box as the user left it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "ProgramTemplates.h"
 #include "editor/win32/EditorResources.h"
 #include "widgets/win32/ModalDialog.h"
+#include "widgets/win32/TipWindow.h"
 #include "widgets/win32/TopWindow.h"
 
 namespace velgaro::widgets {
@@ -136,6 +137,39 @@ TEST(TopWindowTest, TwoWindowsOfOneClassGetTheirOwnMessagesAndGoWithTheirObjects
     EXPECT_TRUE(IsWindow(first));
   }
   EXPECT_FALSE(IsWindow(first));
+}
+
+// The user of the modal tip: a thread timer inside its loop ticks the box when asked, then closes the tip.
+bool tickTheBox = false;
+bool ownerWasDisabled = false;
+HWND tipOwner = nullptr;
+
+void CALLBACK AnswerTip(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND tip = FindWindowW(L"VelgaroTipWindow", nullptr);
+  if (tip == nullptr) return;   // not up yet
+  KillTimer(nullptr, id);
+  ownerWasDisabled = !IsWindowEnabled(tipOwner);
+  if (tickTheBox) SendMessageW(GetDlgItem(tip, 101), BM_CLICK, 0, 0);
+  SendMessageW(tip, WM_COMMAND, tickTheBox ? IDOK : IDCANCEL, 0);
+}
+
+TEST(TipWindowTest, TheBoxComesBackAsTheUserLeftIt) {
+  tipOwner = MakeOwner();
+  TipContent content{"Пауза", "Первая строка\r\nВторая строка"};
+  for (const bool tick : {true, false}) {
+    tickTheBox = tick;
+    ownerWasDisabled = false;
+    SetTimer(nullptr, 0, 20, &AnswerTip);
+    EXPECT_EQ(ShowTip(tipOwner, content), tick);
+    EXPECT_TRUE(ownerWasDisabled);
+    EXPECT_TRUE(IsWindowEnabled(tipOwner));
+    EXPECT_EQ(FindWindowW(L"VelgaroTipWindow", nullptr), nullptr);
+  }
+  content.dontShowAgainChecked = true;   // Esc leaves a ticked box ticked
+  tickTheBox = false;
+  SetTimer(nullptr, 0, 20, &AnswerTip);
+  EXPECT_TRUE(ShowTip(tipOwner, content));
+  DestroyWindow(tipOwner);
 }
 
 }  // namespace
