@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "ProgramTemplates.h"
 #include "editor/win32/EditorResources.h"
 #include "editor/win32/FrmWizardPack.h"
 #include "platform/win32/WideText.h"
@@ -20,27 +21,9 @@
 namespace velgaro::editor {
 namespace {
 
-// The dialog template is linked into the program; this test program reads it from velgaro.exe.
-HINSTANCE Templates() {
-  HINSTANCE self = GetModuleHandleW(nullptr);
-  if (FindResourceW(self, MAKEINTRESOURCEW(IDD_WIZARDPACK), MAKEINTRESOURCEW(5)) != nullptr) return self;
-  static HMODULE program = [] {
-    wchar_t buffer[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    std::wstring path = buffer;
-    path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"velgaro.exe";
-    return LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  }();
-  return program;
-}
+HINSTANCE Templates() { return win32::test::ProgramTemplates(IDD_WIZARDPACK); }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+void Pump() { win32::test::PumpWaiting(); }
 
 // The user of the modal path dialog: a thread timer runs inside its message loop, reads the box, and
 // plays the given steps.

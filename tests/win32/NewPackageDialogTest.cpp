@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DraggedData.h"
+#include "ProgramTemplates.h"
 #include "library/win32/FrmFuture.h"
 #include "library/win32/FrmNew.h"
 #include "library/win32/NewPackageResources.h"
@@ -22,20 +23,7 @@
 namespace velgaro::library {
 namespace {
 
-// The dialog templates are linked into the program; a test program that lacks them reads them from
-// velgaro.exe beside it.
-HINSTANCE Templates() {
-  HINSTANCE self = GetModuleHandleW(nullptr);
-  if (FindResourceW(self, MAKEINTRESOURCEW(IDD_NEW), MAKEINTRESOURCEW(5)) != nullptr) return self;   // RT_DIALOG
-  static HMODULE program = [] {
-    wchar_t buffer[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    std::wstring path = buffer;
-    path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"velgaro.exe";
-    return LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  }();
-  return program;
-}
+HINSTANCE Templates() { return win32::test::ProgramTemplates(IDD_NEW); }
 
 std::string Text(HWND window) {
   wchar_t buffer[512] = {};
@@ -50,13 +38,7 @@ void SetBoxText(HWND box, const std::string& text) {
 bool Shown(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+void Pump() { win32::test::PumpWaiting(); }
 
 // The colour the dialog gives a control's text.
 COLORREF CaptionColour(HWND dialog, HWND control) {

@@ -7,6 +7,7 @@
 #include "engine/win32/FrmStat.h"
 #include "engine/win32/StatListRows.h"
 #include "platform/win32/WideText.h"
+#include "widgets/win32/CheckListCells.h"
 
 namespace velgaro::stat {
 namespace {
@@ -23,15 +24,7 @@ class StatWindowTest : public ::testing::Test {
     stats.BeginStat("third", At(10, 1, 15));
     stats.EndStat(kNotInstalled, "Не найден исполняемый файл C:\\x.exe", At(10, 1, 15));
   }
-  static std::string Cell(HWND list, int item, int column) {
-    wchar_t buffer[256] = {};
-    LVITEMW it{};
-    it.iSubItem = column;
-    it.pszText = buffer;
-    it.cchTextMax = 256;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-    return win32::ToUtf8(buffer);
-  }
+  static std::string Cell(HWND list, int item, int column) { return widgets::CellText(list, item, column); }
 
   Language language;   // no language file: the built-in Russian texts
   Statistics stats;

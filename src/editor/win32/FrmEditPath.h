@@ -6,29 +6,26 @@
 
 #include "editor/EditPathForm.h"
 #include "lang/Language.h"
+#include "widgets/win32/ModalDialog.h"
 
 namespace velgaro::editor {
 
-class FrmEditPath {
+class FrmEditPath : public widgets::ModalDialog {
  public:
   // resources: the module holding the dialog template; null: the program itself.
   FrmEditPath(EditPathForm& form, const Language& language, HINSTANCE resources = nullptr);
-  FrmEditPath(const FrmEditPath&) = delete;
-  FrmEditPath& operator=(const FrmEditPath&) = delete;
 
   // Shows the dialog until it is closed: true for OK, with the form holding the text of the box.
   bool ShowModal(HWND owner);
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void OnInit();
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT code) override;
   void ShowPath();
 
   EditPathForm& form_;
   const Language& language_;
-  HINSTANCE resources_;
-  HWND hwnd_ = nullptr;
+  bool accepted_ = false;
 };
 
 }  // namespace velgaro::editor

@@ -5,11 +5,9 @@
 #include "editor/EditorTexts.h"
 #include "editor/win32/EditorResources.h"
 #include "editor/win32/FrmEditPath.h"
-#include "library/win32/DialogProc.h"
-#include "library/win32/TemplateCaption.h"
-#include "platform/win32/ModalLoop.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/Controls.h"
+#include "widgets/win32/TemplateCaption.h"
 
 namespace velgaro::editor {
 namespace {
@@ -17,12 +15,7 @@ namespace {
 // The load waits until the window is on screen, so that the progress bar is seen.
 constexpr UINT kLoadMessage = WM_APP + 40;
 
-struct Caption {
-  int id;
-  const char* section;
-  int key;
-};
-const Caption kCaptions[] = {
+const widgets::CaptionKey kCaptions[] = {
     {IDC_WP_FOLDERFRAME, "main", 1},          {IDC_WP_AUTOREPLACE, "Stels", 1},
     {IDC_WP_FINDFRAME, kEditorSection, 1},    {IDC_WP_FINDLABEL, kEditorSection, 2},
     {IDC_WP_REPLACELABEL, kEditorSection, 3}, {IDC_WP_RUNREPLACE, kEditorSection, 4},
@@ -33,39 +26,16 @@ const Caption kCaptions[] = {
 }  // namespace
 
 FrmWizardPack::FrmWizardPack(App& app, HINSTANCE resources)
-    : language_(app.language),
-      resources_(resources ? resources : GetModuleHandleW(nullptr)),
+    : ModalDialog(resources, IDD_WIZARDPACK),
+      language_(app.language),
       model_(EditorDepsOf(app),
              EditorHooks{[this](bool visible) { progress_.Show(visible); },
                          [this](int pos, int max) { progress_.Move(pos, max); },
                          [this] { Focus(IDC_WP_FIND, false); }, [this] { Focus(IDC_WP_REPLACE, false); },
                          [this] { Focus(IDC_WP_FOLDER, true); }}) {}
 
-FrmWizardPack::~FrmWizardPack() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
-bool FrmWizardPack::Create(HWND owner) {
-  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&icc);
-  closed_ = false;
-  return CreateDialogParamW(resources_, MAKEINTRESOURCEW(IDD_WIZARDPACK), owner, &FrmWizardPack::DialogProc,
-                            reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
-void FrmWizardPack::ShowModal(HWND owner) {
-  if (!Create(owner)) return;
-  win32::RunModalWindow(hwnd_, owner, closed_, [this](MSG& message) { return PreTranslate(message); });
-  SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-  DestroyWindow(hwnd_);
-  hwnd_ = nullptr;
-}
-
 bool FrmWizardPack::PreTranslate(MSG& message) {
-  if (hwnd_ == nullptr) return false;
+  if (Handle() == nullptr) return false;
   // Enter in a box is that box's action, whichever button is the default at the moment.
   if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
     if (message.hwnd == Item(IDC_WP_FOLDER)) {
@@ -78,51 +48,32 @@ bool FrmWizardPack::PreTranslate(MSG& message) {
       return true;
     }
   }
-  return IsDialogMessageW(hwnd_, &message) != FALSE;
+  return ModalDialog::PreTranslate(message);
 }
 
-INT_PTR CALLBACK FrmWizardPack::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmWizardPack::HandleMessage);
+INT_PTR FrmWizardPack::OnMessage(UINT msg, WPARAM, LPARAM) {
+  if (msg != kLoadMessage) return FALSE;
+  model_.LoadFromSetting();
+  Refresh();
+  return TRUE;
 }
 
-INT_PTR FrmWizardPack::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      hwnd_ = hwnd;
-      OnInit();
-      return TRUE;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
-    case WM_CLOSE:
-      OnClose();
-      return TRUE;
-    case kLoadMessage:
-      model_.LoadFromSetting();
-      Refresh();
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
-void FrmWizardPack::OnInit() {
-  model_.SetOwner(reinterpret_cast<WindowHandle>(hwnd_));
+bool FrmWizardPack::OnInit() {
+  model_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));
   model_.Load();
   list_.Attach(Item(IDC_WP_LIST), language_);
   progress_.Attach(Item(IDC_WP_PROGRESS));
   ApplyCaptions();
   const int parts[] = {-1};
-  SendDlgItemMessageW(hwnd_, IDC_WP_STATUS, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+  widgets::SetStatusParts(Item(IDC_WP_STATUS), parts, 1);
   Refresh();
-  PostMessageW(hwnd_, kLoadMessage, 0, 0);
+  PostMessageW(Handle(), kLoadMessage, 0, 0);
+  return true;
 }
 
 void FrmWizardPack::ApplyCaptions() {
-  library::ApplyTemplateCaption(hwnd_, language_, kEditorSection, kEditorTitle);
-  for (const Caption& c : kCaptions) library::ApplyTemplateCaption(Item(c.id), language_, c.section, c.key);
+  widgets::ApplyTemplateCaption(Handle(), language_, kEditorSection, kEditorTitle);
+  widgets::ApplyTemplateCaptions(Handle(), language_, kCaptions);
   // The label before the last counter always ends in a colon, whatever the language file says.
   const std::string toSave = language_.LangTextAffix(EditorDefault(kEditorToSaveLabel), kEditorSection,
                                                      kEditorToSaveLabel, false, ":");
@@ -141,7 +92,7 @@ void FrmWizardPack::OnCommand(UINT id, UINT code) {
       break;
     case IDC_WP_AUTOREPLACE:
       if (code != BN_CLICKED) return;
-      model_.SetAutoReplace(SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED);
+      model_.SetAutoReplace(widgets::IsChecked(Item(id)));
       break;
     case IDC_WP_BROWSE:
       if (code != BN_CLICKED) return;
@@ -177,7 +128,7 @@ INT_PTR FrmWizardPack::OnNotify(NMHDR& header) {
   }
   switch (header.code) {
     case NM_CUSTOMDRAW:
-      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, list_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header)));
+      SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, list_.CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header)));
       return TRUE;
     case LVN_COLUMNCLICK:
       model_.SortListView(reinterpret_cast<NMLISTVIEW&>(header).iSubItem + 1);
@@ -195,18 +146,19 @@ void FrmWizardPack::EditPath(int item) {
   if (item < 0) return;   // a double click beside the rows
   const auto row = static_cast<std::size_t>(item);
   std::optional<EditPathForm> form = model_.EditPath(row);
-  if (!form || !FrmEditPath(*form, language_, resources_).ShowModal(hwnd_)) return;
+  if (!form || !FrmEditPath(*form, language_, Resources()).ShowModal(Handle())) return;
   if (const std::optional<std::string> path = form->Ok()) model_.SetNewPath(row, *path);
   Refresh();
 }
 
-void FrmWizardPack::OnClose() {
+bool FrmWizardPack::OnClose() {
   // The modal loop ends and destroys the window; a modeless one stays for its test to read.
-  if (model_.QueryClose()) closed_ = true;
+  if (model_.QueryClose()) Close();
+  return true;
 }
 
 void FrmWizardPack::Refresh() {
-  if (hwnd_ == nullptr) return;
+  if (Handle() == nullptr) return;
   refreshing_ = true;
   if (model_.FolderText() != shownFolderText_) {
     shownFolderText_ = model_.FolderText();
@@ -214,23 +166,22 @@ void FrmWizardPack::Refresh() {
   }
   win32::SetWindowTextIfChanged(Item(IDC_WP_FIND), model_.FindText());
   win32::SetWindowTextIfChanged(Item(IDC_WP_REPLACE), model_.ReplaceText());
-  SendMessageW(Item(IDC_WP_AUTOREPLACE), BM_SETCHECK, model_.AutoReplace() ? BST_CHECKED : BST_UNCHECKED, 0);
+  widgets::SetChecked(Item(IDC_WP_AUTOREPLACE), model_.AutoReplace());
   list_.Show(model_.Rows());
-  win32::SetWindowTextIfChanged(Item(IDC_WP_TOTAL), std::to_string(model_.Total()));
-  win32::SetWindowTextIfChanged(Item(IDC_WP_CHANGED), std::to_string(model_.Changed()));
-  win32::SetWindowTextIfChanged(Item(IDC_WP_TOSAVE), std::to_string(model_.ToSave()));
+  widgets::ShowTexts(Handle(), {{IDC_WP_TOTAL, std::to_string(model_.Total())},
+                                {IDC_WP_CHANGED, std::to_string(model_.Changed())},
+                                {IDC_WP_TOSAVE, std::to_string(model_.ToSave())}});
   EnableWindow(Item(IDC_WP_RUNREPLACE), model_.ReplaceEnabled());
   EnableWindow(Item(IDC_WP_SAVE), model_.SaveEnabled());
-  const std::wstring status = win32::ToWide(model_.Status());
-  SendDlgItemMessageW(hwnd_, IDC_WP_STATUS, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(status.c_str()));
+  widgets::SetStatusText(Item(IDC_WP_STATUS), 0, model_.Status());
   refreshing_ = false;
 }
 
 void FrmWizardPack::Focus(int id, bool selectAll) {
-  if (hwnd_ == nullptr) return;
+  if (Handle() == nullptr) return;
   HWND control = Item(id);
-  SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-  if (selectAll) SendMessageW(control, EM_SETSEL, 0, -1);
+  widgets::FocusDialogControl(Handle(), control);
+  if (selectAll) widgets::SelectAllText(control);
 }
 
 }  // namespace velgaro::editor

@@ -6,7 +6,8 @@
 
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/WindowProc.h"
+#include "widgets/win32/CheckListCells.h"
+#include "widgets/win32/Controls.h"
 
 namespace velgaro::stat {
 namespace {
@@ -20,33 +21,6 @@ constexpr int kButtonHeight = 26;
 // The details column takes whatever width is left.
 constexpr int kColumnWidths[kColumnCount] = {28, 148, 84, 56, 74, 76, 120};
 constexpr UINT kIconResource = 103;
-
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, FrmStat::kClassName, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = FrmStat::kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-void SetItemText(HWND list, int item, int column, const std::string& text) {
-  std::wstring wide = win32::ToWide(text);
-  LVITEMW it{};
-  it.iSubItem = column;
-  it.pszText = wide.data();
-  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-}
 
 // The program's other windows while the statistics are shown modally, as a modal form leaves them.
 struct DisabledWindows {
@@ -82,29 +56,21 @@ FrmStat::FrmStat(const Language& language, Statistics& stats, bool unattended, s
     : language_(language), stats_(stats), unattended_(unattended), endProgram_(std::move(endProgram)),
       texts_(LoadStatWindowTexts(language)) {}
 
-FrmStat::~FrmStat() {
-  if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);
-  hwnd_.Reset();
-}
-
 bool FrmStat::Create(HWND owner) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClassOnce(instance, &FrmStat::WindowProc)) return false;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
-  font_.Reset(MessageFont());
+  font_.Reset(widgets::MessageFont());
 
-  const std::wstring caption = win32::ToWide(texts_.caption);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-  HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, kClassName, caption.c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                              left, top, kWidth, kHeight, owner, nullptr, instance, this);
-  if (hwnd == nullptr) {
-    hwnd_.Release();
-    return false;
-  }
-  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+  const Placement placement{WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                            (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
+                            (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2,
+                            kWidth,
+                            kHeight,
+                            owner};
+  if (!CreateTopWindow(kClassName, {}, texts_.caption, placement)) return false;
+  HWND hwnd = Handle();
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource));
   if (icon != nullptr) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   CreateControls();
   AddStatInfoLV();
@@ -120,7 +86,7 @@ bool FrmStat::Create(HWND owner) {
 
 void FrmStat::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  HWND hwnd = hwnd_.Get();
+  HWND hwnd = Handle();
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                               LVS_NOSORTHEADER,
@@ -131,20 +97,12 @@ void FrmStat::CreateControls() {
                            instance, nullptr);
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
                             nullptr, instance, nullptr);
-  for (HWND child : {list_, close_, status_}) {
-    if (child != nullptr && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
-  }
+  for (HWND child : {list_, close_, status_}) widgets::SetControlFont(child, static_cast<HFONT>(font_.Get()), true);
   if (list_ == nullptr) return;
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  for (int c = 0; c < kColumnCount; ++c) {
-    std::wstring header = win32::ToWide(texts_.columns[c]);
-    LVCOLUMNW col{};
-    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    col.cx = kColumnWidths[c];
-    col.pszText = header.data();
-    col.iSubItem = c;
-    SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&col));
-  }
+  std::vector<widgets::CheckListColumn> columns;
+  for (int c = 0; c < kColumnCount; ++c) columns.push_back({kColumnWidths[c], texts_.columns[c]});
+  widgets::AddListColumns(list_, columns.data(), columns.size());
 }
 
 void FrmStat::FitLastColumn() {
@@ -154,23 +112,15 @@ void FrmStat::FitLastColumn() {
 void FrmStat::AddStatInfoLV() {
   if (list_ == nullptr) return;
   const auto lines = BuildListLines(stats_.Rows(), stats_.TotalDuration(), language_, &FormatTimeOfDay);
-  int item = 0;
-  for (const ListLine& line : lines) {
-    std::wstring first = win32::ToWide(line[0]);
-    LVITEMW it{};
-    it.mask = LVIF_TEXT;
-    it.iItem = item;
-    it.pszText = first.data();
-    const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&it));
-    if (index < 0) break;
-    for (int c = 1; c < kColumnCount; ++c) SetItemText(list_, static_cast<int>(index), c, line[c]);
-    ++item;
+  widgets::SetRowCount(list_, static_cast<int>(lines.size()));
+  for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+    for (int c = 0; c < kColumnCount; ++c) widgets::SetCell(list_, row, c, lines[static_cast<std::size_t>(row)][c]);
   }
 }
 
 void FrmStat::Layout() {
   RECT client{};
-  GetClientRect(hwnd_.Get(), &client);
+  GetClientRect(Handle(), &client);
   int statusHeight = 0;
   if (status_ != nullptr) {
     SendMessageW(status_, WM_SIZE, 0, 0);
@@ -190,8 +140,7 @@ void FrmStat::Layout() {
 
 void FrmStat::ShowCountdown() {
   if (status_ == nullptr) return;
-  const std::wstring text = win32::ToWide(CountdownText(language_, countdown_));
-  SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  widgets::SetStatusText(status_, 0, CountdownText(language_, countdown_));
 }
 
 void FrmStat::OnCountdownTick() {
@@ -215,11 +164,10 @@ void FrmStat::OnCloseButton() {
 
 void FrmStat::Finish() {
   closed_ = true;
-  if (hwnd_) KillTimer(hwnd_.Get(), kCountdownTimerId);
+  if (Handle() != nullptr) KillTimer(Handle(), kCountdownTimerId);
 }
 
 LRESULT FrmStat::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = hwnd_.Get();
   switch (msg) {
     case WM_SIZE:
       Layout();
@@ -241,11 +189,7 @@ LRESULT FrmStat::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK FrmStat::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmStat::hwnd_, &FrmStat::HandleMessage);
+  return DefaultHandling(msg, wParam, lParam);
 }
 
 void FrmStat::ShowModal(HWND owner) {
@@ -256,15 +200,14 @@ void FrmStat::ShowModal(HWND owner) {
   }
   // The owner and every other window of the thread wait until the statistics are closed.
   DisabledWindows disabled;
-  disabled.keep = hwnd_.Get();
+  disabled.keep = Handle();
   EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&disabled));
-  win32::RunModalLoop(closed_, [this](MSG& msg) { return IsDialogMessageW(hwnd_.Get(), &msg) != FALSE; });
+  win32::RunModalLoop(closed_, [this](MSG& msg) { return IsDialogMessageW(Handle(), &msg) != FALSE; });
   // The others come back before this window goes, so that activation can return to them.
   for (HWND window : disabled.windows) {
     if (IsWindow(window)) EnableWindow(window, TRUE);
   }
-  SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);
-  hwnd_.Reset();
+  DestroyTopWindow();
 }
 
 }  // namespace velgaro::stat

@@ -11,10 +11,11 @@
 #include "engine/win32/StatListRows.h"
 #include "lang/Language.h"
 #include "platform/win32/Handles.h"
+#include "widgets/win32/TopWindow.h"
 
 namespace velgaro::stat {
 
-class FrmStat {
+class FrmStat : public widgets::TopWindow {
  public:
   static constexpr wchar_t kClassName[] = L"VelgaroStatWindow";
   static constexpr int kCloseButtonId = IDCANCEL;   // Esc closes as the button does
@@ -22,16 +23,12 @@ class FrmStat {
 
   // endProgram: ends the program (unattended run); called when the countdown runs out or the user closes.
   FrmStat(const Language& language, Statistics& stats, bool unattended, std::function<void()> endProgram);
-  ~FrmStat();
-  FrmStat(const FrmStat&) = delete;
-  FrmStat& operator=(const FrmStat&) = delete;
 
   // Creates the window, fills it and, when unattended, starts the countdown. Shown, not modal.
   bool Create(HWND owner);
   // Create, then a modal loop with owner disabled; returns when the window has closed.
   void ShowModal(HWND owner);
 
-  HWND Handle() const { return hwnd_.Get(); }
   HWND ListView() const { return list_; }
   HWND StatusBar() const { return status_; }
   HWND CloseButton() const { return close_; }
@@ -42,8 +39,7 @@ class FrmStat {
   void OnCloseButton();     // Command1 and closing by the window's own means
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void CreateControls();
   void AddStatInfoLV();
   void Layout();
@@ -58,8 +54,7 @@ class FrmStat {
   StatWindowTexts texts_;
   int countdown_ = kCountdownStart;
   bool closed_ = false;
-  win32::UniqueWindow hwnd_;
-  HWND list_ = nullptr, status_ = nullptr, close_ = nullptr;  // children of hwnd_
+  HWND list_ = nullptr, status_ = nullptr, close_ = nullptr;  // children of the window
   win32::UniqueGdiObject font_;
 };
 

@@ -9,7 +9,8 @@
 #include "app/ProductName.h"
 #include "engine/win32/ControlPictures.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/WindowProc.h"
+#include "widgets/win32/DialogTips.h"
+#include "widgets/win32/WindowClass.h"
 
 namespace velgaro::stels {
 namespace {
@@ -18,34 +19,6 @@ constexpr UINT kUnloadMessage = WM_APP + 1;
 
 // Tooltip tools: one per picture place (play and pause share theirs).
 enum : UINT_PTR { kToolPlayPause = 1, kToolStop = 2, kToolPlayNext = 3 };
-
-RECT ToRect(const Box& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
-
-HFONT MakeFont(int pixelHeight, int weight) {
-  return CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
-}
-
-void DrawLabel(HDC dc, HFONT font, COLORREF colour, const std::string& text, const Box& box, UINT format) {
-  const std::wstring wide = win32::ToWide(text);
-  RECT r = ToRect(box);
-  HGDIOBJ old = SelectObject(dc, font);
-  SetTextColor(dc, colour);
-  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
-  SelectObject(dc, old);
-}
-
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, FrmStels::kClassName, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(103));
-  wc.lpszClassName = FrmStels::kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
 
 }  // namespace
 
@@ -59,24 +32,17 @@ FrmStels::FrmStels(ControlWindowEvents events, ControlWindowTips tips, PausePane
       mode_(ControlMode::Record),
       panel_(std::make_unique<PausePanel>(std::move(panelTexts), std::move(panelEvents))) {}
 
-FrmStels::~FrmStels() {
-  if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);  // no message reaches a half-destroyed object
-  hwnd_.Reset();
-}
+FrmStels::~FrmStels() { DestroyTopWindow(); }   // before the pause panel goes
 
 bool FrmStels::Create() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClassOnce(instance, &FrmStels::WindowProc)) return false;
-  captionFont_.Reset(MakeFont(12, FW_BOLD));
-  textFont_.Reset(MakeFont(11, FW_NORMAL));
-  positionFont_.Reset(MakeFont(16, FW_BOLD));
-  const std::wstring title = win32::ToWide(kProductName);
-  HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kClassName, title.c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                              kBar.width, kBar.height, nullptr, nullptr, instance, this);
-  if (hwnd == nullptr) {
-    hwnd_.Release();  // a window destroyed during creation has already gone
+  CreateFonts();
+  // The bar paints its own background.
+  const widgets::WindowClassLook look{IDC_ARROW, nullptr, 103};
+  if (!CreateTopWindow(kClassName, look, kProductName, {WS_EX_TOPMOST, WS_POPUP | WS_CLIPCHILDREN, 0, 0, kBar.width,
+                                                        kBar.height})) {
     return false;
   }
+  HWND hwnd = Handle();
   PositionForm();
   CreateTooltips();
   if (panel_) panel_->Create(hwnd, static_cast<HFONT>(textFont_.Get()), tooltip_);
@@ -89,29 +55,19 @@ void FrmStels::PositionForm() {
   for (std::size_t i = 0; i < points.size(); ++i) winPoints[i] = POINT{points[i].x, points[i].y};
   HRGN region = CreatePolygonRgn(winPoints.data(), static_cast<int>(winPoints.size()), WINDING);
   // The window owns the region once SetWindowRgn succeeds.
-  if (region != nullptr && !SetWindowRgn(hwnd_.Get(), region, TRUE)) DeleteObject(region);
+  if (region != nullptr && !SetWindowRgn(Handle(), region, TRUE)) DeleteObject(region);
   const Point at = WindowPosition(GetSystemMetrics(SM_CXSCREEN));
-  SetWindowPos(hwnd_.Get(), nullptr, at.x, at.y, kBar.width, kBar.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, at.x, at.y, kBar.width, kBar.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmStels::CreateTooltips() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_.Get(), nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = widgets::CreateToolTipWindow(Handle());
   if (tooltip_ == nullptr) return;
   const std::pair<UINT_PTR, Box> tools[] = {{kToolPlayPause, PictureBox(Picture::Play, mode_)},
                                             {kToolStop, PictureBox(Picture::Stop, mode_)},
                                             {kToolPlayNext, PictureBox(Picture::PlayNext, mode_)}};
   for (const auto& [id, box] : tools) {
-    if (box.width == 0) continue;
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_SUBCLASS;
-    ti.hwnd = hwnd_.Get();
-    ti.uId = id;
-    ti.rect = ToRect(box);
-    ti.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    if (box.width != 0) widgets::AddAskingTool(tooltip_, Handle(), id, TTF_SUBCLASS, ToRect(box));
   }
 }
 
@@ -124,14 +80,14 @@ const std::string& FrmStels::TipText(UINT_PTR tool) const {
 }
 
 void FrmStels::ShowTopMost() {
-  SetWindowPos(hwnd_.Get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-void FrmStels::Hide() { ShowWindow(hwnd_.Get(), SW_HIDE); }
+void FrmStels::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
 void FrmStels::SetView(const PlayerView& view) {
   view_ = view;
-  if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void FrmStels::SetRecordView(const RecorderView& view) {
@@ -142,16 +98,16 @@ void FrmStels::SetRecordView(const RecorderView& view) {
   view_.imgPlayVisible = view.imgPlayVisible;
   view_.imgPauseVisible = view.imgPauseVisible;
   if (panel_) panel_->Show(view);
-  if (hwnd_ && view.panelShown != panelShown_) {
+  if (Handle() != nullptr && view.panelShown != panelShown_) {
     panelShown_ = view.panelShown;
-    SetWindowPos(hwnd_.Get(), nullptr, 0, 0, kBar.width, WindowHeight(panelShown_),
+    SetWindowPos(Handle(), nullptr, 0, 0, kBar.width, WindowHeight(panelShown_),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (hwnd_) InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void FrmStels::RequestUnload() {
-  if (hwnd_) PostMessageW(hwnd_.Get(), kUnloadMessage, 0, 0);
+  if (Handle() != nullptr) PostMessageW(Handle(), kUnloadMessage, 0, 0);
 }
 
 void FrmStels::Click(Picture picture) {
@@ -169,13 +125,13 @@ void FrmStels::Click(Picture picture) {
 void FrmStels::OnLeftDown(Point p) {
   if (auto picture = PictureAt(p, view_, mode_)) {
     pressed_ = picture;
-    SetCapture(hwnd_.Get());
-    InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+    SetCapture(Handle());
+    InvalidateRect(Handle(), nullptr, FALSE);
     return;
   }
   // Body and labels: the system drags the window as by its title bar.
   ReleaseCapture();
-  SendMessageW(hwnd_.Get(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 void FrmStels::OnLeftUp(Point p) {
@@ -183,7 +139,7 @@ void FrmStels::OnLeftUp(Point p) {
   const Picture picture = *pressed_;
   pressed_.reset();
   ReleaseCapture();
-  InvalidateRect(hwnd_.Get(), nullptr, FALSE);
+  InvalidateRect(Handle(), nullptr, FALSE);
   // A click counts when the button is released over the picture it was pressed on.
   if (PictureAt(p, view_, mode_) == picture) Click(picture);
 }
@@ -196,71 +152,7 @@ void FrmStels::OnMouseMove(Point p) {
   if (picture == Picture::Stop) panel_->OnHoverText(events_.hover(RecorderControl::Stop, tips_.stop));
 }
 
-void FrmStels::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_.Get(), &ps);
-  // Drawn off screen first: the labels change up to ten times a second.
-  HDC memory = CreateCompatibleDC(dc);
-  RECT client{};
-  GetClientRect(hwnd_.Get(), &client);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  if (memory != nullptr && bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    Draw(memory);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-  } else {
-    Draw(dc);
-  }
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  if (memory != nullptr) DeleteDC(memory);
-  EndPaint(hwnd_.Get(), &ps);
-}
-
-void FrmStels::Draw(HDC dc) {
-  if (panel_) {
-    RECT panel = ToRect(kPanel);
-    FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
-  }
-  RECT bar = ToRect(kBar);
-  HBRUSH background = CreateSolidBrush(kBarColour);
-  FillRect(dc, &bar, background);
-  DeleteObject(background);
-  HBRUSH edge = CreateSolidBrush(kBarEdgeColour);
-  FrameRect(dc, &bar, edge);
-  DeleteObject(edge);
-
-  SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ oldFont = SelectObject(dc, captionFont_.Get());
-  DrawLogo(dc, kLogo);
-  SelectObject(dc, oldFont);
-
-  if (view_.lblCaptionVisible) {
-    DrawLabel(dc, static_cast<HFONT>(captionFont_.Get()), kTextColour, view_.lblCaption, kCaptionLabel,
-              DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
-  }
-  DrawLabel(dc, static_cast<HFONT>(textFont_.Get()), kDimTextColour, view_.lblAct,
-            mode_ == ControlMode::Record ? kRecordActLabel : kActLabel,
-            DT_LEFT | DT_WORDBREAK | DT_EDITCONTROL);
-  if (mode_ == ControlMode::Play) {
-    DrawLabel(dc, static_cast<HFONT>(positionFont_.Get()), kTextColour, view_.lblKolvoProg, kPositionLabel,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    // Line7, the separator between the texts and the run position.
-    HPEN pen = CreatePen(PS_SOLID, 1, kBarEdgeColour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    MoveToEx(dc, kSeparatorX, 0, nullptr);
-    LineTo(dc, kSeparatorX, kBar.height);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-  }
-
-  for (Picture picture : {Picture::Play, Picture::Pause, Picture::Stop, Picture::PlayNext}) {
-    if (PictureVisible(picture, view_, mode_)) DrawPicture(dc, picture, PictureBox(picture, mode_), pressed_ == picture);
-  }
-}
-
 LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = hwnd_.Get();
   switch (msg) {
     case WM_PAINT:
       OnPaint();
@@ -286,9 +178,9 @@ LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (events_.hookEvents) events_.hookEvents();
       return 0;
     case WM_CAPTURECHANGED:
-      if (pressed_ && reinterpret_cast<HWND>(lParam) != hwnd) {
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
         pressed_.reset();
-        InvalidateRect(hwnd, nullptr, FALSE);
+        InvalidateRect(Handle(), nullptr, FALSE);
       }
       return 0;
     case WM_NOTIFY: {
@@ -316,11 +208,7 @@ LRESULT FrmStels::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK FrmStels::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmStels::hwnd_, &FrmStels::HandleMessage);
+  return DefaultHandling(msg, wParam, lParam);
 }
 
 }  // namespace velgaro::stels

@@ -15,6 +15,7 @@
 #include "engine/win32/ControlBarLayout.h"
 #include "engine/win32/PausePanel.h"
 #include "platform/win32/Handles.h"
+#include "widgets/win32/TopWindow.h"
 
 namespace velgaro::stels {
 
@@ -33,7 +34,7 @@ struct ControlWindowTips {
   std::string play, pause, playNext, stop;
 };
 
-class FrmStels {
+class FrmStels : public widgets::TopWindow {
  public:
   static constexpr wchar_t kClassName[] = L"VelgaroControlWindow";
   // Posted by the mouse hook when it has queued events.
@@ -42,13 +43,10 @@ class FrmStels {
   FrmStels(ControlWindowEvents events, ControlWindowTips tips);
   // Record mode: the bar of the recorder and its pause panel.
   FrmStels(ControlWindowEvents events, ControlWindowTips tips, PausePanelTexts panelTexts, PausePanelEvents panelEvents);
-  ~FrmStels();
-  FrmStels(const FrmStels&) = delete;
-  FrmStels& operator=(const FrmStels&) = delete;
+  ~FrmStels() override;
 
   // Creates the window hidden, shaped and placed (PositionForm). False when the window cannot be created.
   bool Create();
-  HWND Handle() const { return hwnd_.Get(); }
 
   void ShowTopMost();
   void Hide();
@@ -65,10 +63,11 @@ class FrmStels {
   void Click(Picture picture);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void PositionForm();
   void CreateTooltips();
+  // FrmStelsPaint.cpp: the bar drawn.
+  void CreateFonts();
   void OnPaint();
   void Draw(HDC dc);
   void OnLeftDown(Point p);
@@ -83,8 +82,7 @@ class FrmStels {
   bool panelShown_ = false;
   PlayerView view_;
   std::optional<Picture> pressed_;
-  win32::UniqueWindow hwnd_;
-  HWND tooltip_ = nullptr;  // owned by hwnd_
+  HWND tooltip_ = nullptr;  // owned by the window
   win32::UniqueGdiObject captionFont_, textFont_, positionFont_;
   std::wstring tipBuffer_;
 };

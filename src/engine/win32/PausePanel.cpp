@@ -6,33 +6,25 @@
 #include "engine/win32/ControlWindowResources.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/Controls.h"
+#include "widgets/win32/DialogTips.h"
 
 namespace velgaro::stels {
-namespace {
 
-void SetChecked(HWND box, bool checked) { SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
-bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-}  // namespace
+using widgets::IsChecked;
+using widgets::SetChecked;
 
 HWND PausePanel::Make(const wchar_t* cls, const std::string& text, DWORD style, int id, const Box& box) {
   HWND control = CreateWindowExW(0, cls, win32::ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, box.left,
                                  box.top, box.width, box.height, parent_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (control != nullptr && font_ != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  widgets::SetControlFont(control, font_);
   return control;
 }
 
 void PausePanel::AddTip(HWND control, const std::string& text) {
   if (tooltip_ == nullptr || control == nullptr || text.empty()) return;
-  std::wstring wide = win32::ToWide(text);
-  TOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = parent_;
-  info.uId = reinterpret_cast<UINT_PTR>(control);
-  info.lpszText = wide.data();
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  widgets::AddControlTip(tooltip_, parent_, control, text);
 }
 
 void PausePanel::Create(HWND parent, HFONT font, HWND tooltip) {
@@ -76,12 +68,9 @@ std::string PausePanel::TextOfBox() const { return win32::WindowTextUtf8(Control
 
 void PausePanel::HighLightText(const std::string& text) {
   HWND box = Control(IDC_STELS_TEXT);
-  DWORD start = 0, end = 0;
-  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const std::wstring wide = win32::ToWide(text);
-  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+  const auto [start, end] = widgets::ReplaceSelection(box, text);
   SetFocus(box);
-  SendMessageW(box, EM_SETSEL, start, start + wide.size());
+  widgets::SelectText(box, start, end);
 }
 
 void PausePanel::PopUpMenu(int buttonId, bool folderMenu) {

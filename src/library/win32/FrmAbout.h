@@ -6,21 +6,17 @@
 #include "lang/Language.h"
 #include "library/AboutBox.h"
 #include "platform/Ports.h"
+#include "widgets/win32/ModalDialog.h"
 
 namespace velgaro::library {
 
-class FrmAbout {
+class FrmAbout : public widgets::ModalDialog {
  public:
   FrmAbout(const Language& language, Shell& shell);
-  FrmAbout(const FrmAbout&) = delete;
-  FrmAbout& operator=(const FrmAbout&) = delete;
-
-  void ShowModal(HWND owner);
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void Fill(HWND hwnd) const;
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT code) override;
 
   AboutView view_;
   Shell& shell_;

@@ -1,9 +1,9 @@
 #include "library/win32/FrmFuture.h"
 
 #include "library/NewPackageTip.h"
-#include "library/win32/DialogProc.h"
 #include "library/win32/NewPackageResources.h"
-#include "library/win32/TemplateCaption.h"
+#include "widgets/win32/Controls.h"
+#include "widgets/win32/TemplateCaption.h"
 
 namespace velgaro::library {
 namespace {
@@ -13,71 +13,26 @@ constexpr const char* kSection = "Future";
 }  // namespace
 
 FrmFuture::FrmFuture(const Language& language, SettingsStore& settings, HINSTANCE resources)
-    : language_(language), settings_(settings), resources_(resources ? resources : GetModuleHandleW(nullptr)) {}
+    : ModalDialog(resources, IDD_FUTURE), language_(language), settings_(settings) {}
 
-FrmFuture::~FrmFuture() {
-  if (hwnd_ != nullptr && !modal_) {
-    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-    DestroyWindow(hwnd_);
-  }
+bool FrmFuture::OnInit() {
+  const widgets::CaptionKey captions[] = {{IDC_FUTURE_RUN, kSection, 2},
+                                          {IDC_FUTURE_PAUSE, kSection, 3},
+                                          {IDC_FUTURE_STOP, kSection, 4},
+                                          {IDC_FUTURE_NOMORE, kSection, 5},
+                                          {IDOK, "New", 4}};
+  widgets::ApplyTemplateCaption(Handle(), language_, kSection, 1);
+  widgets::ApplyTemplateCaptions(Handle(), language_, captions);
+  widgets::SetStaticIcon(Item(IDC_FUTURE_ICON), LoadIconW(nullptr, IDI_INFORMATION));
+  return true;
 }
 
-void FrmFuture::ShowModal(HWND owner) {
-  modal_ = true;
-  DialogBoxParamW(resources_, MAKEINTRESOURCEW(IDD_FUTURE), owner, &FrmFuture::DialogProc,
-                  reinterpret_cast<LPARAM>(this));
-  hwnd_ = nullptr;
-}
-
-bool FrmFuture::Create(HWND owner) {
-  modal_ = false;
-  return CreateDialogParamW(resources_, MAKEINTRESOURCEW(IDD_FUTURE), owner, &FrmFuture::DialogProc,
-                            reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
-INT_PTR CALLBACK FrmFuture::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmFuture::HandleMessage);
-}
-
-void FrmFuture::ApplyCaptions() {
-  ApplyTemplateCaption(hwnd_, language_, kSection, 1);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_RUN), language_, kSection, 2);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_PAUSE), language_, kSection, 3);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_STOP), language_, kSection, 4);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDC_FUTURE_NOMORE), language_, kSection, 5);
-  ApplyTemplateCaption(GetDlgItem(hwnd_, IDOK), language_, "New", 4);
-}
-
-void FrmFuture::Close() {
-  StoreRecordingTipChoice(settings_, IsDlgButtonChecked(hwnd_, IDC_FUTURE_NOMORE) == BST_CHECKED);
-  HWND hwnd = hwnd_;
-  if (modal_) {
-    EndDialog(hwnd, IDOK);
-    return;
-  }
-  hwnd_ = nullptr;
-  SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-  DestroyWindow(hwnd);
-}
-
-INT_PTR FrmFuture::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      hwnd_ = hwnd;
-      ApplyCaptions();
-      SendDlgItemMessageW(hwnd, IDC_FUTURE_ICON, STM_SETICON,
-                          reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);
-      return TRUE;
-    case WM_COMMAND:
-      // OK, Esc and the close box all close the tip.
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        Close();
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
+void FrmFuture::OnCommand(UINT id, UINT) {
+  // OK, Esc and the close box all close the tip.
+  if (id != IDOK && id != IDCANCEL) return;
+  StoreRecordingTipChoice(settings_, widgets::IsChecked(Item(IDC_FUTURE_NOMORE)));
+  Close();
+  if (!RunningModal()) Destroy();
 }
 
 }  // namespace velgaro::library

@@ -1,38 +1,26 @@
 // frmFuture, the tip shown before recording starts: how to record, and a box to not show it again.
+// Closing it stores the box as View/FirstTip; made modeless (tests), it destroys itself when closed.
 #pragma once
 
 #include <windows.h>
 
 #include "lang/Language.h"
 #include "platform/Ports.h"
+#include "widgets/win32/ModalDialog.h"
 
 namespace velgaro::library {
 
-class FrmFuture {
+class FrmFuture : public widgets::ModalDialog {
  public:
   // resources: the module holding the dialog template; null: the program itself.
   FrmFuture(const Language& language, SettingsStore& settings, HINSTANCE resources = nullptr);
-  FrmFuture(const FrmFuture&) = delete;
-  FrmFuture& operator=(const FrmFuture&) = delete;
-  ~FrmFuture();
-
-  // Shows the tip until it is closed; closing stores the check box as View/FirstTip.
-  void ShowModal(HWND owner);
-  // The same tip modeless, for tests; it destroys itself when closed.
-  bool Create(HWND owner);
-  HWND Handle() const { return hwnd_; }
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void ApplyCaptions();
-  void Close();
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT code) override;
 
   const Language& language_;
   SettingsStore& settings_;
-  HINSTANCE resources_;
-  HWND hwnd_ = nullptr;
-  bool modal_ = false;
 };
 
 }  // namespace velgaro::library

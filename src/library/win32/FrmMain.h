@@ -17,6 +17,7 @@
 #include "platform/win32/FileDropTarget.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32MessagePump.h"
+#include "widgets/win32/TopWindow.h"
 
 namespace velgaro::library {
 
@@ -33,17 +34,14 @@ struct MainFrameEvents {
   std::function<void(HWND owner)> openUpdateCheck;   // modal
 };
 
-class FrmMain {
+class FrmMain : public widgets::TopWindow {
  public:
   FrmMain(App& app, Shell& shell, MainFrameEvents events);
-  ~FrmMain();
-  FrmMain(const FrmMain&) = delete;
-  FrmMain& operator=(const FrmMain&) = delete;
+  ~FrmMain() override;
 
   // Creates and shows the window, then loads it (the package folder is read). False when the window
   // cannot be created.
   bool Create();
-  HWND Handle() const { return hwnd_.Get(); }
   // Back after a run or a recording; refreshList reads the folder again.
   void ShowAgain(bool refreshList);
   // Keyboard shortcuts and dialog keys of the window; true when the message was used.
@@ -61,24 +59,23 @@ class FrmMain {
   void Command(UINT id);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK FolderBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
-  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnNotify(NMHDR* header);
   void OnListClick(NMITEMACTIVATE* click, bool doubleClick);
   void OnRightClick();
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  void CreateControls();
-  void CreateTooltips();
-  void Layout();
-  void LayoutStatusBar();
   void ApplyCaptions();
   void Refresh();
   void SyncHighlight();
   void FolderButton();
   void SetTopMost(bool topMost);
-  void SetStatusText(int panel, const std::string& text);
+  // FrmMainControls.cpp: the child windows made and placed.
+  void CreateControls();
+  void CreateTooltips();
+  void Layout();
+  void LayoutStatusBar();
   double Scale() const;
 
   App& app_;
@@ -90,7 +87,6 @@ class FrmMain {
   PackageListView list_;
   win32::FileDropTarget dropTarget_;
   win32::Win32MessagePump pump_;
-  win32::UniqueWindow hwnd_;
   MainToolbar toolbar_;
   HWND frame_ = nullptr, folderBox_ = nullptr, browse_ = nullptr;
   HWND moveUp_ = nullptr, moveDown_ = nullptr, status_ = nullptr, tooltip_ = nullptr;

@@ -12,7 +12,7 @@ namespace velgaro::library {
 void FrmMain::FolderButton() {
   if (!model_->FolderButton()) return;
   const RECT button = toolbar_.ScreenRect(IDM_TB_FOLDER);
-  const UINT chosen = menus_.ShowRecentMenu(hwnd_.Get(), POINT{button.left, button.bottom}, model_->Recent());
+  const UINT chosen = menus_.ShowRecentMenu(Handle(), POINT{button.left, button.bottom}, model_->Recent());
   if (chosen != 0) Command(chosen);
 }
 
@@ -27,7 +27,7 @@ void FrmMain::Command(UINT id) {
     case IDM_RELOAD: m.Reload(); break;
     case IDM_NEW_INSTALL:
     case IDM_NEW_INSTALL2: m.NewPackage(); break;
-    case IDM_EXIT: PostMessageW(hwnd_.Get(), WM_CLOSE, 0, 0); break;
+    case IDM_EXIT: PostMessageW(Handle(), WM_CLOSE, 0, 0); break;
     case IDM_SELECT_ALL:
     case IDM_SELECT_ALL2: m.ListSelectAll(); break;
     case IDM_UNSELECT_ALL:
@@ -68,7 +68,7 @@ void FrmMain::Command(UINT id) {
       }
       break;
   }
-  if (hwnd_) Refresh();
+  if (Handle() != nullptr) Refresh();
 }
 
 void FrmMain::OnListClick(NMITEMACTIVATE* click, bool doubleClick) {
@@ -90,7 +90,7 @@ void FrmMain::OnRightClick() {
   SyncHighlight();
   const ContextMenuState state = model_->RightClick(list_.RowAt(client));
   Refresh();
-  menus_.ShowContextMenu(hwnd_.Get(), screen, state);
+  menus_.ShowContextMenu(Handle(), screen, state);
 }
 
 LRESULT FrmMain::OnNotify(NMHDR* header) {
@@ -108,7 +108,7 @@ LRESULT FrmMain::OnNotify(NMHDR* header) {
           Refresh();
         }
         // The marked row follows the keyboard once the key has moved the selection.
-        PostMessageW(hwnd_.Get(), kMarkFromKeyboard, 0, 0);
+        PostMessageW(Handle(), kMarkFromKeyboard, 0, 0);
         return 0;
       }
       default: break;
@@ -135,7 +135,7 @@ LRESULT FrmMain::OnNotify(NMHDR* header) {
 }
 
 bool FrmMain::PreTranslate(MSG& message) {
-  HWND hwnd = hwnd_.Get();
+  HWND hwnd = Handle();
   if (hwnd == nullptr || !IsWindowVisible(hwnd)) return false;
   if (message.hwnd != hwnd && !IsChild(hwnd, message.hwnd)) return false;
   if (message.message == WM_KEYDOWN && GetFocus() == folderBox_) {

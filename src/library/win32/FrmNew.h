@@ -13,60 +13,64 @@
 #include "library/NewPackageForm.h"
 #include "library/PackageProperties.h"
 #include "platform/win32/FileDropTarget.h"
+#include "widgets/win32/ModalDialog.h"
 
 namespace velgaro::library {
 
-class FrmNew {
+class FrmNew : public widgets::ModalDialog {
  public:
   // resources: the module holding the dialog templates; null: the program itself. In properties mode
   // (setup.name the package's row) properties reads and writes the package.
   FrmNew(NewPackageDeps deps, NewPackageSetup setup, HINSTANCE resources = nullptr,
          const PropertiesDeps* properties = nullptr);
-  ~FrmNew();
-  FrmNew(const FrmNew&) = delete;
-  FrmNew& operator=(const FrmNew&) = delete;
+  ~FrmNew() override;
 
   // Runs the dialog with owner disabled; the package to record, or nullopt when it was cancelled.
   // An accepted entry has shown the recording tip first, unless View/FirstTip turned it off.
   std::optional<NewPackageRequest> ShowModal(HWND owner);
 
-  // The dialog modeless, for tests that drive it by messages: Closed() once OK was accepted or it was
-  // cancelled, Result() the request. PreTranslate is what the modal loop does with each message.
-  bool Create(HWND owner);
-  HWND Handle() const { return hwnd_; }
-  bool Closed() const { return closed_; }
+  // Create() makes the dialog modeless, for tests that drive it by messages: Closed() once OK was
+  // accepted or it was cancelled, Result() the request.
   const std::optional<NewPackageRequest>& Result() const { return result_; }
   // Properties mode: the name the row takes once OK was accepted; empty otherwise.
   std::string PendingName() const { return properties_ ? properties_->NewName() : std::string(); }
-  bool PreTranslate(MSG& message);
+  bool PreTranslate(MSG& message) override;
   NewPackageForm& Model() { return model_; }
   IDropTarget& PathDropTarget() { return dropTarget_; }
 
  private:
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  INT_PTR HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  void OnInit();
-  void OnCommand(UINT id, UINT code);
+  // A check box: its control, its field in the form's state and the form's setter.
+  struct Check {
+    int id;
+    bool NewPackageState::*shown;
+    void (NewPackageForm::*set)(bool);
+  };
+  static const Check kChecks[6];
+
+  bool OnInit() override;
+  void OnCommand(UINT id, UINT code) override;
+  INT_PTR OnNotify(NMHDR& header) override;
+  HBRUSH OnColour(UINT kind, HDC dc, HWND control) override;
+  INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnModalEnd() override { dropTarget_.Revoke(); }
   void OnOk();
-  INT_PTR OnColor(HDC dc, HWND control);
+  void OnChecked(UINT id);
   void TakePageColour();
-  void ApplyCaptions();
+  void AddTabs();
   void CreateTooltips();
   void TakeBoxTexts();
+  // FrmNewRefresh.cpp: the controls follow the form's state.
   void Refresh();
+  void ShowChecks(const NewPackageState& s);
+  void ShowRedCaptions(const NewPackageState& s);
   void ShowTab(int tab);
   void ApplyFocus(NewPackageFocus focus);
-  void Close();
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   const Language& language_;
   SettingsStore& settings_;
-  HINSTANCE resources_;
   NewPackageForm model_;
   std::unique_ptr<PackageProperties> properties_;
   win32::FileDropTarget dropTarget_;
-  HWND hwnd_ = nullptr;
-  HWND tooltip_ = nullptr;
   COLORREF pageColour_ = 0;     // what the tab strip fills its page with
   HBRUSH pageBrush_ = nullptr;
   std::vector<std::string> dropped_;   // taken once the drag source has let go
@@ -74,7 +78,6 @@ class FrmNew {
   int shownTab_ = -1;
   bool fileNameRed_ = false, nameLabelRed_ = false;   // as last painted
   bool refreshing_ = false;   // the dialog is setting its own controls: their notifications are not edits
-  bool closed_ = false;
 };
 
 }  // namespace velgaro::library

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/WideText.h"
+#include "widgets/win32/Controls.h"
 
 namespace velgaro::library {
 
@@ -58,8 +58,7 @@ void ReadingProgress::End() {
 
 void ReadingProgress::SetPanelText(const std::string& text) {
   if (status_ == nullptr) return;
-  const std::wstring wide = win32::ToWide(text);
-  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide.c_str()));
+  widgets::SetStatusText(status_, 1, text);
   UpdateWindow(status_);
 }
 

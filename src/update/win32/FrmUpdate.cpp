@@ -1,13 +1,12 @@
 #include "update/win32/FrmUpdate.h"
 
 #include "app/ProgramVersion.h"
-#include "library/win32/DialogProc.h"
-#include "library/win32/DialogTips.h"
-#include "library/win32/TemplateCaption.h"
-#include "platform/win32/ModalLoop.h"
 #include "platform/win32/WindowText.h"
 #include "update/UpdateTexts.h"
 #include "update/win32/UpdateResources.h"
+#include "widgets/win32/Controls.h"
+#include "widgets/win32/DialogTips.h"
+#include "widgets/win32/TemplateCaption.h"
 
 namespace velgaro::update {
 namespace {
@@ -16,15 +15,18 @@ constexpr UINT kReadyStateMessage = WM_APP + 60;
 constexpr UINT_PTR kBackupTimer = 1;   // tmrTryUpdate
 constexpr UINT kBackupDelayMs = 1000;
 
-struct Caption {
-  int id;
-  int key;
+const widgets::CaptionKey kCaptions[] = {
+    {IDC_UP_HEADING, kUpdateSection, kUpdateHeading},
+    {IDC_UP_MINEFRAME, kUpdateSection, kUpdateYourVersion},
+    {IDC_UP_MINELABEL, kUpdateSection, kUpdateVersionLabel},
+    {IDC_UP_VERSIONLABEL, kUpdateSection, kUpdateVersionLabel},
+    {IDC_UP_SITEFRAME, kUpdateSection, kUpdateSiteVersion},
+    {IDC_UP_DESCLABEL, kUpdateSection, kUpdateDescLinkLabel},
+    {IDC_UP_SIZELABEL, kUpdateSection, kUpdateSizeLabel},
+    {IDC_UP_DESCRIPTIONLABEL, kUpdateSection, kUpdateDescriptionLabel},
+    {IDC_UP_BETALABEL, kUpdateSection, kUpdateBetaLabel},
+    {IDC_UP_DIRECTLABEL, kUpdateSection, kUpdateDirectLinkLabel},
 };
-const Caption kCaptions[] = {{IDC_UP_HEADING, kUpdateHeading},       {IDC_UP_MINEFRAME, kUpdateYourVersion},
-                             {IDC_UP_MINELABEL, kUpdateVersionLabel},  {IDC_UP_VERSIONLABEL, kUpdateVersionLabel},
-                             {IDC_UP_SITEFRAME, kUpdateSiteVersion},   {IDC_UP_DESCLABEL, kUpdateDescLinkLabel},
-                             {IDC_UP_SIZELABEL, kUpdateSizeLabel},     {IDC_UP_DESCRIPTIONLABEL, kUpdateDescriptionLabel},
-                             {IDC_UP_BETALABEL, kUpdateBetaLabel},     {IDC_UP_DIRECTLABEL, kUpdateDirectLinkLabel}};
 
 // The three text boxes select their whole text when they get the focus.
 bool SelectsAllOnFocus(UINT id) {
@@ -43,52 +45,25 @@ COLORREF ColourOf(UpdateColor colour) {
 }  // namespace
 
 FrmUpdate::FrmUpdate(App& app, Shell& shell, HINSTANCE resources)
-    : app_(app), shell_(shell), resources_(resources ? resources : GetModuleHandleW(nullptr)) {}
+    : ModalDialog(resources, IDD_UPDATE), app_(app), shell_(shell) {}
 
-FrmUpdate::~FrmUpdate() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-    DestroyWindow(hwnd_);
-  }
+HBRUSH FrmUpdate::OnColour(UINT kind, HDC dc, HWND control) {
+  if (kind != WM_CTLCOLORSTATIC || GetDlgCtrlID(control) != IDC_UP_STATUS) return nullptr;
+  SetTextColor(dc, ColourOf(model_->State().statusColor));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-void FrmUpdate::ShowModal(HWND owner) {
-  closed_ = false;
-  if (CreateDialogParamW(resources_, MAKEINTRESOURCEW(IDD_UPDATE), owner, &FrmUpdate::DialogProc,
-                         reinterpret_cast<LPARAM>(this)) == nullptr) {
-    return;
-  }
-  win32::RunModalWindow(hwnd_, owner, closed_,
-                        [this](MSG& message) { return IsDialogMessageW(hwnd_, &message) != FALSE; });
-  model_->Unload();
-  SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-  DestroyWindow(hwnd_);
-  hwnd_ = nullptr;
+bool FrmUpdate::OnClose() {
+  Close();
+  return true;
 }
 
-INT_PTR CALLBACK FrmUpdate::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmUpdate::HandleMessage);
-}
-
-INT_PTR FrmUpdate::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR FrmUpdate::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_INITDIALOG:
-      hwnd_ = hwnd;
-      OnInit();
-      return TRUE;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_CTLCOLORSTATIC: {
-      if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != IDC_UP_STATUS) return FALSE;
-      const auto dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, ColourOf(model_->State().statusColor));
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-    }
     case WM_TIMER:
       if (wParam != kBackupTimer) return FALSE;
-      KillTimer(hwnd_, kBackupTimer);
+      KillTimer(Handle(), kBackupTimer);
       backupTimerRunning_ = false;
       model_->BackupTimer();
       Refresh();
@@ -96,25 +71,23 @@ INT_PTR FrmUpdate::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     case kReadyStateMessage:
       OnReadyState(wParam, lParam);
       return TRUE;
-    case WM_CLOSE:
-      closed_ = true;
-      return TRUE;
     default:
       return FALSE;
   }
 }
 
-void FrmUpdate::OnInit() {
-  library::ApplyTemplateCaption(hwnd_, app_.language, kUpdateSection, kUpdateTitle);
-  for (const Caption& c : kCaptions) library::ApplyTemplateCaption(Item(c.id), app_.language, kUpdateSection, c.key);
-  library::CreateDialogTips(hwnd_, {{IDC_UP_OPENDIRECT, UpdateText(app_.language, kUpdateDirectLinkTip)},
+bool FrmUpdate::OnInit() {
+  widgets::ApplyTemplateCaption(Handle(), app_.language, kUpdateSection, kUpdateTitle);
+  widgets::ApplyTemplateCaptions(Handle(), app_.language, kCaptions);
+  widgets::CreateDialogTips(Handle(), {{IDC_UP_OPENDIRECT, UpdateText(app_.language, kUpdateDirectLinkTip)},
                                     {IDC_UP_OPENDESC, UpdateText(app_.language, kUpdateDescLinkTip)}});
-  http_ = std::make_unique<win32::Win32HttpGet>(hwnd_, kReadyStateMessage);
+  http_ = std::make_unique<win32::Win32HttpGet>(Handle(), kReadyStateMessage);
   model_ = std::make_unique<UpdateModel>(
       UpdateDeps{app_.language, xml_, shell_, *http_, UpdateServersOf(app_.platform.settings),
                  VersionTriple{kVersionMajor, kVersionMinor, kVersionRevision}});
   model_->Load();
   Refresh();
+  return true;
 }
 
 void FrmUpdate::OnReadyState(WPARAM request, LPARAM state) {
@@ -146,25 +119,25 @@ void FrmUpdate::OnCommand(UINT id, UINT code) {
 
 void FrmUpdate::Refresh() {
   const UpdateState& s = model_->State();
-  win32::SetWindowTextIfChanged(hwnd_, s.caption);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_MYVERSION), s.myVersion);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_VERSION), s.versionLine);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_BETA), s.isBeta);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_SIZE), s.fileSize);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_DIRECTLINK), s.directLink);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_DESCLINK), s.descriptionLink);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_DESCRIPTION), s.description);
-  win32::SetWindowTextIfChanged(Item(IDC_UP_STATUS), s.status);
+  win32::SetWindowTextIfChanged(Handle(), s.caption);
+  widgets::ShowTexts(Handle(), {{IDC_UP_MYVERSION, s.myVersion},
+                                {IDC_UP_VERSION, s.versionLine},
+                                {IDC_UP_BETA, s.isBeta},
+                                {IDC_UP_SIZE, s.fileSize},
+                                {IDC_UP_DIRECTLINK, s.directLink},
+                                {IDC_UP_DESCLINK, s.descriptionLink},
+                                {IDC_UP_DESCRIPTION, s.description},
+                                {IDC_UP_STATUS, s.status},
+                                {IDCANCEL, s.cancelCaption}});
   InvalidateRect(Item(IDC_UP_STATUS), nullptr, TRUE);   // its colour may have changed with the same text
-  win32::SetWindowTextIfChanged(Item(IDCANCEL), s.cancelCaption);
   const bool linksShown = IsWindowVisible(Item(IDC_UP_OPENDIRECT)) != FALSE;
   if (s.linkButtons != linksShown) {
     ShowWindow(Item(IDC_UP_OPENDIRECT), s.linkButtons ? SW_SHOW : SW_HIDE);
     ShowWindow(Item(IDC_UP_OPENDESC), s.linkButtons ? SW_SHOW : SW_HIDE);
-    if (s.focusDirectLink) SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_UP_OPENDIRECT)), TRUE);
+    if (s.focusDirectLink) widgets::FocusDialogControl(Handle(), Item(IDC_UP_OPENDIRECT));
   }
-  if (s.backupTimer && !backupTimerRunning_) backupTimerRunning_ = SetTimer(hwnd_, kBackupTimer, kBackupDelayMs, nullptr) != 0;
-  if (s.closeRequested) closed_ = true;
+  if (s.backupTimer && !backupTimerRunning_) backupTimerRunning_ = SetTimer(Handle(), kBackupTimer, kBackupDelayMs, nullptr) != 0;
+  if (s.closeRequested) Close();
 }
 
 }  // namespace velgaro::update

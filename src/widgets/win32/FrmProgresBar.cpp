@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/WideText.h"
-#include "platform/win32/WindowProc.h"
+#include "widgets/win32/Controls.h"
 
 namespace velgaro::widgets {
 namespace {
@@ -14,55 +14,27 @@ constexpr int kHeight = 64;
 constexpr int kMargin = 10;
 constexpr int kBarHeight = 18;
 
-bool RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(instance, FrmProgresBar::kClassName, &wc)) return true;
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_WAIT);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = FrmProgresBar::kClassName;
-  return RegisterClassExW(&wc) != 0;
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
 }  // namespace
 
-FrmProgresBar::~FrmProgresBar() {
-  if (hwnd_) SetWindowLongPtrW(hwnd_.Get(), GWLP_USERDATA, 0);
-  hwnd_.Reset();
-}
-
 bool FrmProgresBar::Show(HWND owner, const std::string& label) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClassOnce(instance, &FrmProgresBar::WindowProc)) return false;
   font_.Reset(MessageFont());
   RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (owner != nullptr && IsWindowVisible(owner)) GetWindowRect(owner, &over);
   const int left = over.left + (over.right - over.left - kWidth) / 2;
   const int top = over.top + (over.bottom - over.top - kHeight) / 2;
+  const Placement placement{WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_BORDER, left, top, kWidth, kHeight, owner};
+  if (!CreateTopWindow(kClassName, {IDC_WAIT}, label, placement)) return false;
+  HWND hwnd = Handle();
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   const std::wstring caption = win32::ToWide(label);
-  HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, caption.c_str(), WS_POPUP | WS_BORDER,
-                              left, top, kWidth, kHeight, owner, nullptr, instance, this);
-  if (hwnd == nullptr) {
-    hwnd_.Release();
-    return false;
-  }
   label_ = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER, kMargin, 8,
                            kWidth - 2 * kMargin, 18, hwnd, nullptr, instance, nullptr);
   pctProgres_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOTIFY, kMargin, 30,
                                 kWidth - 2 * kMargin - 2, kBarHeight, hwnd, nullptr, instance, nullptr);
-  if (pctProgres_ != nullptr) SetWindowSubclass(pctProgres_, &FrmProgresBar::PictureProc, 1, reinterpret_cast<DWORD_PTR>(this));
-  for (HWND child : {label_, pctProgres_}) {
-    if (child != nullptr && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  if (pctProgres_ != nullptr) {
+    SetWindowSubclass(pctProgres_, &FrmProgresBar::PictureProc, 1, reinterpret_cast<DWORD_PTR>(this));
   }
+  for (HWND child : {label_, pctProgres_}) SetControlFont(child, static_cast<HFONT>(font_.Get()));
   ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd);
   return true;
@@ -70,7 +42,7 @@ bool FrmProgresBar::Show(HWND owner, const std::string& label) {
 
 LRESULT FrmProgresBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_CLOSE) return 0;   // it goes when the reading is over
-  return DefWindowProcW(hwnd_.Get(), msg, wParam, lParam);
+  return DefaultHandling(msg, wParam, lParam);
 }
 
 LRESULT CALLBACK FrmProgresBar::PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -80,10 +52,6 @@ LRESULT CALLBACK FrmProgresBar::PictureProc(HWND hwnd, UINT msg, WPARAM wParam, 
   auto* window = reinterpret_cast<FrmProgresBar*>(self);
   if (msg == WM_PAINT && window->bar_ != nullptr) window->bar_->Redraw();
   return result;
-}
-
-LRESULT CALLBACK FrmProgresBar::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return win32::ForwardToWindowObject(hwnd, msg, wParam, lParam, &FrmProgresBar::hwnd_, &FrmProgresBar::HandleMessage);
 }
 
 }  // namespace velgaro::widgets

@@ -8,31 +8,24 @@
 
 #include "platform/win32/Handles.h"
 #include "widgets/win32/ClsPBar.h"
+#include "widgets/win32/TopWindow.h"
 
 namespace velgaro::widgets {
 
-class FrmProgresBar {
+class FrmProgresBar : public TopWindow {
  public:
   static constexpr wchar_t kClassName[] = L"VelgaroProgressWindow";
 
-  FrmProgresBar() = default;
-  ~FrmProgresBar();
-  FrmProgresBar(const FrmProgresBar&) = delete;
-  FrmProgresBar& operator=(const FrmProgresBar&) = delete;
-
   // Creates and shows the window centred over owner, not modal; label is progress/1.
   bool Show(HWND owner, const std::string& label);
-  HWND Handle() const { return hwnd_.Get(); }
   HWND Picture() const { return pctProgres_; }
   // The bar drawn into the picture box: drawn again whenever the box is repainted.
   void SetBar(ClsPBar* bar) { bar_ = bar; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  win32::UniqueWindow hwnd_;
   HWND pctProgres_ = nullptr;
   HWND label_ = nullptr;
   ClsPBar* bar_ = nullptr;

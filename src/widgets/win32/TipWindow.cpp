@@ -3,6 +3,8 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/ModalLoop.h"
 #include "platform/win32/WideText.h"
+#include "widgets/win32/Controls.h"
+#include "widgets/win32/TopWindow.h"
 
 namespace velgaro::widgets {
 namespace {
@@ -12,104 +14,101 @@ constexpr int kWidth = 420;
 constexpr int kMargin = 12;
 constexpr int kCheckId = 101;
 
-struct TipState {
-  bool closed = false;
-  bool checked = false;
-  HWND check = nullptr;
+int TextHeight(HFONT font, const std::wstring& text, int width) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  RECT r{0, 0, width, 0};
+  DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return r.bottom;
+}
+
+class TipWindow : public TopWindow {
+ public:
+  explicit TipWindow(const TipContent& content) : content_(content), checked_(content.dontShowAgainChecked) {}
+  ~TipWindow() override { DestroyTopWindow(); }
+
+  // The window made and sized to the text; false when it cannot be.
+  bool Create(HWND owner);
+  // Runs until OK, Esc or the close box; the state of the box then.
+  bool Run(HWND owner);
+
+ private:
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  HWND Child(const wchar_t* cls, const std::wstring& caption, DWORD flags, int id, const RECT& at);
+
+  const TipContent& content_;
+  win32::UniqueGdiObject font_{MessageFont()};
+  HWND check_ = nullptr, ok_ = nullptr;
+  bool closed_ = false;
+  bool checked_;
 };
 
-LRESULT CALLBACK TipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<TipState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+bool TipWindow::Create(HWND owner) {
+  const std::wstring text = win32::ToWide(content_.text);
+  const int textHeight = TextHeight(static_cast<HFONT>(font_.Get()), text, kWidth - 2 * kMargin);
+  const int clientHeight = kMargin + textHeight + kMargin + 22 + kMargin + 26 + kMargin;
+  RECT frame{0, 0, kWidth, clientHeight};
+  Placement p{WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT, WS_POPUP | WS_CAPTION | WS_SYSMENU};
+  AdjustWindowRectEx(&frame, p.style, FALSE, p.exStyle);
+  p.width = frame.right - frame.left;
+  p.height = frame.bottom - frame.top;
+  p.left = (GetSystemMetrics(SM_CXSCREEN) - p.width) / 2;
+  p.top = (GetSystemMetrics(SM_CYSCREEN) - p.height) / 2;
+  p.owner = owner;
+  if (!CreateTopWindow(kClassName, {}, content_.caption, p)) return false;
+  const int inner = kWidth - 2 * kMargin;
+  Child(L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, {kMargin, kMargin, inner, textHeight});
+  const int checkTop = kMargin + textHeight + kMargin;
+  check_ = Child(L"BUTTON", win32::ToWide(content_.dontShowAgain), WS_TABSTOP | BS_AUTOCHECKBOX, kCheckId,
+                 {kMargin, checkTop, inner, 22});
+  SetChecked(check_, content_.dontShowAgainChecked);
+  ok_ = Child(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, {kWidth - kMargin - 90, checkTop + 22 + kMargin, 90, 26});
+  return true;
+}
+
+// at: left, top, width, height.
+HWND TipWindow::Child(const wchar_t* cls, const std::wstring& caption, DWORD flags, int id, const RECT& at) {
+  HWND child = CreateWindowExW(0, cls, caption.c_str(), WS_CHILD | WS_VISIBLE | flags, at.left, at.top, at.right,
+                               at.bottom, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  SetControlFont(child, static_cast<HFONT>(font_.Get()));
+  return child;
+}
+
+bool TipWindow::Run(HWND owner) {
+  const bool ownerEnabled = owner != nullptr && IsWindowEnabled(owner);
+  if (ownerEnabled) EnableWindow(owner, FALSE);
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  SetFocus(ok_);
+  win32::RunModalLoop(closed_, [this](MSG& msg) { return IsDialogMessageW(Handle(), &msg) != FALSE; });
+  if (!closed_) checked_ = IsChecked(check_);
+  if (ownerEnabled) EnableWindow(owner, TRUE);
+  return checked_;
+}
+
+LRESULT TipWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_NCCREATE:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-      break;
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) PostMessageW(hwnd, WM_CLOSE, 0, 0);
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) PostMessageW(Handle(), WM_CLOSE, 0, 0);
       return 0;
     case WM_CLOSE:
-      if (state != nullptr) {
-        state->checked = SendMessageW(state->check, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        state->closed = true;
-      }
+      checked_ = IsChecked(check_);
+      closed_ = true;
       return 0;
     default:
-      break;
+      return DefaultHandling(msg, wParam, lParam);
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-HFONT MessageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-int TextHeight(HDC dc, const std::wstring& text, int width) {
-  RECT r{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-  return r.bottom;
 }
 
 }  // namespace
 
 bool ShowTip(HWND owner, const TipContent& content) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc{};
-  if (!GetClassInfoExW(instance, kClassName, &wc)) {
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &TipProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) return content.dontShowAgainChecked;
-  }
-  win32::UniqueGdiObject font(MessageFont());
-  const std::wstring text = win32::ToWide(content.text);
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, font.Get());
-  const int textHeight = TextHeight(screen, text, kWidth - 2 * kMargin);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-
-  TipState state;
-  const int clientHeight = kMargin + textHeight + kMargin + 22 + kMargin + 26 + kMargin;
-  RECT frame{0, 0, kWidth, clientHeight};
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  HWND hwnd = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT, kClassName,
-                              win32::ToWide(content.caption).c_str(), style,
-                              (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                              width, height, owner, nullptr, instance, &state);
-  if (hwnd == nullptr) return content.dontShowAgainChecked;
-  const auto child = [&](const wchar_t* cls, const std::wstring& caption, DWORD flags, int id, int x, int y, int w, int h) {
-    HWND c = CreateWindowExW(0, cls, caption.c_str(), WS_CHILD | WS_VISIBLE | flags, x, y, w, h, hwnd,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (c != nullptr && font) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
-    return c;
-  };
-  child(L"STATIC", text, SS_LEFT | SS_NOPREFIX, 0, kMargin, kMargin, kWidth - 2 * kMargin, textHeight);
-  const int checkTop = kMargin + textHeight + kMargin;
-  state.check = child(L"BUTTON", win32::ToWide(content.dontShowAgain), WS_TABSTOP | BS_AUTOCHECKBOX, kCheckId, kMargin,
-                      checkTop, kWidth - 2 * kMargin, 22);
-  SendMessageW(state.check, BM_SETCHECK, content.dontShowAgainChecked ? BST_CHECKED : BST_UNCHECKED, 0);
-  HWND ok = child(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, kWidth - kMargin - 90, checkTop + 22 + kMargin,
-                  90, 26);
-  const bool ownerEnabled = owner != nullptr && IsWindowEnabled(owner);
-  if (ownerEnabled) EnableWindow(owner, FALSE);
-  ShowWindow(hwnd, SW_SHOW);
-  SetForegroundWindow(hwnd);
-  SetFocus(ok);
-  win32::RunModalLoop(state.closed, [hwnd](MSG& msg) { return IsDialogMessageW(hwnd, &msg) != FALSE; });
-  if (!state.closed) state.checked = SendMessageW(state.check, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (ownerEnabled) EnableWindow(owner, TRUE);
-  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-  DestroyWindow(hwnd);
-  return state.checked;
+  TipWindow tip(content);
+  if (!tip.Create(owner)) return content.dontShowAgainChecked;
+  return tip.Run(owner);
 }
 
 }  // namespace velgaro::widgets

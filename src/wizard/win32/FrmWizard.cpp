@@ -2,11 +2,9 @@
 
 #include <commctrl.h>
 
-#include "library/win32/DialogProc.h"
-#include "library/win32/DialogTips.h"
-#include "platform/win32/ModalLoop.h"
-#include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/Controls.h"
+#include "widgets/win32/DialogTips.h"
 #include "wizard/win32/WizardCaptions.h"
 #include "wizard/win32/WizardResources.h"
 
@@ -29,85 +27,31 @@ int PageOf(int id) {
   return offset / IDC_WZ_PAGE_SIZE;
 }
 
-void SetChecked(HWND button, bool checked) {
-  SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 }  // namespace
 
 FrmWizard::FrmWizard(App& app, Shell& shell, HINSTANCE resources)
-    : language_(app.language),
-      resources_(resources ? resources : GetModuleHandleW(nullptr)),
+    : ModalDialog(resources, IDD_WIZARD),
+      language_(app.language),
       model_(WizardDepsOf(app, xml_, &pump_, &shell),
              WizardHooks{[this](bool visible) { ShowProgress(visible); },
                          [this](int pos, int max) { progress_.Move(pos, max); }, [this] { CopyMoved(); }}) {}
 
-FrmWizard::~FrmWizard() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-    DestroyWindow(hwnd_);
-  }
-}
-
-void FrmWizard::ShowModal(HWND owner) {
-  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&icc);
-  closed_ = false;
-  if (CreateDialogParamW(resources_, MAKEINTRESOURCEW(IDD_WIZARD), owner, &FrmWizard::DialogProc,
-                         reinterpret_cast<LPARAM>(this)) == nullptr) {
-    return;
-  }
-  win32::RunModalWindow(hwnd_, owner, closed_,
-                        [this](MSG& message) { return IsDialogMessageW(hwnd_, &message) != FALSE; });
-  SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-  DestroyWindow(hwnd_);
-  hwnd_ = nullptr;
-}
-
-INT_PTR CALLBACK FrmWizard::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return library::ForwardToDialogObject(hwnd, msg, wParam, lParam, &FrmWizard::HandleMessage);
-}
-
-INT_PTR FrmWizard::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      hwnd_ = hwnd;
-      OnInit();
-      return FALSE;   // OnInit placed the focus
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
-    case WM_CTLCOLORSTATIC:
-      return OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
-    case WM_CTLCOLOREDIT:
-      return OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
-    case WM_CLOSE:
-      OnClose();
-      return TRUE;
-    default:
-      return FALSE;
-  }
-}
-
-void FrmWizard::OnInit() {
-  model_.SetOwner(reinterpret_cast<WindowHandle>(hwnd_));
+bool FrmWizard::OnInit() {
+  model_.SetOwner(reinterpret_cast<WindowHandle>(Handle()));
   model_.Load();
-  ApplyWizardCaptions(hwnd_, language_);
+  ApplyWizardCaptions(Handle(), language_);
   list_.Attach(Item(IDC_WZ_LIST), language_);
   progress_.Attach(Item(IDC_WZ_PROGRESS));
-  for (const std::string& item : model_.State().speedItems) {
-    SendMessageW(Item(IDC_WZ_SPEED), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::ToWide(item).c_str()));
-  }
+  widgets::AddComboItems(Item(IDC_WZ_SPEED), model_.State().speedItems);
   AddTips();
-  SetChecked(Item(IDC_WZ_KEEPFOLDER), true);
+  widgets::SetChecked(Item(IDC_WZ_KEEPFOLDER), true);
   Refresh(false);
   SetFocus(Item(IsWindowEnabled(Item(IDC_WZ_NEXT)) ? IDC_WZ_NEXT : IDC_WZ_TARGETBROWSE));
+  return false;   // the focus is placed
 }
 
 void FrmWizard::AddTips() {
-  library::CreateDialogTips(hwnd_, {{IDC_WZ_CHECKALL, WizardText(language_, kWizardSelectAllTip)},
+  widgets::CreateDialogTips(Handle(), {{IDC_WZ_CHECKALL, WizardText(language_, kWizardSelectAllTip)},
                                     {IDC_WZ_UNCHECKALL, WizardText(language_, kWizardClearAllTip)},
                                     {IDC_WZ_COMPUTE, ComputeTip(language_)}});
 }
@@ -116,62 +60,47 @@ void FrmWizard::OnCommand(UINT id, UINT code) {
   if (refreshing_ || checkingName_) return;
   switch (id) {
     case IDCANCEL: OnClose(); return;
-    case IDC_WZ_NEXT:
-      if (code == BN_CLICKED) Next();
-      return;
-    case IDC_WZ_BACK:
-      if (code != BN_CLICKED) return;
-      model_.Back();
-      break;
-    case IDC_WZ_TARGETBROWSE:
-      if (code != BN_CLICKED) return;
-      model_.ChooseTargetFolder();
-      break;
-    case IDC_WZ_PACKAGEBROWSE:
-      if (code != BN_CLICKED) return;
-      model_.ChoosePackageFolder();
-      break;
     case IDC_WZ_SOFTFOLDER:
-      if (code == EN_CHANGE) {
-        model_.SoftFolderChanged(win32::WindowTextUtf8(Item(id)));
-      } else if (code == EN_KILLFOCUS && shownPage_ == 1) {
-        checkingName_ = true;   // the message box takes the focus too
-        model_.SoftFolderLostFocus();
-        checkingName_ = false;
-      } else {
-        return;
-      }
+      if (!OnSoftFolder(code)) return;
       break;
     case IDC_WZ_SPEED:
       if (code != CBN_SELCHANGE) return;
-      model_.SetSpeed(static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)));
-      break;
-    case IDC_WZ_COMPUTE:
-      if (code != BN_CLICKED) return;
-      model_.Compute();
-      break;
-    case IDC_WZ_CHECKALL:
-      if (code != BN_CLICKED) return;
-      model_.SelectAll();
-      break;
-    case IDC_WZ_UNCHECKALL:
-      if (code != BN_CLICKED) return;
-      model_.ClearAll();
-      break;
-    case IDC_WZ_REPLACEYES:
-    case IDC_WZ_REPLACENO:
-      if (code != BN_CLICKED) return;
-      model_.SetReplacePaths(id == IDC_WZ_REPLACEYES);
-      break;
-    case IDC_WZ_KEEPFOLDER:
-    case IDC_WZ_DISKFOLDER:
-      if (code != BN_CLICKED) return;
-      model_.SetUseDiskFolder(id == IDC_WZ_DISKFOLDER);
+      model_.SetSpeed(widgets::ComboSelection(Item(id)));
       break;
     default:
-      return;
+      if (code != BN_CLICKED || !OnClicked(id)) return;
+      break;
   }
   Refresh();
+}
+
+bool FrmWizard::OnSoftFolder(UINT code) {
+  if (code == EN_CHANGE) {
+    model_.SoftFolderChanged(win32::WindowTextUtf8(Item(IDC_WZ_SOFTFOLDER)));
+    return true;
+  }
+  if (code != EN_KILLFOCUS || shownPage_ != 1) return false;
+  checkingName_ = true;   // the message box takes the focus too
+  model_.SoftFolderLostFocus();
+  checkingName_ = false;
+  return true;
+}
+
+bool FrmWizard::OnClicked(UINT id) {
+  switch (id) {
+    case IDC_WZ_NEXT: Next(); return false;   // refreshed as its page's work went
+    case IDC_WZ_BACK: model_.Back(); return true;
+    case IDC_WZ_TARGETBROWSE: model_.ChooseTargetFolder(); return true;
+    case IDC_WZ_PACKAGEBROWSE: model_.ChoosePackageFolder(); return true;
+    case IDC_WZ_COMPUTE: model_.Compute(); return true;
+    case IDC_WZ_CHECKALL: model_.SelectAll(); return true;
+    case IDC_WZ_UNCHECKALL: model_.ClearAll(); return true;
+    case IDC_WZ_REPLACEYES:
+    case IDC_WZ_REPLACENO: model_.SetReplacePaths(id == IDC_WZ_REPLACEYES); return true;
+    case IDC_WZ_KEEPFOLDER:
+    case IDC_WZ_DISKFOLDER: model_.SetUseDiskFolder(id == IDC_WZ_DISKFOLDER); return true;
+    default: return false;
+  }
 }
 
 void FrmWizard::Next() {
@@ -205,23 +134,25 @@ INT_PTR FrmWizard::OnNotify(NMHDR& header) {
   }
 }
 
-INT_PTR FrmWizard::OnColor(HDC dc, HWND control, bool editBox) {
+HBRUSH FrmWizard::OnColour(UINT kind, HDC dc, HWND control) {
+  if (kind == WM_CTLCOLORBTN) return nullptr;
   const auto found = colours_.find(GetDlgCtrlID(control));
-  if (found == colours_.end()) return FALSE;
+  if (found == colours_.end()) return nullptr;
   SetTextColor(dc, ColourOf(found->second));
-  const int background = editBox ? COLOR_WINDOW : COLOR_BTNFACE;
+  const int background = kind == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
   SetBkColor(dc, GetSysColor(background));
-  return reinterpret_cast<INT_PTR>(GetSysColorBrush(background));
+  return GetSysColorBrush(background);
 }
 
-void FrmWizard::OnClose() {
-  if (model_.QueryClose()) closed_ = true;
+bool FrmWizard::OnClose() {
+  if (model_.QueryClose()) Close();
+  return true;
 }
 
 void FrmWizard::ShowPage(int page) {
   if (page == shownPage_) return;
   shownPage_ = page;
-  for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     const int owner = PageOf(GetDlgCtrlID(child));
     if (owner < 0 || child == Item(IDC_WZ_MEASURING)) continue;   // lblStat shows only while measuring
     ShowWindow(child, owner == page ? SW_SHOWNA : SW_HIDE);
@@ -229,60 +160,56 @@ void FrmWizard::ShowPage(int page) {
 }
 
 void FrmWizard::Refresh(bool applyFocus) {
-  if (hwnd_ == nullptr) return;
+  if (Handle() == nullptr) return;
   refreshing_ = true;
   const WizardState& s = model_.State();
-  win32::SetWindowTextIfChanged(hwnd_, s.caption);
+  win32::SetWindowTextIfChanged(Handle(), s.caption);
   ShowPage(s.copying ? 5 : s.step);
   win32::SetWindowTextIfChanged(Item(IDC_WZ_NEXT), s.nextCaption);
   EnableWindow(Item(IDC_WZ_NEXT), s.nextEnabled && !s.copying);
   EnableWindow(Item(IDC_WZ_BACK), s.backEnabled && !s.copying);
 
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TARGET), s.targetLabel.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_PACKAGEFOLDER), s.packageFolderLabel.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_FILECOUNT), s.fileCount);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_DIAGNOSIS), s.diagnosis.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_SOFTFOLDER), s.softFolderName);
-  if (s.softFolderSelectAll) SendMessageW(Item(IDC_WZ_SOFTFOLDER), EM_SETSEL, 0, -1);
-  if (static_cast<int>(SendMessageW(Item(IDC_WZ_SPEED), CB_GETCURSEL, 0, 0)) != s.speed) {
-    SendMessageW(Item(IDC_WZ_SPEED), CB_SETCURSEL, static_cast<WPARAM>(s.speed), 0);
-  }
+  widgets::ShowTexts(Handle(), {{IDC_WZ_TARGET, s.targetLabel.text},
+                                {IDC_WZ_PACKAGEFOLDER, s.packageFolderLabel.text},
+                                {IDC_WZ_FILECOUNT, s.fileCount},
+                                {IDC_WZ_DIAGNOSIS, s.diagnosis.text},
+                                {IDC_WZ_SOFTFOLDER, s.softFolderName}});
+  if (s.softFolderSelectAll) widgets::SelectAllText(Item(IDC_WZ_SOFTFOLDER));
+  widgets::SelectComboItem(Item(IDC_WZ_SPEED), s.speed);
 
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_DEST), s.summaryTarget);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_SOURCE), s.summaryPackages);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_PROGRAM), s.summaryProgram);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_LOG), s.copyLog);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_REPORTSTATUS), s.reportStatus);
+  widgets::ShowTexts(Handle(), {{IDC_WZ_DEST, s.summaryTarget},
+                                {IDC_WZ_SOURCE, s.summaryPackages},
+                                {IDC_WZ_PROGRAM, s.summaryProgram},
+                                {IDC_WZ_LOG, s.copyLog},
+                                {IDC_WZ_REPORTSTATUS, s.reportStatus}});
 
   list_.Show(model_.Rows());
   EnableWindow(Item(IDC_WZ_COMPUTE), s.computeEnabled);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TOTALSIZE), s.totalSize.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TOTALFREE), s.totalFree.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_TIPSTATUS), s.tipStatus.text);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_MEASURING), s.measuring);
+  widgets::ShowTexts(Handle(), {{IDC_WZ_TOTALSIZE, s.totalSize.text},
+                                {IDC_WZ_TOTALFREE, s.totalFree.text},
+                                {IDC_WZ_TIPSTATUS, s.tipStatus.text},
+                                {IDC_WZ_MEASURING, s.measuring}});
   ShowWindow(Item(IDC_WZ_MEASURING), s.measuring.empty() || shownPage_ != 4 ? SW_HIDE : SW_SHOWNA);
 
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_COPYSOURCE), s.copySource);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_COPYDEST), s.copyDest);
-  win32::SetWindowTextIfChanged(Item(IDC_WZ_COPIED), std::to_string(s.copiedFolders));
-  SendMessageW(Item(IDC_WZ_COPYBAR), PBM_SETRANGE32, 0, s.copyMax);
-  SendMessageW(Item(IDC_WZ_COPYBAR), PBM_SETPOS, static_cast<WPARAM>(s.copyValue), 0);
+  widgets::ShowTexts(Handle(), {{IDC_WZ_COPYSOURCE, s.copySource},
+                                {IDC_WZ_COPYDEST, s.copyDest},
+                                {IDC_WZ_COPIED, std::to_string(s.copiedFolders)}});
+  widgets::SetProgress(Item(IDC_WZ_COPYBAR), s.copyValue, s.copyMax);
   win32::SetWindowTextIfChanged(Item(IDC_WZ_PERCENT), s.percent);
   if (win32::WindowTextUtf8(Item(IDC_WZ_COPYSTAT)) != s.copyStat) {
     win32::SetWindowTextIfChanged(Item(IDC_WZ_COPYSTAT), s.copyStat);
-    SendMessageW(Item(IDC_WZ_COPYSTAT), EM_SETSEL, static_cast<WPARAM>(-1), -1);   // the caret to the end
-    SendMessageW(Item(IDC_WZ_COPYSTAT), EM_SCROLLCARET, 0, 0);
+    widgets::ScrollCaretToEnd(Item(IDC_WZ_COPYSTAT));
   }
-  SetChecked(Item(IDC_WZ_REPLACEYES), s.replacePaths);
-  SetChecked(Item(IDC_WZ_REPLACENO), !s.replacePaths);
+  widgets::SetChecked(Item(IDC_WZ_REPLACEYES), s.replacePaths);
+  widgets::SetChecked(Item(IDC_WZ_REPLACENO), !s.replacePaths);
   win32::SetWindowTextIfChanged(Item(IDC_WZ_KEEPFOLDER), s.keepFolderOption);
   win32::SetWindowTextIfChanged(Item(IDC_WZ_DISKFOLDER), s.diskFolderOption);
-  SetChecked(Item(IDC_WZ_KEEPFOLDER), !s.useDiskFolder);
-  SetChecked(Item(IDC_WZ_DISKFOLDER), s.useDiskFolder);
+  widgets::SetChecked(Item(IDC_WZ_KEEPFOLDER), !s.useDiskFolder);
+  widgets::SetChecked(Item(IDC_WZ_DISKFOLDER), s.useDiskFolder);
   ShowColours();
   refreshing_ = false;
   if (applyFocus) ApplyFocus(s.focus);
-  if (s.closeRequested) closed_ = true;
+  if (s.closeRequested) Close();
 }
 
 void FrmWizard::ShowColours() {
@@ -313,11 +240,11 @@ void FrmWizard::ApplyFocus(WizardFocus focus) {
     case WizardFocus::Compute: id = IDC_WZ_COMPUTE; break;
     case WizardFocus::None: return;
   }
-  SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+  widgets::FocusDialogControl(Handle(), Item(id));
 }
 
 void FrmWizard::ShowProgress(bool visible) {
-  if (hwnd_ == nullptr) return;
+  if (Handle() == nullptr) return;
   // lblStat tells what is being measured while the bar moves.
   win32::SetWindowTextIfChanged(Item(IDC_WZ_MEASURING), model_.State().measuring);
   ShowWindow(Item(IDC_WZ_MEASURING), visible && !model_.State().measuring.empty() ? SW_SHOWNA : SW_HIDE);
@@ -326,7 +253,7 @@ void FrmWizard::ShowProgress(bool visible) {
 
 void FrmWizard::CopyMoved() {
   Refresh(false);
-  UpdateWindow(hwnd_);
+  UpdateWindow(Handle());
   pump_.RunOnce();
 }
 

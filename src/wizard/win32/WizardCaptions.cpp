@@ -1,8 +1,8 @@
 #include "wizard/win32/WizardCaptions.h"
 
-#include "library/win32/TemplateCaption.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/TemplateCaption.h"
 #include "wizard/WizardTexts.h"
 #include "wizard/win32/WizardResources.h"
 
@@ -67,7 +67,7 @@ constexpr const char* kComputeTipDefault = "Вычислить размер па
 
 void ApplyWizardCaptions(HWND dialog, const Language& language) {
   for (const Caption& c : kCaptions) {
-    library::ApplyTemplateCaption(GetDlgItem(dialog, c.id), language, kWizardSection, c.key);
+    widgets::ApplyTemplateCaption(GetDlgItem(dialog, c.id), language, kWizardSection, c.key);
   }
   for (const Caption& c : kBullets) {
     HWND label = GetDlgItem(dialog, c.id);

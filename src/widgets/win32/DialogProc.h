@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 template <class T>
 INT_PTR ForwardToDialogObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
@@ -20,4 +20,4 @@ INT_PTR ForwardToDialogObject(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
   }
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

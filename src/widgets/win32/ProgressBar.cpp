@@ -1,8 +1,8 @@
-#include "library/win32/ProgressBar.h"
+#include "widgets/win32/ProgressBar.h"
 
 #include <commctrl.h>
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 void ProgressBar::Show(bool visible) {
   if (bar_ == nullptr) return;
@@ -21,4 +21,4 @@ void ProgressBar::Move(int pos, int max) {
   pump_.RunOnce();
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

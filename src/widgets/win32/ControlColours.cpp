@@ -1,8 +1,8 @@
-#include "library/win32/ControlColours.h"
+#include "widgets/win32/ControlColours.h"
 
 #include <commctrl.h>
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 // A themed check box draws its caption in the theme's colour whatever its parent says; this one must
 // turn red, so it is drawn without visual styles. uxtheme is asked for at run time and stays loaded.
@@ -40,4 +40,4 @@ COLORREF PageColourOf(HWND tabs) {
   return colour;
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

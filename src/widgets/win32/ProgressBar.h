@@ -5,7 +5,7 @@
 
 #include "platform/Ports.h"
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 class ProgressBar {
  public:
@@ -25,4 +25,4 @@ class ProgressBar {
   ULONGLONG shown_ = 0;
 };
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace velgaro::library {
+namespace velgaro::widgets {
 
 // Drawn without visual styles: a themed check box paints its caption in the theme's colour whatever its
 // parent answers to WM_CTLCOLORSTATIC.
@@ -12,4 +12,4 @@ void DrawWithoutTheme(HWND control);
 // The colour a tab strip fills its page with, as it paints it.
 COLORREF PageColourOf(HWND tabs);
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets

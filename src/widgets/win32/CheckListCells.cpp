@@ -1,25 +1,18 @@
-#include "library/win32/CheckListCells.h"
+#include "widgets/win32/CheckListCells.h"
 
 #include "platform/win32/WideText.h"
 
-namespace velgaro::library {
-namespace {
+namespace velgaro::widgets {
 
-std::wstring Cell(HWND list, int item, int column) {
+std::string CellText(HWND list, int item, int column) {
   wchar_t buffer[1024] = {};
-  LVITEMW it{};
-  it.iSubItem = column;
-  it.pszText = buffer;
-  it.cchTextMax = 1024;
-  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-  return buffer;
+  ListView_GetItemText(list, item, column, buffer, 1024);
+  return win32::ToUtf8(buffer);
 }
-
-}  // namespace
 
 void SetUpCheckList(HWND list, const ListColumn* columns, int count) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  widgets::AddListColumns(list, columns, static_cast<std::size_t>(count));
+  AddListColumns(list, columns, static_cast<std::size_t>(count));
 }
 
 void SetRowCount(HWND list, int count) {
@@ -35,8 +28,8 @@ void SetRowCount(HWND list, int count) {
 }
 
 void SetCell(HWND list, int item, int column, const std::string& text) {
+  if (CellText(list, item, column) == text) return;
   std::wstring wide = win32::ToWide(text);
-  if (Cell(list, item, column) == wide) return;
   LVITEMW it{};
   it.iSubItem = column;
   it.pszText = wide.data();
@@ -67,4 +60,4 @@ bool TickChange(const NMLISTVIEW& change, std::size_t& row, bool& ticked) {
   return true;
 }
 
-}  // namespace velgaro::library
+}  // namespace velgaro::widgets
