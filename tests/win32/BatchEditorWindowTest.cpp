@@ -61,7 +61,7 @@ class BatchEditorWindowTest : public test::EditorFixture {
 
   void Open() {
     ASSERT_NE(Templates(), nullptr);
-    window = std::make_unique<FrmWizardPack>(app, Templates());
+    window = std::make_unique<FrmWizardPack>(EditorDepsOf(app), Templates());
     EXPECT_TRUE(window->Create(nullptr));
     ShowWindow(window->Handle(), SW_SHOW);
     // The folder is read once the window has shown.

@@ -25,10 +25,10 @@ const widgets::CaptionKey kCaptions[] = {
 
 }  // namespace
 
-FrmWizardPack::FrmWizardPack(App& app, HINSTANCE resources)
+FrmWizardPack::FrmWizardPack(EditorDeps deps, HINSTANCE resources)
     : ModalDialog(resources, IDD_WIZARDPACK),
-      language_(app.language),
-      model_(EditorDepsOf(app),
+      language_(deps.language),
+      model_(std::move(deps),
              EditorHooks{[this](bool visible) { progress_.Show(visible); },
                          [this](int pos, int max) { progress_.Move(pos, max); },
                          [this] { Focus(IDC_WP_FIND, false); }, [this] { Focus(IDC_WP_REPLACE, false); },

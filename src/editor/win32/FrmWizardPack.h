@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "app/App.h"
 #include "editor/BatchEditor.h"
 #include "editor/win32/EditorListView.h"
 #include "platform/win32/Win32MessagePump.h"
@@ -19,7 +18,7 @@ namespace velgaro::editor {
 class FrmWizardPack : public widgets::ModalDialog {
  public:
   // resources: the module holding the dialog template; null: the program itself.
-  explicit FrmWizardPack(App& app, HINSTANCE resources = nullptr);
+  explicit FrmWizardPack(EditorDeps deps, HINSTANCE resources = nullptr);
 
   BatchEditorModel& Model() { return model_; }
   bool PreTranslate(MSG& message) override;

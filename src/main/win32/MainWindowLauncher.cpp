@@ -6,7 +6,9 @@
 #include "engine/win32/ControlWindowLauncher.h"
 #include "library/win32/FrmMain.h"
 #include "library/win32/FrmNew.h"
+#include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Xml.h"
 #include "update/win32/FrmUpdate.h"
 #include "wizard/win32/FrmWizard.h"
 
@@ -15,6 +17,8 @@ namespace {
 
 struct MainWindowSession {
   win32::Win32Shell shell;
+  win32::Win32Xml xml;             // the disk wizard's FolderPath.xml
+  win32::Win32MessagePump pump;    // the disk wizard lets messages through while it walks folders
   std::unique_ptr<library::FrmMain> window;
 };
 
@@ -73,9 +77,13 @@ bool OpenMainWindow(App& app) {
   events.openProperties = [&app, &s](HWND owner, const std::string& row) {
     return s.window ? ShowProperties(app, *s.window, owner, row) : std::string();
   };
-  events.openBatchEditor = [&app](HWND owner) { editor::FrmWizardPack(app).ShowModal(owner); };
-  events.openDiskWizard = [&app, &s](HWND owner) { wizard::FrmWizard(app, s.shell).ShowModal(owner); };
-  events.openUpdateCheck = [&app, &s](HWND owner) { update::FrmUpdate(app, s.shell).ShowModal(owner); };
+  events.openBatchEditor = [&app](HWND owner) { editor::FrmWizardPack(EditorDepsOf(app)).ShowModal(owner); };
+  events.openDiskWizard = [&app, &s](HWND owner) {
+    wizard::FrmWizard(WizardDepsOf(app, s.xml, &s.pump, &s.shell)).ShowModal(owner);
+  };
+  events.openUpdateCheck = [&app, &s](HWND owner) {
+    update::FrmUpdate(app.language, app.platform.settings, s.shell).ShowModal(owner);
+  };
   s.window = std::make_unique<library::FrmMain>(app, s.shell, std::move(events));
   if (!s.window->Create()) {
     s.window.reset();

@@ -44,8 +44,8 @@ COLORREF ColourOf(UpdateColor colour) {
 
 }  // namespace
 
-FrmUpdate::FrmUpdate(App& app, Shell& shell, HINSTANCE resources)
-    : ModalDialog(resources, IDD_UPDATE), app_(app), shell_(shell) {}
+FrmUpdate::FrmUpdate(const Language& language, const SettingsStore& settings, Shell& shell, HINSTANCE resources)
+    : ModalDialog(resources, IDD_UPDATE), language_(language), settings_(settings), shell_(shell) {}
 
 HBRUSH FrmUpdate::OnColour(UINT kind, HDC dc, HWND control) {
   if (kind != WM_CTLCOLORSTATIC || GetDlgCtrlID(control) != IDC_UP_STATUS) return nullptr;
@@ -77,13 +77,13 @@ INT_PTR FrmUpdate::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool FrmUpdate::OnInit() {
-  widgets::ApplyTemplateCaption(Handle(), app_.language, kUpdateSection, kUpdateTitle);
-  widgets::ApplyTemplateCaptions(Handle(), app_.language, kCaptions);
-  widgets::CreateDialogTips(Handle(), {{IDC_UP_OPENDIRECT, UpdateText(app_.language, kUpdateDirectLinkTip)},
-                                    {IDC_UP_OPENDESC, UpdateText(app_.language, kUpdateDescLinkTip)}});
+  widgets::ApplyTemplateCaption(Handle(), language_, kUpdateSection, kUpdateTitle);
+  widgets::ApplyTemplateCaptions(Handle(), language_, kCaptions);
+  widgets::CreateDialogTips(Handle(), {{IDC_UP_OPENDIRECT, UpdateText(language_, kUpdateDirectLinkTip)},
+                                    {IDC_UP_OPENDESC, UpdateText(language_, kUpdateDescLinkTip)}});
   http_ = std::make_unique<win32::Win32HttpGet>(Handle(), kReadyStateMessage);
   model_ = std::make_unique<UpdateModel>(
-      UpdateDeps{app_.language, xml_, shell_, *http_, UpdateServersOf(app_.platform.settings),
+      UpdateDeps{language_, xml_, shell_, *http_, UpdateServersOf(settings_),
                  VersionTriple{kVersionMajor, kVersionMinor, kVersionRevision}});
   model_->Load();
   Refresh();

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include "app/App.h"
+#include "lang/Language.h"
+#include "platform/Ports.h"
 #include "platform/win32/Win32HttpGet.h"
 #include "platform/win32/Win32Xml.h"
 #include "update/UpdateModel.h"
@@ -14,7 +15,7 @@ namespace velgaro::update {
 
 class FrmUpdate : public widgets::ModalDialog {
  public:
-  FrmUpdate(App& app, Shell& shell, HINSTANCE resources = nullptr);
+  FrmUpdate(const Language& language, const SettingsStore& settings, Shell& shell, HINSTANCE resources = nullptr);
 
  private:
   bool OnInit() override;
@@ -26,7 +27,8 @@ class FrmUpdate : public widgets::ModalDialog {
   void OnReadyState(WPARAM request, LPARAM state);
   void Refresh();
 
-  App& app_;
+  const Language& language_;
+  const SettingsStore& settings_;
   Shell& shell_;
   win32::Win32Xml xml_;
   std::unique_ptr<win32::Win32HttpGet> http_;   // made with the window, which its reports go to

@@ -29,10 +29,10 @@ int PageOf(int id) {
 
 }  // namespace
 
-FrmWizard::FrmWizard(App& app, Shell& shell, HINSTANCE resources)
+FrmWizard::FrmWizard(WizardDeps deps, HINSTANCE resources)
     : ModalDialog(resources, IDD_WIZARD),
-      language_(app.language),
-      model_(WizardDepsOf(app, xml_, &pump_, &shell),
+      language_(deps.language),
+      model_(deps,
              WizardHooks{[this](bool visible) { ShowProgress(visible); },
                          [this](int pos, int max) { progress_.Move(pos, max); }, [this] { CopyMoved(); }}) {}
 

@@ -7,9 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/App.h"
 #include "platform/win32/Win32MessagePump.h"
-#include "platform/win32/Win32Xml.h"
 #include "widgets/win32/ModalDialog.h"
 #include "widgets/win32/ProgressBar.h"
 #include "wizard/WizardModel.h"
@@ -20,7 +18,7 @@ namespace velgaro::wizard {
 class FrmWizard : public widgets::ModalDialog {
  public:
   // shell opens the disk folder at the end; resources: the module holding the template (null: the program).
-  FrmWizard(App& app, Shell& shell, HINSTANCE resources = nullptr);
+  explicit FrmWizard(WizardDeps deps, HINSTANCE resources = nullptr);
 
  private:
   bool OnInit() override;
@@ -43,7 +41,6 @@ class FrmWizard : public widgets::ModalDialog {
   const Language& language_;
   win32::Win32MessagePump pump_;
   widgets::ProgressBar progress_{pump_};
-  win32::Win32Xml xml_;
   WizardModel model_;
   WizardListView list_;
   int shownPage_ = -1;
