@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "editor/BatchEditor.h"
-#include "editor/EditorBusy.h"
+#include "platform/BusyScope.h"
 #include "editor/EditorTexts.h"
 #include "package/OrderFile.h"
 #include "platform/TextFold.h"
@@ -86,7 +86,7 @@ bool BatchEditorModel::ReplaceListItem(std::size_t oldItem, std::size_t nextItem
 
 void BatchEditorModel::LoadTipText() {
   if (rows_.empty()) return;
-  EditorBusyScope busy(busy_);
+  BusyScope busy(busy_);
   FileSystem& fs = d_.platform.fs;
   PackageSummaries& summaries = d_.summaries;
   const int n = static_cast<int>(rows_.size());

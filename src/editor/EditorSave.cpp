@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "editor/BatchEditor.h"
-#include "editor/EditorBusy.h"
+#include "platform/BusyScope.h"
 #include "editor/EditorTexts.h"
 #include "package/SavePackage.h"
 
@@ -36,7 +36,7 @@ EditorSaveReport BatchEditorModel::Save() {
   EditorSaveReport report;
   if (busy_) return report;
   {
-    EditorBusyScope busy(busy_);
+    BusyScope busy(busy_);
     const int n = static_cast<int>(rows_.size());
     ShowProgress(true);
     for (int i = 0; i < n; ++i) {

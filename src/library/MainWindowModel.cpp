@@ -8,24 +8,12 @@
 #include "app/ProgramVersion.h"
 #include "app/SettingKeys.h"
 #include "library/LibraryTexts.h"
+#include "platform/BusyScope.h"
 
 namespace velgaro {
 namespace {
 
 const char kCrLf[] = "\r\n";
-
-// Marks the model busy for as long as it lives; nests.
-class BusyScope {
- public:
-  explicit BusyScope(bool& busy) : busy_(busy), was_(busy) { busy_ = true; }
-  ~BusyScope() { busy_ = was_; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  bool& busy_;
-  bool was_;
-};
 
 // A setting read as a number, as numeric settings always were: leading digits, anything else 0.
 long SettingNumber(const std::string& text) { return std::strtol(text.c_str(), nullptr, 10); }

@@ -9,6 +9,10 @@ namespace velgaro {
 // positions in the folded text are positions in the original.
 std::string FoldCase(const std::string& text);
 
+// Only the letters A-Z and a-z changed; every other byte as it was.
+std::string ToUpperAscii(std::string text);
+std::string ToLowerAscii(std::string text);
+
 // "*" and "?" wildcards, without regard to case.
 bool WildcardMatch(const std::string& name, const std::string& pattern);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Ports.h"
+#include "platform/TextFold.h"
 
 namespace velgaro {
 
@@ -45,8 +46,6 @@ std::string NearestExistingFolder(const FileSystem& fs, const std::string& path)
 
 // Text helpers shared by the path and command-line code.
 std::string Trim(const std::string& text);
-std::string ToUpperAscii(std::string text);
-std::string ToLowerAscii(std::string text);
 std::size_t FindNoCase(const std::string& haystack, const std::string& needle, std::size_t from = 0);
 
 }  // namespace velgaro

@@ -12,19 +12,6 @@ std::string Trim(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-std::string ToUpperAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
-std::string ToLowerAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
 
 std::size_t FindNoCase(const std::string& haystack, const std::string& needle, std::size_t from) {
   return FoldCase(haystack).find(FoldCase(needle), from);

@@ -1,29 +1,15 @@
 #include "platform/sim/SimPlatform.h"
 
-#include "platform/TextFold.h"
-
 #include <algorithm>
 #include <cstdint>
 
 #include "platform/Cp1251.h"
 #include "platform/IniText.h"
+#include "platform/TextFold.h"
 
 namespace velgaro {
 namespace {
 
-std::string LowerAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return s;
-}
-
-std::string UpperAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return s;
-}
 
 
 // The folder part of a normalised key; empty for a root or a name without folder.
@@ -65,19 +51,19 @@ std::string SimPathKey(const std::string& path) {
 SimSystemInfo::SimSystemInfo() { driveTypes["C:\\"] = kDriveFixed; }
 
 int SimSystemInfo::DriveType(const std::string& root) const {
-  const auto it = driveTypes.find(UpperAscii(root));
+  const auto it = driveTypes.find(ToUpperAscii(root));
   return it == driveTypes.end() ? kDriveNoRoot : it->second;
 }
 
 std::string SimSystemInfo::EnvironmentVariable(const std::string& name) const {
   for (const auto& [key, value] : environment) {
-    if (LowerAscii(key) == LowerAscii(name)) return value;
+    if (ToLowerAscii(key) == ToLowerAscii(name)) return value;
   }
   return {};
 }
 
 void SimSystemInfo::AddDrive(const std::string& root, int kind) {
-  const std::string r = UpperAscii(root);
+  const std::string r = ToUpperAscii(root);
   driveTypes[r] = kind;
   if (std::find(logicalDrives.begin(), logicalDrives.end(), r) == logicalDrives.end()) logicalDrives.push_back(r);
 }
@@ -352,7 +338,7 @@ const SimCodepage SimIniFile::codepage_;
 std::string SimSettingsStore::Get(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) const {
   for (const auto& [name, value] : values_) {
-    if (LowerAscii(name.first) == LowerAscii(section) && LowerAscii(name.second) == LowerAscii(key)) return value;
+    if (ToLowerAscii(name.first) == ToLowerAscii(section) && ToLowerAscii(name.second) == ToLowerAscii(key)) return value;
   }
   return defaultValue;
 }
@@ -360,7 +346,7 @@ std::string SimSettingsStore::Get(const std::string& section, const std::string&
 bool SimSettingsStore::Set(const std::string& section, const std::string& key, const std::string& value) {
   if (failWrites) return false;
   for (auto& [name, stored] : values_) {
-    if (LowerAscii(name.first) == LowerAscii(section) && LowerAscii(name.second) == LowerAscii(key)) {
+    if (ToLowerAscii(name.first) == ToLowerAscii(section) && ToLowerAscii(name.second) == ToLowerAscii(key)) {
       stored = value;
       return true;
     }
@@ -373,12 +359,12 @@ bool SimSettingsStore::Set(const std::string& section, const std::string& key, c
 
 void SimRegistry::Put(RegRoot root, const std::string& key, const std::string& valueName, const std::string& data,
                       bool expandable) {
-  values[Key{root, LowerAscii(key), LowerAscii(valueName)}] = Value{data, expandable};
+  values[Key{root, ToLowerAscii(key), ToLowerAscii(valueName)}] = Value{data, expandable};
 }
 
 std::optional<SimRegistry::Value> SimRegistry::Find(RegRoot root, const std::string& key,
                                                    const std::string& valueName) const {
-  const auto it = values.find(Key{root, LowerAscii(key), LowerAscii(valueName)});
+  const auto it = values.find(Key{root, ToLowerAscii(key), ToLowerAscii(valueName)});
   if (it == values.end()) return std::nullopt;
   return it->second;
 }
@@ -400,7 +386,7 @@ std::string SimRegistry::GetExpandedString(RegRoot root, const std::string& key,
     const std::size_t open = data.find('%', pos);
     const std::size_t close = open == std::string::npos ? std::string::npos : data.find('%', open + 1);
     if (close == std::string::npos) break;
-    const auto it = environment.find(LowerAscii(data.substr(open + 1, close - open - 1)));
+    const auto it = environment.find(ToLowerAscii(data.substr(open + 1, close - open - 1)));
     out += data.substr(pos, open - pos);
     if (it != environment.end()) {
       out += it->second;
@@ -442,34 +428,29 @@ int SimDialogs::MessageBox(WindowHandle owner, const std::string& text, const st
   return (style & 0x0Fu) == kMbOk ? kIdOk : kIdNo;
 }
 
-std::optional<std::string> SimDialogs::SaveFile(WindowHandle owner, const SaveFileRequest& request) {
+std::optional<std::string> SimDialogs::FileDialog(WindowHandle owner, const SaveFileRequest& request, bool save,
+                                                  std::deque<std::optional<std::string>>& answers) {
   Shown s;
   s.text = request.title;
   s.title = request.filter;
   s.style = request.flags;
-  s.isSaveDialog = true;
+  s.isSaveDialog = save;
+  s.isOpenDialog = !save;
   s.owner = owner;
   s.request = request;
   shown.push_back(s);
-  if (saveAnswers.empty()) return std::nullopt;
-  std::optional<std::string> answer = saveAnswers.front();
-  saveAnswers.pop_front();
+  if (answers.empty()) return std::nullopt;
+  std::optional<std::string> answer = answers.front();
+  answers.pop_front();
   return answer;
 }
 
+std::optional<std::string> SimDialogs::SaveFile(WindowHandle owner, const SaveFileRequest& request) {
+  return FileDialog(owner, request, true, saveAnswers);
+}
+
 std::optional<std::string> SimDialogs::OpenFile(WindowHandle owner, const SaveFileRequest& request) {
-  Shown s;
-  s.text = request.title;
-  s.title = request.filter;
-  s.style = request.flags;
-  s.isOpenDialog = true;
-  s.owner = owner;
-  s.request = request;
-  shown.push_back(s);
-  if (openAnswers.empty()) return std::nullopt;
-  std::optional<std::string> answer = openAnswers.front();
-  openAnswers.pop_front();
-  return answer;
+  return FileDialog(owner, request, false, openAnswers);
 }
 
 std::string SimDialogs::BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) {

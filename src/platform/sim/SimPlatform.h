@@ -227,6 +227,10 @@ class SimDialogs : public Dialogs {
   std::optional<std::string> SaveFile(WindowHandle owner, const SaveFileRequest& request) override;
   std::optional<std::string> OpenFile(WindowHandle owner, const SaveFileRequest& request) override;
   std::string BrowseForFolder(WindowHandle owner, const std::string& title, const std::string& startFolder) override;
+
+ private:
+  std::optional<std::string> FileDialog(WindowHandle owner, const SaveFileRequest& request, bool save,
+                                        std::deque<std::optional<std::string>>& answers);
 };
 
 // Records what the program asked the shell to open or run.
