@@ -11,17 +11,10 @@ source "$(dirname "$0")/fixtures/main_common.sh"
 ID_PATH=1203; ID_NAME=1206; ID_DESCRIPTION=1208; ID_FILENAME=1202; ID_CREATEDATE=1219; ID_NEEDWAIT=1218
 TITLE="Свойства"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
+main_prepare
 nsis_package alpha "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\alpha' "first package"
 nsis_package beta "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\beta' "second package"
-cat >"$E2E_WORK/tweak.json" <<'JSON'
-{"description":"registry only","exe_path":"-","command_line":"",
- "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":false},
- "actions":[]}
-JSON
-vgp_pack "$E2E_WORK/tweak.json" "$PACKAGES/tweak.vgp"
+plain_package "$PACKAGES/tweak.vgp" - "registry only" "" false
 main_set_folder "$PACKAGES"
 main_start 3
 
