@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TestPackage.h"
 #include "engine/Player.h"
 #include "platform/sim/SimDeploymentLog.h"
 #include "platform/sim/SimDesktop.h"
@@ -70,24 +71,17 @@ class PlayerTest : public ::testing::Test {
 
   // Writes a package file as the recorder would; returns its path.
   std::string WritePackage(const std::string& name, const TestPackage& spec) {
-    PackageImage image(PackageTextContext{codepage, nullptr});
-    image.NewPackageImage(1024, 768, spec.installer, "test package");
-    for (const TestAction& a : spec.actions) {
-      image.action = PackageAction{a.path, a.steps, a.text};
-      image.AppendAction();
-    }
-    image.options.needWait = true;   // lets a package without actions take its installer path
-    EXPECT_TRUE(image.AppendExePath(spec.installer, [] { return true; }));
-    image.AppendCommandLine(spec.commandLine);
-    image.AppendCreationDate(clock.now);
-    image.options.needWait = spec.needWait;
-    image.options.createReboot = spec.createReboot;
-    image.options.localSpeed = spec.localSpeed;
-    EXPECT_TRUE(image.WriteOptions());
-    image.Image()[8] = static_cast<std::uint8_t>(spec.versionMajor);
-    image.ScramblePackage();
+    test::TestPackageSpec file;
+    file.installer = spec.installer;
+    file.commandLine = spec.commandLine;
+    for (const TestAction& a : spec.actions) file.actions.push_back(PackageAction{a.path, a.steps, a.text});
+    file.options.needWait = spec.needWait;
+    file.options.createReboot = spec.createReboot;
+    file.options.localSpeed = spec.localSpeed;
+    file.created = clock.now;
+    file.versionMajor = spec.versionMajor;
     const std::string path = std::string(kFolder) + name + ".vgp";
-    EXPECT_TRUE(image.WritePackageFile(fs, path));
+    EXPECT_TRUE(test::WriteTestPackage(fs, codepage, path, file));
     return path;
   }
 

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "LibraryFixture.h"
-#include "library/PackageProperties.h"
 #include "unit/common/FaultWalk.h"
 
 namespace velgaro::test {
@@ -22,14 +21,9 @@ class LibraryFaults : public LibraryFixture {
   // The properties dialog on Alpha, edited, then OK; true when it closed without a message.
   bool Properties(const std::function<void(NewPackageForm&)>& edit) {
     dialogs.shown.clear();
-    NewPackageForm form(NewPackageDeps{app.language, fs, settings, dialogs, app.paths},
-                        NewPackageSetup{{"Alpha", "Beta"}, kFolder, "", "", NewPackageMode::Properties});
-    form.Load();
-    PackageProperties properties(PropertiesDeps{app.package, app.language, dialogs, fs, app.paths}, form, kFolder,
-                                 "Alpha");
-    properties.GetProperty();
-    edit(form);
-    return properties.Ok().close && dialogs.shown.empty();
+    PackageProperties& dialog = OpenProperties({"Alpha", "Beta"}, "Alpha");
+    edit(*form);
+    return dialog.Ok().close && dialogs.shown.empty();
   }
 };
 
