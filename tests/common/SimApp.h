@@ -22,8 +22,9 @@ inline void SetKnownPathVariables(PathVariables& paths, const std::string& cdrom
 }
 
 struct SimApp {
-  // Where the windows over packages find them.
+  // Where the windows over packages find them, and the installer test packages start.
   static constexpr const char* kPackageFolder = "C:\\Packages";
+  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
 
   SimApp() = default;
   SimApp(const SimApp&) = delete;

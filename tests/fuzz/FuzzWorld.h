@@ -31,8 +31,6 @@ inline void SetKnownPathVariables(PathVariables& paths) { test::SetKnownPathVari
 // One run of the program over the simulated machine: the program folder C:\Tools\Rec, an installer
 // C:\Setup\setup.exe and a package folder C:\Packages (kPackageFolder).
 struct World : test::SimApp {
-  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
-
   World() {
     AddProgramAndPackageFolders("D:\\");
     fs.AddFile(kSetup, "MZ");

@@ -12,8 +12,7 @@ namespace {
 class LibraryFaults : public LibraryFixture {
  protected:
   LibraryFaults() {
-    AddPackage("Alpha", kSetup, "первый");
-    AddPackage("Beta", kSetup, "второй");
+    AddAlphaAndBeta();
   }
 
   static std::string Package(const std::string& name) { return std::string(kFolder) + "\\" + name + ".VGP"; }

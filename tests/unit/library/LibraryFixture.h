@@ -26,7 +26,6 @@ struct RecordedProgress : LibraryProgress {
 class LibraryFixture : public ::testing::Test, public SimApp {
  protected:
   static constexpr const char* kFolder = kPackageFolder;
-  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
 
   LibraryFixture() {
     AddProgramAndPackageFolders();
@@ -53,6 +52,11 @@ class LibraryFixture : public ::testing::Test, public SimApp {
   }
   void AddPackage(const std::string& name, const TestPackageSpec& spec) {
     ASSERT_TRUE(WriteTestPackage(fs, codepage, PackageFile(name), spec));
+  }
+  // The two packages the properties tests change: Alpha ("первый") and Beta ("второй").
+  void AddAlphaAndBeta() {
+    AddPackage("Alpha", kSetup, "первый");
+    AddPackage("Beta", kSetup, "второй");
   }
   static std::string PackageFile(const std::string& name) { return std::string(kFolder) + "\\" + name + ".vgp"; }
 

@@ -10,8 +10,7 @@ namespace {
 class PropertiesTest : public LibraryFixture {
  protected:
   PropertiesTest() {
-    AddPackage("Alpha", kSetup, "первый");
-    AddPackage("Beta", kSetup, "второй");
+    AddAlphaAndBeta();
     hooks.openProperties = [this](const std::string& row) { return RunDialog(row); };
   }
 
