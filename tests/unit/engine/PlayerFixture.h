@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/SimApp.h"
 #include "common/TestPackage.h"
 #include "engine/Player.h"
 #include "platform/sim/SimDeploymentLog.h"
@@ -48,9 +49,9 @@ inline TestAction TypeInto(const std::string& pageCaption, std::int32_t n, const
   return TestAction{{{"#32770", pageCaption, 1}, {"Edit", "", n}}, ClickAt(3, 3), text};
 }
 
-class PlayerTest : public ::testing::Test {
+// The simulated machine's ports come from SimApp (its App serves the tests of the deployment start).
+class PlayerTest : public ::testing::Test, public test::SimApp {
  protected:
-  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
   static constexpr const char* kFolder = "C:\\Packages\\";
   static constexpr Rect kControlRect{271, 13, 752, 56};
 
@@ -59,14 +60,7 @@ class PlayerTest : public ::testing::Test {
     fs.AddFile(kSetup, "MZ");
     settings.Set("Install", "Speed", "0");
     control = desktop.Create(SimWindowSpec{"ThunderRT6FormDC", "Velgaro", 0, 0, kControlRect, true, false});
-    std::array<PathVariable, PathVariables::kCount> table{{{"%CDROM%", ""},
-                                                          {"%USERNAME%", "User"},
-                                                          {"%WINDOWS%", "C:\\WINDOWS"},
-                                                          {"%TEMP%", "C:\\TEMP"},
-                                                          {"%PROGRAMFILES%", "C:\\Program Files"},
-                                                          {"%APPFOLDER%", "C:\\Tools\\Rec\\"},
-                                                          {"%DRIVEAPP%", "C:\\"}}};
-    paths.SetTable(table, {});
+    test::SetKnownPathVariables(paths);
   }
 
   // Writes a package file as the recorder would; returns its path.
@@ -128,11 +122,6 @@ class PlayerTest : public ::testing::Test {
 
   const InstallStat& Row(std::size_t i) const { return stats.Rows().at(i); }
 
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimRegistry registry;
-  SimSettingsStore settings;
-  SimCodepage codepage;
   SimDesktop desktop;
   SimProcesses processes;
   SimClock clock;

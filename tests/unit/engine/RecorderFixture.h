@@ -95,7 +95,6 @@ class RecorderTest : public PlayerTest {
   }
 
   NewPackageRequest request;
-  SimDialogs dialogs;
   bool hookWorks = true;
   std::unique_ptr<Recorder> recorder;
   std::vector<CapturedMouseEvent> queue;
