@@ -18,9 +18,7 @@ plain_package "$E2E_WORK/My Packages/quick.vgp" - deployment "" false
 plain_package "$E2E_WORK/My Packages/gone.vgp" 'C:\Nowhere\setup.exe' deployment "" false
 WORK="$(velgaro_winpath "$E2E_WORK")"
 PKG="\"$WORK\\My Packages\\quick.vgp\""
-report_outcome() {   # FILE: the outcome of the report's one package
-  python3 -c 'import json, sys; print(json.load(open(sys.argv[1], encoding="utf-8"))["packages"][0]["outcome"])' "$1"
-}
+report_outcome() { report_field "$1" 'r["packages"][0]["outcome"]'; }   # FILE: the outcome of its one package
 expect_report() {   # NUMBER LINUX-PATH LINE
   launch_line 60 "$3"
   note "$1. exit code $LAUNCH_RC: $3"
