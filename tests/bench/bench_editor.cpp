@@ -5,13 +5,10 @@
 // the safe write waits for the disk. Goal: saving at least 2,000 packages/s.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "BenchSummary.h"
+#include "BenchFolder.h"
 #include "app/App.h"
 #include "editor/BatchEditor.h"
 #include "package/OrderFile.h"
@@ -22,33 +19,18 @@
 namespace {
 
 using namespace velgaro;
+using namespace velgaro::bench;
 
 constexpr int kCount = vgptool::kBenchPackageCount;
 
 // The files on disk, the rest of the platform simulated: no dialog may wait for an answer.
 struct EditorBench {
   EditorBench() {
-    folder = (std::filesystem::temp_directory_path() / "velgaro-bench-editor-XXXXXX").string();
-    ok = ::mkdtemp(folder.data()) != nullptr && vgptool::WriteSamplePackages(fs, codepage, folder, kCount, 20) &&
-         WriteReversedOrder();
+    ok = !folder.Path().empty() && WriteSampleFolder(fs, codepage, folder.Path(), kCount);
     app.paths.InitPathVariables(sys, registry);
-    settings.Set("Path", "FolderVGP", folder);
+    settings.Set("Path", "FolderVGP", folder.Path());
     model = std::make_unique<BatchEditorModel>(EditorDepsOf(app), EditorHooks{});
     model->Load();
-  }
-  ~EditorBench() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
-  // The saved order names the packages backwards, so putting the rows in order is part of the work.
-  bool WriteReversedOrder() {
-    std::vector<std::string> names;
-    for (int i = kCount - 1; i >= 0; --i) {
-      char name[32];
-      std::snprintf(name, sizeof name, "pkg%05d", i);
-      names.push_back(name);
-    }
-    return WriteOrderFile(fs, codepage, folder, names);
   }
   // Every sample path holds "Sample": the case changes, so each run matches every row again.
   int ReplaceAll() {
@@ -66,7 +48,7 @@ struct EditorBench {
   SimRegistry registry;
   SimDialogs dialogs;
   App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
-  std::string folder;
+  TempFolder folder{"velgaro-bench-editor"};
   std::unique_ptr<BatchEditorModel> model;
   bool ok = false;
 };
@@ -76,9 +58,15 @@ EditorBench& Bench() {
   return bench;
 }
 
-void Rate(benchmark::State& state) {
-  state.counters["packages/s"] =
-      benchmark::Counter(static_cast<double>(kCount) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+// The bench with every sample package listed; nullptr (and the benchmark skipped) without the samples.
+EditorBench* Listed(benchmark::State& state) {
+  EditorBench& b = Bench();
+  if (!b.ok) {
+    state.SkipWithError("could not write the sample packages");
+    return nullptr;
+  }
+  b.model->LoadFromSetting();
+  return &b;
 }
 
 // reread: the folder was read before (by the main window, say), so no file is opened again; otherwise
@@ -91,7 +79,7 @@ void EditorList(benchmark::State& state, bool reread) {
     b.model->LoadFromSetting();   // LoadPackageRows, then LoadTipText
     if (b.model->Total() != kCount || b.model->Rows().back().path.empty()) state.SkipWithError("not listed whole");
   }
-  Rate(state);
+  CountPackagesPerSecond(state, kCount);
 }
 void BM_EditorList(benchmark::State& state) { EditorList(state, false); }
 void BM_EditorListReadBefore(benchmark::State& state) { EditorList(state, true); }
@@ -99,28 +87,26 @@ BENCHMARK(BM_EditorList)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealT
 BENCHMARK(BM_EditorListReadBefore)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void BM_EditorReplace(benchmark::State& state) {
-  EditorBench& b = Bench();
-  if (!b.ok) return state.SkipWithError("could not write the sample packages");
-  b.model->LoadFromSetting();
+  EditorBench* b = Listed(state);
+  if (!b) return;
   for (auto _ : state) {
-    if (b.ReplaceAll() != kCount) state.SkipWithError("not every row replaced");
+    if (b->ReplaceAll() != kCount) state.SkipWithError("not every row replaced");
   }
-  Rate(state);
+  CountPackagesPerSecond(state, kCount);
 }
 BENCHMARK(BM_EditorReplace)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 
 void BM_EditorSave(benchmark::State& state) {
-  EditorBench& b = Bench();
-  if (!b.ok) return state.SkipWithError("could not write the sample packages");
-  b.model->LoadFromSetting();
+  EditorBench* b = Listed(state);
+  if (!b) return;
   for (auto _ : state) {
     state.PauseTiming();
-    b.ReplaceAll();
+    b->ReplaceAll();
     state.ResumeTiming();
-    const EditorSaveReport report = b.model->Save();
+    const EditorSaveReport report = b->model->Save();
     if (report.saved.size() != static_cast<std::size_t>(kCount)) state.SkipWithError("not every package written");
   }
-  Rate(state);
+  CountPackagesPerSecond(state, kCount);
 }
 BENCHMARK(BM_EditorSave)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 

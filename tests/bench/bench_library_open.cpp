@@ -7,11 +7,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "BenchSummary.h"
+#include "BenchFolder.h"
 #include "package/OrderFile.h"
 #include "library/PackageLibrary.h"
 #include "package/paths/PathVariables.h"
@@ -23,6 +22,7 @@
 namespace {
 
 using namespace velgaro;
+using namespace velgaro::bench;
 
 // Sample folders are written without waiting for the disk after every file: 100,000 packages would
 // otherwise take a quarter of an hour to write.
@@ -35,34 +35,18 @@ class QuickWriteFileSystem : public PosixFileSystem {
   }
 };
 
-// The sample packages, and an order file that names them backwards (the reorder is part of the work).
-bool WriteSampleFolder(FileSystem& fs, const Codepage& codepage, const std::string& folder, int count) {
-  if (!vgptool::WriteSamplePackages(fs, codepage, folder, count, vgptool::kBenchActionsPerPackage)) return false;
-  std::vector<std::string> names;
-  for (int i = count - 1; i >= 0; --i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "pkg%05d", i);
-    names.push_back(name);
-  }
-  return WriteOrderFile(fs, codepage, folder, names);
-}
-
-// A sample folder for the whole run, removed at exit.
+// A sample folder for the whole run, removed at exit; its path is empty when it could not be written.
 class SampleFolder {
  public:
   SampleFolder() {
-    std::string folder = (std::filesystem::temp_directory_path() / "velgaro-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) != nullptr && WriteSampleFolder(fs_, codepage_, folder, vgptool::kBenchPackageCount)) {
-      path_ = folder;
+    if (!folder_.Path().empty() && WriteSampleFolder(fs_, codepage_, folder_.Path(), vgptool::kBenchPackageCount)) {
+      path_ = folder_.Path();
     }
-  }
-  ~SampleFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
   }
   const std::string& Path() const { return path_; }
 
  private:
+  TempFolder folder_{"velgaro-bench"};
   QuickWriteFileSystem fs_;
   PosixCodepage codepage_{std::string()};
   std::string path_;
@@ -98,9 +82,7 @@ void OpenLibraryFolder(benchmark::State& state, bool reread) {
     library.LoadTipTextLV(nullptr);
     benchmark::DoNotOptimize(library.Rows().data());
   }
-  state.counters["packages/s"] = benchmark::Counter(
-      static_cast<double>(vgptool::kBenchPackageCount) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
+  CountPackagesPerSecond(state, vgptool::kBenchPackageCount);
 }
 
 void BM_OpenLibraryFolder(benchmark::State& state) { OpenLibraryFolder(state, false); }

@@ -3,10 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "BenchSummary.h"
+#include "BenchFolder.h"
 #include "platform/posix/PosixCodepage.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -18,26 +17,19 @@ using namespace velgaro;
 class SampleFolder {
  public:
   SampleFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velgaro-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-    if (!vgptool::WriteSamplePackages(fs_, codepage_, path_, vgptool::kBenchPackageCount,
-                                      vgptool::kBenchActionsPerPackage)) {
+    if (Path().empty() || !vgptool::WriteSamplePackages(fs_, codepage_, Path(), vgptool::kBenchPackageCount,
+                                                        vgptool::kBenchActionsPerPackage)) {
       std::abort();
     }
   }
-  ~SampleFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& Path() const { return path_; }
+  const std::string& Path() const { return folder_.Path(); }
   PosixFileSystem& Fs() { return fs_; }
   const PosixCodepage& Codepage() const { return codepage_; }
 
  private:
   PosixFileSystem fs_;
   PosixCodepage codepage_{std::string()};  // Windows-1251, whatever the environment says
-  std::string path_;
+  bench::TempFolder folder_{"velgaro-bench"};
 };
 
 SampleFolder& Samples() {

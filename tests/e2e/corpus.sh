@@ -18,7 +18,7 @@ corpus_record "$CORPUS_NAME"
 "corpus_check_$CORPUS_NAME" || fail "the recorded installation"
 note "recorded in $(( $(date +%s) - started )) s"
 
-dump="$(corpus_dump "$CORPUS_PACKAGE")"
+dump="$(vgp_dump "$CORPUS_PACKAGE")"
 note "recorded: $dump"
 python3 "$E2E_FIXTURES/corpus_expect.py" "$CORPUS_NAME" "$dump" "$(velgaro_winpath "$CORPUS_EXE")" \
   || fail "the recorded package is not what was done"

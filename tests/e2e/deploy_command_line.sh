@@ -13,23 +13,12 @@ source "$(dirname "$0")/fixtures/launch_common.sh"
 
 e2e_desktop
 e2e_preset_russian
-package_json() {   # INSTALLER
-  cat <<JSON
-{"description":"deployment","exe_path":"$1","command_line":"",
- "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":false},
- "actions":[]}
-JSON
-}
 mkdir -p "$E2E_WORK/My Packages" "$E2E_WORK/Deploy Logs" "$E2E_WORK/Журналы развёртывания"
-package_json "-" >"$E2E_WORK/quick.json"
-vgp_pack "$E2E_WORK/quick.json" "$E2E_WORK/My Packages/quick.vgp"
-package_json 'C:\\Nowhere\\setup.exe' >"$E2E_WORK/gone.json"
-vgp_pack "$E2E_WORK/gone.json" "$E2E_WORK/My Packages/gone.vgp"
+plain_package "$E2E_WORK/My Packages/quick.vgp" - deployment "" false
+plain_package "$E2E_WORK/My Packages/gone.vgp" 'C:\Nowhere\setup.exe' deployment "" false
 WORK="$(velgaro_winpath "$E2E_WORK")"
 PKG="\"$WORK\\My Packages\\quick.vgp\""
-report_outcome() {   # FILE: the outcome of the report's one package
-  python3 -c 'import json, sys; print(json.load(open(sys.argv[1], encoding="utf-8"))["packages"][0]["outcome"])' "$1"
-}
+report_outcome() { report_field "$1" 'r["packages"][0]["outcome"]'; }   # FILE: the outcome of its one package
 expect_report() {   # NUMBER LINUX-PATH LINE
   launch_line 60 "$3"
   note "$1. exit code $LAUNCH_RC: $3"

@@ -15,18 +15,8 @@ source "$(dirname "$0")/fixtures/launch_common.sh"
 e2e_desktop
 e2e_preset_russian
 WORK="$(velgaro_winpath "$E2E_WORK")"
-package_json() {   # VERSION_MAJOR
-  cat <<JSON
-{"screen_width":1024,"screen_height":768,"version_major":$1,"version_minor":0,"description":"deployment",
- "exe_path":"-","command_line":"",
- "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":false},
- "actions":[]}
-JSON
-}
-package_json 1 >"$E2E_WORK/quick.json"
-vgp_pack "$E2E_WORK/quick.json" "$E2E_WORK/quick.vgp"
-package_json 9 >"$E2E_WORK/newer.json"
-vgp_pack "$E2E_WORK/newer.json" "$E2E_WORK/newer.vgp"
+plain_package "$E2E_WORK/quick.vgp" - deployment "" false 1
+plain_package "$E2E_WORK/newer.vgp" - deployment "" false 9
 printf "not a package" >"$E2E_WORK/damaged.vgp"
 mkdir -p "$E2E_WORK/folder.vgp"
 

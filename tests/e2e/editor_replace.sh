@@ -27,12 +27,7 @@ main_set_folder "$PACKAGES"
 main_start 5
 
 editor() { probe "--title=$TITLE" "$@"; }
-dump_path() {
-  local out
-  if [[ "$VGPTOOL" == *.exe ]]; then out="$(wine "$VGPTOOL" dump "$(velgaro_winpath "$1")" 2>/dev/null | tr -d '\r')"
-  else out="$("$VGPTOOL" dump "$1")"; fi
-  python3 -c 'import json,sys; print(json.load(sys.stdin)["exe_path"])' <<<"$out"
-}
+dump_path() { vgp_field "$1" 'p["exe_path"]'; }
 column3() { editor listrows $ID_LIST 3 | cut -f4 | paste -sd' '; }
 pending() { editor listrows $ID_LIST 3 | awk -F'\t' '$4 != "" { print $2 "=" $4 }' | paste -sd' '; }
 counters() { echo "$(editor text $ID_TOTAL) $(editor text $ID_CHANGED) $(editor text $ID_TOSAVE)"; }

@@ -5,10 +5,7 @@
 E2E_NAME=main_association
 source "$(dirname "$0")/fixtures/main_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
-nsis_package verb "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\verb'
+main_prepare verb
 main_start
 main_quit
 

@@ -6,10 +6,7 @@
 E2E_NAME=main_bad_input
 source "$(dirname "$0")/fixtures/main_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
-for n in keep1 keep2; do nsis_package "$n" "$E2E_WORK/vtapp.exe" "C:\\VelgaroOut\\$n"; done
+main_prepare keep1 keep2
 sums() { (cd "$PACKAGES" && md5sum keep1.vgp keep2.vgp); }
 before="$(sums)"
 

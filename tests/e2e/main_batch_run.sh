@@ -5,10 +5,7 @@
 E2E_NAME=main_batch_run
 source "$(dirname "$0")/fixtures/main_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
-for n in one skipped two; do nsis_package "$n" "$E2E_WORK/vtapp.exe" "C:\\VelgaroOut\\$n"; done
+main_prepare one skipped two
 main_set_folder "$PACKAGES"
 wine reg add 'HKCU\Software\Velgaro\Install' /v Speed /t REG_SZ /d 0 /f >/dev/null 2>&1
 # A run that stalls ends by its deadline with a report of what it sought (printed when the test fails).

@@ -26,19 +26,12 @@ expect_new_package_dialog() {
   fail "the new-package dialog did not close"
 }
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
+main_prepare
 main_set_folder "$PACKAGES"
 main_start 0
 
 # A recording stopped while the installer is still open.
-open_new_dialog
-type_in "$NEW_DIALOG" "$ID_NEW_PATH" "$(velgaro_winpath "$E2E_WORK/vtapp.exe")"
-type_in "$NEW_DIALOG" "$ID_NEW_NAME" "first"
-click_in "$NEW_DIALOG" Button "OK"
-wait_for_window "Запись пакета" 10 >/dev/null || fail "the recording tip did not appear"
-click_in "Запись пакета" Button "OK"
+record_start "$E2E_WORK/vtapp.exe" first
 wait_for_window "$SETUP_TITLE" 40 >/dev/null || fail "the installer did not start"
 sleep 1
 click_in "$SETUP_TITLE" Button "&Next >"

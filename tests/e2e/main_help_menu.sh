@@ -9,10 +9,7 @@
 E2E_NAME=main_help_menu
 source "$(dirname "$0")/fixtures/main_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
-for n in alpha beta; do nsis_package "$n" "$E2E_WORK/vtapp.exe" "C:\\VelgaroOut\\$n"; done
+main_prepare alpha beta
 main_set_folder "$PACKAGES"
 main_start 2
 

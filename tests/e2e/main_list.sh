@@ -5,9 +5,7 @@
 E2E_NAME=main_list
 source "$(dirname "$0")/fixtures/main_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
+main_prepare
 nsis_package first "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\first' "the first package"
 nsis_package missing 'C:\Nowhere\setup.exe' 'C:\VelgaroOut\missing' "a package without its installer"
 nsis_package second "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\second' "the second package"

@@ -11,24 +11,13 @@ source "$(dirname "$0")/fixtures/main_common.sh"
 ID_PATH=1203; ID_NAME=1206; ID_DESCRIPTION=1208; ID_FILENAME=1202; ID_CREATEDATE=1219; ID_NEEDWAIT=1218
 TITLE="Свойства"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
+main_prepare
 nsis_package alpha "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\alpha' "first package"
 nsis_package beta "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\beta' "second package"
-cat >"$E2E_WORK/tweak.json" <<'JSON'
-{"description":"registry only","exe_path":"-","command_line":"",
- "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":false},
- "actions":[]}
-JSON
-vgp_pack "$E2E_WORK/tweak.json" "$PACKAGES/tweak.vgp"
+plain_package "$PACKAGES/tweak.vgp" - "registry only" "" false
 main_set_folder "$PACKAGES"
 main_start 3
 
-dump() {
-  if [[ "$VGPTOOL" == *.exe ]]; then wine "$VGPTOOL" dump "$(velgaro_winpath "$1")" 2>/dev/null | tr -d '\r'
-  else "$VGPTOOL" dump "$1"; fi
-}
 dialog() { probe "--title=$TITLE" "$@"; }
 dialog_open() { xdotool search --onlyvisible --name "^${TITLE}\$" >/dev/null 2>&1; }
 # Selects a row and presses keys in the list.
@@ -55,7 +44,7 @@ dialog text $ID_CREATEDATE | grep -q '^Дата создания: .' || fail "da
 note "opened: $(dialog text $ID_NAME) | $(dialog text $ID_DESCRIPTION) | $(dialog text $ID_CREATEDATE)"
 velgaro_screenshot "$E2E_SHOTS/main_properties-dialog.png"
 
-actions_before="$(dump "$PACKAGES/alpha.vgp" | python3 -c 'import json,sys; print(json.dumps(json.load(sys.stdin)["actions"]))')"
+actions_before="$(vgp_field "$PACKAGES/alpha.vgp" 'json.dumps(p["actions"])')"
 type_into $ID_DESCRIPTION "changed by hand"
 type_into $ID_NAME "gamma"
 press_ok
@@ -63,9 +52,9 @@ dialog_open && fail "OK left the dialog open"
 [ -f "$PACKAGES/gamma.VGP" ] || [ -f "$PACKAGES/gamma.vgp" ] || fail "no gamma package after the rename: $(ls "$PACKAGES")"
 [ -e "$PACKAGES/alpha.vgp" ] && fail "alpha.vgp is still there"
 gamma="$(ls "$PACKAGES"/gamma.* | head -1)"
-desc="$(dump "$gamma" | python3 -c 'import json,sys; print(json.load(sys.stdin)["description"])')"
+desc="$(vgp_field "$gamma" 'p["description"]')"
 [ "$desc" = "changed by hand" ] || fail "the package's description is '$desc'"
-actions_after="$(dump "$gamma" | python3 -c 'import json,sys; print(json.dumps(json.load(sys.stdin)["actions"]))')"
+actions_after="$(vgp_field "$gamma" 'json.dumps(p["actions"])')"
 [ "$actions_after" = "$actions_before" ] || fail "the actions changed with the properties"
 probe rows | grep -q $'\tgamma\tOk\tchanged by hand\t' || { probe rows >&2; fail "the row was not refreshed"; }
 note "renamed to $(basename "$gamma"), description and row follow"
@@ -95,7 +84,7 @@ sleep 0.5
 [ "$(dialog state $ID_FILENAME | cut -d' ' -f1)" = "0" ] || fail "the file box of tweak is checked"
 press_ok
 dialog_open && fail "OK left the tweak dialog open"
-exe="$(dump "$PACKAGES/tweak.vgp" | python3 -c 'import json,sys; print(json.load(sys.stdin)["exe_path"])')"
+exe="$(vgp_field "$PACKAGES/tweak.vgp" 'p["exe_path"]')"
 [ "$exe" = "-" ] || fail "tweak's path is '$exe' after OK"
 note "a package without installer keeps '-'"
 main_quit

@@ -5,10 +5,7 @@
 E2E_NAME=main_reorder
 source "$(dirname "$0")/fixtures/main_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
-for n in alpha beta gamma delta; do nsis_package "$n" "$E2E_WORK/vtapp.exe" "C:\\VelgaroOut\\$n"; done
+main_prepare alpha beta gamma delta
 main_set_folder "$PACKAGES"
 main_start 4
 names() { probe rows | cut -f2 | paste -sd' '; }

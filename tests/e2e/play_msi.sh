@@ -8,16 +8,10 @@ e2e_desktop
 wixl -o "$E2E_WORK/tiny.msi" "$E2E_FIXTURES/tiny_product.wxs" >"$E2E_WORK/wixl.log" 2>&1 \
   || { cat "$E2E_WORK/wixl.log"; fail "wixl"; }
 msi="$(velgaro_winpath "$E2E_WORK/tiny.msi")"
-cat >"$E2E_WORK/pkg.json" <<JSON
-{"description":"Velgaro Tiny Product","exe_path":"${msi//\\/\\\\}","command_line":"",
- "options":{"need_reboot":false,"create_reboot":false,"local_speed":0,"def_select":false,"need_wait":true},
- "actions":[]}
-JSON
-vgp_pack "$E2E_WORK/pkg.json" "$E2E_WORK/tiny.vgp"
+plain_package "$E2E_WORK/tiny.vgp" "$msi" "Velgaro Tiny Product"
 
 velgaro_run 80 /inst "$(velgaro_winpath "$E2E_WORK/tiny.vgp")" /nostat
-note "exit code $VELGARO_RC"
-[ "$VELGARO_RC" = "0" ] || fail "exit code $VELGARO_RC, expected 0"
+expect_exit 0
 found="$(find "$WINEPREFIX/drive_c" -path '*VelgaroTiny/tiny.txt' | head -1)"
 [ -n "$found" ] || fail "tiny.txt was not installed"
 note "installed: ${found#$WINEPREFIX/}"

@@ -10,7 +10,6 @@ nsis_package_json "$(velgaro_winpath "$E2E_WORK/vtapp.exe")" 'C:\VelgaroOut\nsis
 vgp_pack "$E2E_WORK/pkg.json" "$E2E_WORK/nsis.vgp"
 
 velgaro_run 80 /inst "$(velgaro_winpath "$E2E_WORK/nsis.vgp")" /nostat
-note "exit code $VELGARO_RC"
-[ "$VELGARO_RC" = "0" ] || fail "exit code $VELGARO_RC, expected 0"
+expect_exit 0
 [ -f "$(c_drive VelgaroOut/nsis/installed.txt)" ] || fail "installed.txt missing in C:\\VelgaroOut\\nsis"
 note "installed into C:\\VelgaroOut\\nsis"

@@ -29,8 +29,7 @@ click_stop() {
 velgaro_start 60 /inst "$(velgaro_winpath "$E2E_WORK/never.vgp")" /nostat
 click_stop
 velgaro_wait
-note "with /nostat: exit code $VELGARO_RC"
-[ "$VELGARO_RC" = "1602" ] || fail "exit code $VELGARO_RC, expected 1602"
+expect_exit 1602 "with /nostat"
 
 velgaro_start 60 /inst "$(velgaro_winpath "$E2E_WORK/never.vgp")"
 click_stop
@@ -38,5 +37,4 @@ wait_for_window "Статистика" 20 >/dev/null || fail "the statistics win
 sleep 0.7
 velgaro_screenshot "$E2E_SHOTS/statistics-after-stop.png"
 velgaro_wait
-note "with statistics: exit code $VELGARO_RC"
-[ "$VELGARO_RC" = "1602" ] || fail "exit code $VELGARO_RC, expected 1602"
+expect_exit 1602 "with statistics"

@@ -9,20 +9,11 @@ E2E_NAME=record_nsis
 source "$(dirname "$0")/fixtures/record_common.sh"
 
 TARGET='C:\VelgaroRec\app'
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
+main_prepare
 main_set_folder "$PACKAGES"
 main_start 0
 
-open_new_dialog
-type_in "$NEW_DIALOG" "$ID_NEW_PATH" "$(velgaro_winpath "$E2E_WORK/vtapp.exe")"
-type_in "$NEW_DIALOG" "$ID_NEW_NAME" "vtapp"
-velgaro_screenshot "$E2E_SHOTS/record-new-package.png"
-click_in "$NEW_DIALOG" Button "OK"
-# The recording tip comes first on a new machine; its OK lets the installer start.
-wait_for_window "Запись пакета" 10 >/dev/null || fail "the recording tip did not appear"
-click_in "Запись пакета" Button "OK"
+record_start "$E2E_WORK/vtapp.exe" vtapp "$E2E_SHOTS/record-new-package.png"
 
 wait_for_window "$SETUP_TITLE" 40 >/dev/null || fail "the installer did not start"
 probe --class=VelgaroControlWindow windowrect >/dev/null || fail "the control window is not there"

@@ -6,11 +6,8 @@
 E2E_NAME=record_validation
 source "$(dirname "$0")/fixtures/record_common.sh"
 
-e2e_desktop
-e2e_preset_russian
-nsis_build "$E2E_WORK/vtapp.exe"
+main_prepare existing
 printf 'notes\r\n' >"$E2E_WORK/readme.txt"
-nsis_package existing "$E2E_WORK/vtapp.exe" 'C:\VelgaroOut\existing'
 before="$(md5sum "$PACKAGES/existing.vgp")"
 main_set_folder "$PACKAGES"
 main_start 1

@@ -25,12 +25,7 @@ versioned_default 'C:\RecDefault\Versioned'
 versioned_build "$INSTALLER" 1.2
 main_set_folder "$PACKAGES"
 main_start 0
-open_new_dialog
-type_in "$NEW_DIALOG" "$ID_NEW_PATH" "$(velgaro_winpath "$INSTALLER")"
-type_in "$NEW_DIALOG" "$ID_NEW_NAME" "versioned"
-click_in "$NEW_DIALOG" Button "OK"
-wait_for_window "Запись пакета" 10 >/dev/null || fail "the recording tip did not appear"
-click_in "Запись пакета" Button "OK"
+record_start "$INSTALLER" versioned
 wait_for_window "$(versioned_title 1.2)" 40 >/dev/null || fail "the installer did not start"
 sleep 1
 click_in "$(versioned_title 1.2)" Button "&Next >"

@@ -91,12 +91,7 @@ main_wait_rows 1
 for f in Velgaro/Velgaro.exe Velgaro/Velgaro.ini Velgaro/help.chm "Folder VGP/VtApp.vgp" Programs/VtApp/vtapp.exe; do
   [ -f "$DISK/$f" ] || fail "the disk lacks $f"
 done
-dump_path() {
-  local out
-  if [[ "$VGPTOOL" == *.exe ]]; then out="$(wine "$VGPTOOL" dump "$(velgaro_winpath "$1")" 2>/dev/null | tr -d '\r')"
-  else out="$("$VGPTOOL" dump "$1")"; fi
-  python3 -c 'import json,sys; print(json.load(sys.stdin)["exe_path"])' <<<"$out"
-}
+dump_path() { vgp_field "$1" 'p["exe_path"]'; }
 [ "$(dump_path "$DISK/Folder VGP/VtApp.vgp")" = '%DRIVEAPP%\Programs\VtApp\vtapp.exe' ] \
   || fail "the disk's package starts '$(dump_path "$DISK/Folder VGP/VtApp.vgp")'"
 [ "$(md5sum <"$PACKAGES/VtApp.vgp")" = "$own_sum" ] || fail "the user's own package changed"

@@ -9,9 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/App.h"
-#include "package/paths/PathVariables.h"
-#include "platform/sim/SimPlatform.h"
+#include "common/SimApp.h"
 
 namespace velgaro::fuzz {
 
@@ -27,37 +25,16 @@ inline std::string AsText(const std::uint8_t* data, std::size_t size) {
 
 inline Bytes AsBytes(const std::uint8_t* data, std::size_t size) { return Bytes(data, data + size); }
 
-// The values InitPathVariables gives on the simulated machine, without asking it every time.
-inline void SetKnownPathVariables(PathVariables& paths) {
-  paths.SetTable({PathVariable{"%CDROM%", "D:\\"}, {"%USERNAME%", "User"}, {"%WINDOWS%", "C:\\WINDOWS"},
-                  {"%TEMP%", "C:\\TEMP"}, {"%PROGRAMFILES%", "C:\\Program Files"},
-                  {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
-                 {"D:\\"});
-}
+// The simulated machine's path variables, with a CD-ROM drive D: (so that %CDROM% is reached too).
+inline void SetKnownPathVariables(PathVariables& paths) { test::SetKnownPathVariables(paths, "D:\\"); }
 
 // One run of the program over the simulated machine: the program folder C:\Tools\Rec, an installer
-// C:\Setup\setup.exe and a package folder C:\Packages.
-struct World {
-  static constexpr const char* kPackageFolder = "C:\\Packages";
-  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
-
+// C:\Setup\setup.exe and a package folder C:\Packages (kPackageFolder).
+struct World : test::SimApp {
   World() {
-    fs.AddFolder(sys.exeFolder);
-    fs.AddFolder(kPackageFolder);
+    AddProgramAndPackageFolders("D:\\");
     fs.AddFile(kSetup, "MZ");
-    SetKnownPathVariables(app.paths);
   }
-  World(const World&) = delete;
-  World& operator=(const World&) = delete;
-
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimIniFile ini{fs};
-  SimSettingsStore settings;
-  SimRegistry registry;
-  SimCodepage codepage;
-  SimDialogs dialogs;
-  App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
 };
 
 }  // namespace velgaro::fuzz

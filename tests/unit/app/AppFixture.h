@@ -1,4 +1,4 @@
-// An App over the simulated platform; the windows layer's hooks only note that they were called.
+// An App over the simulated machine; the windows layer's hooks only note that they were called.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "platform/sim/SimPlatform.h"
+#include "common/SimApp.h"
 
 namespace velgaro {
 
-class AppFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test, public test::SimApp {
  protected:
   AppFixture() {
     AppWindows& w = app.windows;
@@ -43,15 +42,6 @@ class AppFixture : public ::testing::Test {
 
   int endCode = -1;
   PlayRun played;   // the run the control window was opened with
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimIniFile ini{fs};
-  SimSettingsStore settings;
-  SimRegistry registry;
-  SimCodepage codepage;
-  SimDialogs dialogs;
-  App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
-
   bool firstCopy = true;
   bool firstCopyHasMainWindow = false;
   std::string commandLine;

@@ -5,26 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/App.h"
+#include "common/SimApp.h"
+#include "common/TestPackage.h"
 #include "editor/BatchEditor.h"
-#include "platform/sim/SimPlatform.h"
 
 namespace velgaro::test {
 
-class EditorFixture : public ::testing::Test {
+class EditorFixture : public ::testing::Test, public SimApp {
  protected:
-  static constexpr const char* kFolder = "C:\\Packages";
+  static constexpr const char* kFolder = kPackageFolder;
 
   EditorFixture() {
-    fs.AddFolder(kFolder);
-    fs.AddFolder(sys.exeFolder);
-    app.paths.SetTable({PathVariable{"%CDROM%", ""}, {"%USERNAME%", "User"}, {"%WINDOWS%", "C:\\WINDOWS"},
-                        {"%TEMP%", "C:\\TEMP"}, {"%PROGRAMFILES%", "C:\\Program Files"},
-                        {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
-                       {});
+    AddProgramAndPackageFolders();
     hooks.showProgress = [this](bool on) { calls.push_back(on ? "show" : "hide"); };
     hooks.progress = [this](int pos, int max) { calls.push_back(std::to_string(pos) + "/" + std::to_string(max)); };
     hooks.focusFind = [this] { calls.push_back("focus find"); };
@@ -35,21 +31,21 @@ class EditorFixture : public ::testing::Test {
   std::string PackageFile(const std::string& name) const { return std::string(kFolder) + "\\" + name + ".vgp"; }
 
   void AddPackage(const std::string& name, const std::string& installer) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    pkg.options.needWait = true;   // saved without recorded actions
-    pkg.NewPackageImage(1024, 768, installer, "Пакет " + name);
-    pkg.AppendExePath(installer, {});
-    pkg.AppendCommandLine("/S");
-    pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
-    pkg.WriteOptions();
-    ASSERT_TRUE(pkg.WritePackageFile(fs, PackageFile(name)));
+    TestPackageSpec spec;
+    spec.installer = installer;
+    spec.description = "Пакет " + name;
+    spec.commandLine = "/S";
+    ASSERT_TRUE(WriteTestPackage(fs, codepage, PackageFile(name), spec));
   }
 
+  // The package file as it is stored now; nullopt when it is not a sound package.
+  std::optional<PackageImage> Stored(const std::string& name) const {
+    return ReadTestPackage(fs, codepage, PackageFile(name));
+  }
   // The installer path as the file stores it now; "?" when the file is not a sound package.
   std::string StoredPath(const std::string& name) const {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    if (!pkg.LoadPackage(fs, PackageFile(name))) return "?";
-    return pkg.ReadExePath();
+    const std::optional<PackageImage> pkg = Stored(name);
+    return pkg ? pkg->ReadExePath() : "?";
   }
 
   // Opens the window on kFolder as the stored setting would.
@@ -79,14 +75,6 @@ class EditorFixture : public ::testing::Test {
     return model->RunReplace();
   }
 
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimIniFile ini{fs};
-  SimSettingsStore settings;
-  SimRegistry registry;
-  SimCodepage codepage;
-  SimDialogs dialogs;
-  App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
   EditorHooks hooks;
   std::unique_ptr<BatchEditorModel> model;
   std::vector<std::string> calls;

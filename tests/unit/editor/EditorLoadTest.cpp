@@ -7,7 +7,17 @@ namespace velgaro::test {
 namespace {
 
 using Strings = std::vector<std::string>;
-using EditorLoadTest = EditorFixture;
+
+class EditorLoadTest : public EditorFixture {
+ protected:
+  // A portable copy opened on kFolder (package a), with another folder C:\Other (package o) to go to.
+  void OpenBesideAnotherFolder() {
+    AddPackage("a", "C:\\a.exe");
+    fs.AddFile("C:\\Other\\o.vgp", "");
+    app.PortableMode = true;
+    Open();
+  }
+};
 
 TEST_F(EditorLoadTest, OpensOnTheFolderSettingInTheSavedOrderWithStoredPaths) {
   for (const char* name : {"a", "b", "c", "d"}) AddPackage(name, std::string("%PROGRAMFILES%\\") + name + ".exe");
@@ -39,10 +49,7 @@ TEST_F(EditorLoadTest, WithoutAFolderOrWithAnUnlistableOneNothingIsListed) {
 }
 
 TEST_F(EditorLoadTest, TheFolderBrowserStoresTheChosenFolderAndClearsTheBoxes) {
-  AddPackage("a", "C:\\a.exe");
-  fs.AddFile("C:\\Other\\o.vgp", "");
-  app.PortableMode = true;
-  Open();
+  OpenBesideAnotherFolder();
   model->ChoosePackageFolder();   // cancelled
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Выберите папку содержащую файлы .VGP");
@@ -62,10 +69,7 @@ TEST_F(EditorLoadTest, TheFolderBrowserStoresTheChosenFolderAndClearsTheBoxes) {
 }
 
 TEST_F(EditorLoadTest, ATypedFolderIsLoadedOrReported) {
-  AddPackage("a", "C:\\a.exe");
-  fs.AddFile("C:\\Other\\o.vgp", "");
-  app.PortableMode = true;
-  Open();
+  OpenBesideAnotherFolder();
   model->FolderTyped("C:\\Other");
   EXPECT_EQ(Column(1), Strings{"o"});
   EXPECT_EQ(model->Status(), "Папка найдена, и загружена");

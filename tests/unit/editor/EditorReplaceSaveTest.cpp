@@ -121,10 +121,10 @@ TEST_F(EditorSaveTest, TickedChangedPackagesAreWrittenAndTheListReloaded) {
   EXPECT_EQ(report.saved, Strings{PackageFile("a")});
   EXPECT_TRUE(report.failed.empty());
   EXPECT_EQ(StoredPath("a"), "C:\\New\\a.exe");
-  PackageImage written(PackageTextContext{codepage, {}});
-  ASSERT_TRUE(written.LoadPackage(fs, PackageFile("a")));
-  EXPECT_EQ(written.ReadCommandLineRaw(), "/S");   // the rest of the package is kept
-  EXPECT_EQ(written.ReadDescription(), "Пакет a");
+  const std::optional<PackageImage> written = Stored("a");
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->ReadCommandLineRaw(), "/S");   // the rest of the package is kept
+  EXPECT_EQ(written->ReadDescription(), "Пакет a");
   EXPECT_EQ(fs.Text(PackageFile("b")), untickedBefore);
   EXPECT_EQ(Column(2), (Strings{"C:\\New\\a.exe", "C:\\Old\\b.exe", "C:\\Keep\\c.exe"}));
   EXPECT_EQ(Column(3), Strings(3));

@@ -21,9 +21,6 @@ class DeploymentStartTest : public PlayerTest {
   }
   nlohmann::json Report() const { return nlohmann::json::parse(fs.Text(app.ReportPath)); }
 
-  SimIniFile ini{fs};
-  SimDialogs dialogs;
-  App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
   SimDeploymentLog log;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/InstallerCommand.h"
 #include "platform/sim/SimPlatform.h"
 
@@ -16,11 +18,9 @@ class InstallerCommandTest : public ::testing::Test {
 };
 
 TEST_F(InstallerCommandTest, Extension) {
-  EXPECT_EQ(InstallerExtension("C:\\a\\Setup.EXE"), "exe");
-  EXPECT_EQ(InstallerExtension("C:\\a.b\\setup"), "");
-  EXPECT_EQ(InstallerExtension("setup."), "");
-  EXPECT_EQ(InstallerExtension("-"), "");
-  EXPECT_EQ(InstallerExtension("x.tar.Gz"), "gz");
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\a\\Setup.EXE", "exe"}, {"C:\\a.b\\setup", ""}, {"setup.", ""}, {"-", ""}, {"x.tar.Gz", "gz"}};
+  for (const auto& [path, extension] : cases) EXPECT_EQ(InstallerExtension(path), extension) << path;
 }
 
 TEST_F(InstallerCommandTest, ProgramsStartDirectlyWithABlankBeforeTheParameters) {

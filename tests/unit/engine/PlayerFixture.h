@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/SimApp.h"
+#include "common/TestPackage.h"
 #include "engine/Player.h"
 #include "platform/sim/SimDeploymentLog.h"
 #include "platform/sim/SimDesktop.h"
@@ -47,9 +49,9 @@ inline TestAction TypeInto(const std::string& pageCaption, std::int32_t n, const
   return TestAction{{{"#32770", pageCaption, 1}, {"Edit", "", n}}, ClickAt(3, 3), text};
 }
 
-class PlayerTest : public ::testing::Test {
+// The simulated machine's ports come from SimApp (its App serves the tests of the deployment start).
+class PlayerTest : public ::testing::Test, public test::SimApp {
  protected:
-  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
   static constexpr const char* kFolder = "C:\\Packages\\";
   static constexpr Rect kControlRect{271, 13, 752, 56};
 
@@ -58,35 +60,22 @@ class PlayerTest : public ::testing::Test {
     fs.AddFile(kSetup, "MZ");
     settings.Set("Install", "Speed", "0");
     control = desktop.Create(SimWindowSpec{"ThunderRT6FormDC", "Velgaro", 0, 0, kControlRect, true, false});
-    std::array<PathVariable, PathVariables::kCount> table{{{"%CDROM%", ""},
-                                                          {"%USERNAME%", "User"},
-                                                          {"%WINDOWS%", "C:\\WINDOWS"},
-                                                          {"%TEMP%", "C:\\TEMP"},
-                                                          {"%PROGRAMFILES%", "C:\\Program Files"},
-                                                          {"%APPFOLDER%", "C:\\Tools\\Rec\\"},
-                                                          {"%DRIVEAPP%", "C:\\"}}};
-    paths.SetTable(table, {});
+    test::SetKnownPathVariables(paths);
   }
 
   // Writes a package file as the recorder would; returns its path.
   std::string WritePackage(const std::string& name, const TestPackage& spec) {
-    PackageImage image(PackageTextContext{codepage, nullptr});
-    image.NewPackageImage(1024, 768, spec.installer, "test package");
-    for (const TestAction& a : spec.actions) {
-      image.action = PackageAction{a.path, a.steps, a.text};
-      image.AppendAction();
-    }
-    image.options.needWait = true;   // lets a package without actions take its installer path
-    EXPECT_TRUE(image.AppendExePath(spec.installer, [] { return true; }));
-    image.AppendCommandLine(spec.commandLine);
-    image.AppendCreationDate(clock.now);
-    image.options.needWait = spec.needWait;
-    image.options.createReboot = spec.createReboot;
-    image.options.localSpeed = spec.localSpeed;
-    EXPECT_TRUE(image.WriteOptions());
-    image.Image()[8] = static_cast<std::uint8_t>(spec.versionMajor);
+    test::TestPackageSpec file;
+    file.installer = spec.installer;
+    file.commandLine = spec.commandLine;
+    for (const TestAction& a : spec.actions) file.actions.push_back(PackageAction{a.path, a.steps, a.text});
+    file.options.needWait = spec.needWait;
+    file.options.createReboot = spec.createReboot;
+    file.options.localSpeed = spec.localSpeed;
+    file.created = clock.now;
+    file.versionMajor = spec.versionMajor;
     const std::string path = std::string(kFolder) + name + ".vgp";
-    EXPECT_TRUE(image.WritePackageFile(fs, path));
+    EXPECT_TRUE(test::WriteTestPackage(fs, codepage, path, file));
     return path;
   }
 
@@ -134,11 +123,6 @@ class PlayerTest : public ::testing::Test {
 
   const InstallStat& Row(std::size_t i) const { return stats.Rows().at(i); }
 
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimRegistry registry;
-  SimSettingsStore settings;
-  SimCodepage codepage;
   SimDesktop desktop;
   SimProcesses processes;
   SimClock clock;

@@ -6,6 +6,14 @@ namespace {
 
 class PlayerRunTest : public PlayerTest {
  protected:
+  // A package that starts no program and waits for the one an earlier run started; returns its path.
+  std::string WriteDashPackage() {
+    TestPackage dash;
+    dash.installer = "-";
+    dash.needWait = true;
+    return WritePackage("Dash", dash);
+  }
+
   // Unscrambles the file, lets the test change the bytes, scrambles it again.
   template <typename Change>
   void Patch(const std::string& path, Change change) {
@@ -172,10 +180,7 @@ TEST_F(PlayerRunTest, NeedWaitKeepsThePackageOpenUntilTheInstallerEnds) {
 
 TEST_F(PlayerRunTest, PackageWithoutInstallerWaitsForTheLastInstallerLaunchedInTheRun) {
   const std::string first = WritePackage("First", TestPackage{});
-  TestPackage dash;
-  dash.installer = "-";
-  dash.needWait = true;
-  const std::string second = WritePackage("Dash", dash);
+  const std::string second = WriteDashPackage();
   Queue({first, second});
   Start();
   Run(200);
@@ -191,10 +196,7 @@ TEST_F(PlayerRunTest, PackageWithoutInstallerWaitsForTheLastInstallerLaunchedInT
 
 TEST_F(PlayerRunTest, PackageWithoutInstallerUsesTheProcessWideIdOfAnEarlierRun) {
   processWideId = *processes.Start("C:\\Other\\setup.exe ");
-  TestPackage dash;
-  dash.installer = "-";
-  dash.needWait = true;
-  Queue({WritePackage("Dash", dash)});
+  Queue({WriteDashPackage()});
   Start();
   Run(2000);
   EXPECT_FALSE(Row(0).closed);
@@ -204,10 +206,7 @@ TEST_F(PlayerRunTest, PackageWithoutInstallerUsesTheProcessWideIdOfAnEarlierRun)
 }
 
 TEST_F(PlayerRunTest, PackageWithoutInstallerAndNoEarlierLaunchEndsItsWaitAtOnce) {
-  TestPackage dash;
-  dash.installer = "-";
-  dash.needWait = true;
-  Queue({WritePackage("Dash", dash)});
+  Queue({WriteDashPackage()});
   Start();
   Run(100);
   EXPECT_FALSE(Row(0).closed);

@@ -43,6 +43,16 @@ class RecorderTest : public PlayerTest {
     recorder->Load();
   }
 
+  // A recording of a one-page installer, its button clicked, then paused; pauseTip: the stored setting
+  // ("1": the user declined the tip).
+  void PauseAfterAButton(const std::string& pauseTip) {
+    Installer({{"Page", {}}});
+    settings.Set("View", "PauseTip", pauseTip);
+    StartRecording();
+    UserClick(NextButton());
+    recorder->Pause();
+  }
+
   // The hook sees an event before the window under the pointer does; the recorder works through it
   // afterwards, from its queue.
   void Hook(std::uint32_t message, Point at) { queue.push_back(CaptureMouseEvent(desktop, recorder->Matcher(), message, at)); }
@@ -69,10 +79,10 @@ class RecorderTest : public PlayerTest {
   }
   // Loads the saved package and returns its actions.
   std::vector<PackageAction> SavedActions(const std::string& path = "C:\\Packages\\Recorded.VGP") {
-    PackageImage saved(PackageTextContext{codepage, nullptr});
-    EXPECT_TRUE(saved.LoadPackage(fs, path));
+    std::optional<PackageImage> saved = test::ReadTestPackage(fs, codepage, path);
+    EXPECT_TRUE(saved) << path;
     std::vector<PackageAction> actions;
-    while (saved.ReadNextAction()) actions.push_back(saved.action);
+    while (saved && saved->ReadNextAction()) actions.push_back(saved->action);
     return actions;
   }
 
@@ -86,7 +96,6 @@ class RecorderTest : public PlayerTest {
   }
 
   NewPackageRequest request;
-  SimDialogs dialogs;
   bool hookWorks = true;
   std::unique_ptr<Recorder> recorder;
   std::vector<CapturedMouseEvent> queue;

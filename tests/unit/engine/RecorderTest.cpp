@@ -101,11 +101,7 @@ TEST_F(RecorderTest, PausingOnAFieldCommitsItsTextOnceAndOnlyWhenItChanged) {
 }
 
 TEST_F(RecorderTest, TextForAWindowThatIsNoFieldNeedsTheFilterCleared) {
-  Installer({{"Page", {}}});
-  settings.Set("View", "PauseTip", "0");
-  StartRecording();
-  UserClick(NextButton());
-  recorder->Pause();
+  PauseAfterAButton("0");
   EXPECT_TRUE(recorder->View().filterEnabled);
   EXPECT_TRUE(recorder->View().filterChecked);
   EXPECT_EQ(recorder->View().lblAct,
@@ -126,11 +122,7 @@ TEST_F(RecorderTest, TextForAWindowThatIsNoFieldNeedsTheFilterCleared) {
 }
 
 TEST_F(RecorderTest, ThePauseTipStaysAwayOnceDeclined) {
-  Installer({{"Page", {}}});
-  settings.Set("View", "PauseTip", "1");
-  StartRecording();
-  UserClick(NextButton());
-  recorder->Pause();
+  PauseAfterAButton("1");
   EXPECT_NE(calls.back(), "pause tip");
 }
 

@@ -2,29 +2,20 @@
 // except the few keys that no window or message reads, which are listed here with the reason.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
 #include <utility>
 
+#include "ShippedEnglish.h"
 #include "editor/EditorTexts.h"
 #include "engine/PlayerTexts.h"
-#include "lang/Language.h"
 #include "library/LibraryTexts.h"
 #include "library/NewPackageTexts.h"
-#include "platform/sim/SimPlatform.h"
 #include "wizard/WizardTexts.h"
 
 namespace velgaro {
 namespace {
-
-std::string ShippedFilePath() {
-  std::string here = __FILE__;   // .../tests/unit/lang/EnglishCoverageTest.cpp
-  for (int i = 0; i < 4; ++i) here = here.substr(0, here.find_last_of("/\\"));
-  return here + "/language/English.lng";
-}
 
 struct UnreadKey {
   const char* section;
@@ -104,23 +95,13 @@ std::optional<std::string> BuiltInText(const std::string& section, int key) {
   return std::nullopt;
 }
 
-class EnglishCoverageTest : public ::testing::Test {
+class EnglishCoverageTest : public ShippedEnglishTest {
  protected:
   void SetUp() override {
-    std::ifstream in(ShippedFilePath(), std::ios::binary);
-    ASSERT_TRUE(in) << ShippedFilePath();
-    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    fs_.AddFile("C:\\Tools\\Rec\\language\\English.lng", content);
-    language_.SetName("English");
-    language_.LoadLanguage({sys_, fs_, ini_, dialogs_, false});
+    ShippedEnglishTest::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(dialogs_.shown.empty());
   }
-
-  SimSystemInfo sys_;
-  SimFileSystem fs_;
-  SimIniFile ini_{fs_};
-  SimDialogs dialogs_;
-  Language language_;
 };
 
 TEST_F(EnglishCoverageTest, EveryKeyThatIsReadHasItsEnglish) {

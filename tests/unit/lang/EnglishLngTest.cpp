@@ -1,25 +1,16 @@
 // The shipped English translation, read through the same parser and loader as the program.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
 #include <utility>
 
-#include "lang/Language.h"
-#include "platform/sim/SimPlatform.h"
+#include "ShippedEnglish.h"
 
 namespace velgaro {
 namespace {
-
-std::string ShippedFilePath() {
-  std::string here = __FILE__;   // .../tests/unit/lang/EnglishLngTest.cpp
-  for (int i = 0; i < 4; ++i) here = here.substr(0, here.find_last_of("/\\"));
-  return here + "/language/English.lng";
-}
 
 // Texts that carry a value: the translation must keep its marker or the value is lost.
 const std::set<std::pair<std::string, int>>& KeysWithValue() {
@@ -47,16 +38,8 @@ int CountMarkers(const std::string& text) {
   return count;
 }
 
-class EnglishLngTest : public ::testing::Test {
+class EnglishLngTest : public ShippedEnglishTest {
  protected:
-  void SetUp() override {
-    std::ifstream in(ShippedFilePath(), std::ios::binary);
-    ASSERT_TRUE(in) << ShippedFilePath();
-    content_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    fs_.AddFile("C:\\Tools\\Rec\\language\\English.lng", content_);
-    language_.SetName("English");
-    language_.LoadLanguage({sys_, fs_, ini_, dialogs_, false});
-  }
 
   int SectionKeys(const std::string& section) const {
     for (const LanguageSection& s : LanguageSections()) {
@@ -65,12 +48,6 @@ class EnglishLngTest : public ::testing::Test {
     return 0;
   }
 
-  std::string content_;
-  SimSystemInfo sys_;
-  SimFileSystem fs_;
-  SimIniFile ini_{fs_};
-  SimDialogs dialogs_;
-  Language language_;
 };
 
 TEST_F(EnglishLngTest, IsPlainAsciiText) {

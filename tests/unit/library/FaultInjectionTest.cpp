@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "LibraryFixture.h"
-#include "library/PackageProperties.h"
 #include "unit/common/FaultWalk.h"
 
 namespace velgaro::test {
@@ -13,8 +12,7 @@ namespace {
 class LibraryFaults : public LibraryFixture {
  protected:
   LibraryFaults() {
-    AddPackage("Alpha", kSetup, "первый");
-    AddPackage("Beta", kSetup, "второй");
+    AddAlphaAndBeta();
   }
 
   static std::string Package(const std::string& name) { return std::string(kFolder) + "\\" + name + ".VGP"; }
@@ -22,14 +20,9 @@ class LibraryFaults : public LibraryFixture {
   // The properties dialog on Alpha, edited, then OK; true when it closed without a message.
   bool Properties(const std::function<void(NewPackageForm&)>& edit) {
     dialogs.shown.clear();
-    NewPackageForm form(NewPackageDeps{app.language, fs, settings, dialogs, app.paths},
-                        NewPackageSetup{{"Alpha", "Beta"}, kFolder, "", "", NewPackageMode::Properties});
-    form.Load();
-    PackageProperties properties(PropertiesDeps{app.PackageText(), app.language, dialogs, fs, app.paths}, form, kFolder,
-                                 "Alpha");
-    properties.GetProperty();
-    edit(form);
-    return properties.Ok().close && dialogs.shown.empty();
+    PackageProperties& dialog = OpenProperties({"Alpha", "Beta"}, "Alpha");
+    edit(*form);
+    return dialog.Ok().close && dialogs.shown.empty();
   }
 };
 

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/App.h"
+#include "common/SimApp.h"
+#include "common/TestPackage.h"
 #include "library/MainWindowModel.h"
-#include "platform/sim/SimPlatform.h"
+#include "library/PackageProperties.h"
 
 namespace velgaro::test {
 
@@ -21,19 +23,13 @@ struct RecordedProgress : LibraryProgress {
   std::vector<std::string> steps;
 };
 
-class LibraryFixture : public ::testing::Test {
+class LibraryFixture : public ::testing::Test, public SimApp {
  protected:
-  static constexpr const char* kFolder = "C:\\Packages";
-  static constexpr const char* kSetup = "C:\\Setup\\setup.exe";
+  static constexpr const char* kFolder = kPackageFolder;
 
   LibraryFixture() {
-    fs.AddFolder(kFolder);
-    fs.AddFolder(sys.exeFolder);
+    AddProgramAndPackageFolders();
     fs.AddFile(kSetup, "MZ");
-    app.paths.SetTable({PathVariable{"%CDROM%", ""}, {"%USERNAME%", "User"}, {"%WINDOWS%", "C:\\WINDOWS"},
-                        {"%TEMP%", "C:\\TEMP"}, {"%PROGRAMFILES%", "C:\\Program Files"},
-                        {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
-                       {});
     hooks.hideMainWindow = [this] { calls.push_back("hide"); };
     hooks.openControlWindow = [this](const PlayRun& run) {
       calls.push_back("control");
@@ -51,14 +47,33 @@ class LibraryFixture : public ::testing::Test {
   // A package of the folder: its installer, description and default selection.
   void AddPackage(const std::string& name, const std::string& installer = kSetup,
                   const std::string& description = "", bool defSelect = false) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    pkg.options = PackageOptions{false, false, 0, defSelect, true};
-    pkg.NewPackageImage(1024, 768, installer, description.empty() ? "Пакет " + name : description);
-    pkg.AppendExePath(installer, {});
-    pkg.AppendCommandLine("");
-    pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
-    pkg.WriteOptions();
-    ASSERT_TRUE(pkg.WritePackageFile(fs, std::string(kFolder) + "\\" + name + ".vgp"));
+    TestPackageSpec spec;
+    spec.installer = installer;
+    spec.description = description.empty() ? "Пакет " + name : description;
+    spec.options.defSelect = defSelect;
+    AddPackage(name, spec);
+  }
+  void AddPackage(const std::string& name, const TestPackageSpec& spec) {
+    ASSERT_TRUE(WriteTestPackage(fs, codepage, PackageFile(name), spec));
+  }
+  // The two packages the properties tests change: Alpha ("первый") and Beta ("второй").
+  void AddAlphaAndBeta() {
+    AddPackage("Alpha", kSetup, "первый");
+    AddPackage("Beta", kSetup, "второй");
+  }
+  static std::string PackageFile(const std::string& name) { return std::string(kFolder) + "\\" + name + ".vgp"; }
+
+  // The properties dialog as the view opens it on row: the form in properties mode over the names the
+  // list shows, filled from the package (GetProperty).
+  PackageProperties& OpenProperties(const std::vector<std::string>& names, const std::string& row) {
+    properties.reset();
+    form = std::make_unique<NewPackageForm>(NewPackageDeps{app.language, fs, settings, dialogs, app.paths},
+                                            NewPackageSetup{names, kFolder, "", "", NewPackageMode::Properties});
+    form->Load();
+    properties = std::make_unique<PackageProperties>(
+        PropertiesDeps{app.PackageText(), app.language, dialogs, fs, app.paths}, *form, kFolder, row);
+    properties->GetProperty();
+    return *properties;
   }
 
   MainWindowModel& Model() {
@@ -85,18 +100,12 @@ class LibraryFixture : public ::testing::Test {
     return model->Library().CellText(model->Library().Rows()[row], column);
   }
 
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimIniFile ini{fs};
-  SimSettingsStore settings;
-  SimRegistry registry;
-  SimCodepage codepage;
-  SimDialogs dialogs;
   SimShell shell;
-  App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
   RecordedProgress progress;
   MainWindowHooks hooks;
   std::unique_ptr<MainWindowModel> model;
+  std::unique_ptr<NewPackageForm> form;               // the properties dialog (OpenProperties)
+  std::unique_ptr<PackageProperties> properties;
   std::vector<std::string> calls;
   PlayRun played;   // the run the control window was opened with
 };

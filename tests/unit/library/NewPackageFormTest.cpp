@@ -6,17 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "common/SimApp.h"
 #include "library/NewPackageForm.h"
 #include "library/NewPackageTip.h"
-#include "platform/sim/SimPlatform.h"
 
 namespace velgaro::test {
 namespace {
 
-constexpr const char* kSetup = "C:\\Setup\\setup.exe";
 constexpr const char* kProduct = "Velgaro Replaysetup";
 
-class NewPackageFormTest : public ::testing::Test {
+class NewPackageFormTest : public ::testing::Test, public SimApp {
  protected:
   NewPackageFormTest() {
     fs.AddFile(kSetup, "MZ");
@@ -25,16 +24,12 @@ class NewPackageFormTest : public ::testing::Test {
     fs.AddFile("C:\\Program Files\\App\\Setup.Exe", "MZ");
     fs.AddFile("C:\\a", "no extension");
     fs.AddFolder("C:\\Setup\\dir.exe");
-    fs.AddFolder("C:\\Packages");
-    paths.SetTable({PathVariable{"%CDROM%", ""}, {"%USERNAME%", "User"}, {"%WINDOWS%", "C:\\WINDOWS"},
-                    {"%TEMP%", "C:\\TEMP"}, {"%PROGRAMFILES%", "C:\\Program Files"},
-                    {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
-                   {});
+    AddProgramAndPackageFolders();
   }
 
   NewPackageForm& Open(NewPackageSetup setup = {}) {
-    if (setup.packageFolder.empty()) setup.packageFolder = "C:\\Packages";
-    form = std::make_unique<NewPackageForm>(NewPackageDeps{language, fs, settings, dialogs, paths}, setup, 42);
+    if (setup.packageFolder.empty()) setup.packageFolder = kPackageFolder;
+    form = std::make_unique<NewPackageForm>(NewPackageDeps{app.language, fs, settings, dialogs, app.paths}, setup, 42);
     form->Load();
     return *form;
   }
@@ -48,11 +43,6 @@ class NewPackageFormTest : public ::testing::Test {
   }
   std::string Setting(const char* section, const char* key) const { return settings.Get(section, key, "<none>"); }
 
-  SimFileSystem fs;
-  SimSettingsStore settings;
-  SimDialogs dialogs;
-  Language language;
-  PathVariables paths;
   std::unique_ptr<NewPackageForm> form;
 };
 
@@ -268,10 +258,8 @@ TEST_F(NewPackageFormTest, AnExistingNameIsReplacedOnlyAfterYes) {
 TEST_F(NewPackageFormTest, TranslatedQuestionPutsTheNameWhereItsMarkerIs) {
   fs.AddFile("C:\\Tools\\Rec\\language\\English.lng",
              std::string("[New]\r\n18=Package %s exists.\r\n19=Overwrite?\r\n"));
-  SimSystemInfo sys;
-  SimIniFile ini(fs);
-  language.SetName("English");
-  language.LoadLanguage(Language::LoadContext{sys, fs, ini, dialogs, false});
+  app.language.SetName("English");
+  app.language.LoadLanguage(Language::LoadContext{sys, fs, ini, dialogs, false});
   ASSERT_TRUE(dialogs.shown.empty());
   Filled({"Setup"});
   EXPECT_EQ(form->Ok().outcome, NewPackageOutcome::Stay);

@@ -1,9 +1,8 @@
 // The properties of a package: the dialog filled from the file, OK writing it back and renaming it, the
 // row refreshed, and a new name that another package already has.
-#include <memory>
+#include <optional>
 
 #include "LibraryFixture.h"
-#include "library/PackageProperties.h"
 
 namespace velgaro::test {
 namespace {
@@ -11,20 +10,13 @@ namespace {
 class PropertiesTest : public LibraryFixture {
  protected:
   PropertiesTest() {
-    AddPackage("Alpha", kSetup, "первый");
-    AddPackage("Beta", kSetup, "второй");
+    AddAlphaAndBeta();
     hooks.openProperties = [this](const std::string& row) { return RunDialog(row); };
   }
 
-  // What the view does: the form in properties mode, GetProperty, the test's edits, then OK.
+  // What the view does: the dialog opened on the row, the test's edits, then OK.
   std::string RunDialog(const std::string& row) {
-    form = std::make_unique<NewPackageForm>(
-        NewPackageDeps{app.language, fs, settings, dialogs, app.paths},
-        NewPackageSetup{Texts(), kFolder, "", "", NewPackageMode::Properties});
-    form->Load();
-    properties = std::make_unique<PackageProperties>(
-        PropertiesDeps{app.PackageText(), app.language, dialogs, fs, app.paths}, *form, kFolder, row);
-    properties->GetProperty();
+    OpenProperties(Texts(), row);
     opened = form->State();
     if (edit) edit(*form);
     lastOk = properties->Ok();
@@ -33,14 +25,12 @@ class PropertiesTest : public LibraryFixture {
 
   Bytes File(const std::string& name) const { return fs.ReadAll(std::string(kFolder) + "\\" + name + ".VGP").value_or(Bytes{}); }
   PackageImage Read(const std::string& name) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    EXPECT_TRUE(pkg.LoadPackage(fs, std::string(kFolder) + "\\" + name + ".VGP"));
-    return pkg;
+    std::optional<PackageImage> pkg = ReadTestPackage(fs, codepage, std::string(kFolder) + "\\" + name + ".VGP");
+    EXPECT_TRUE(pkg) << name;
+    return pkg ? *pkg : PackageImage(PackageTextContext{codepage, {}});
   }
 
   std::function<void(NewPackageForm&)> edit;
-  std::unique_ptr<NewPackageForm> form;
-  std::unique_ptr<PackageProperties> properties;
   NewPackageState opened;
   PropertiesOkResult lastOk;
 };
@@ -153,11 +143,11 @@ TEST_F(PropertiesTest, ParametersAndOptionsAreStoredInVariableForm) {
 }
 
 TEST_F(PropertiesTest, ASpeedIndexPastTheListLeavesItsFirstEntry) {
-  PackageImage pkg(PackageTextContext{codepage, {}});
-  ASSERT_TRUE(pkg.LoadPackage(fs, std::string(kFolder) + "\\Alpha.vgp"));
-  pkg.options.localSpeed = 5;
-  pkg.WriteOptions();
-  ASSERT_TRUE(pkg.WritePackageFile(fs, std::string(kFolder) + "\\Alpha.vgp"));
+  TestPackageSpec alpha;
+  alpha.installer = kSetup;
+  alpha.description = "первый";
+  alpha.options.localSpeed = 5;
+  AddPackage("Alpha", alpha);
   Open().MarkRow(1);
   model->ShowProperty();
   EXPECT_EQ(opened.localSpeed, 0);
@@ -180,6 +170,7 @@ TEST_F(PropertiesTest, WithNoMarkedRowTheFirstRowIsTakenAndAnEmptyListDoesNothin
   fs.Remove(std::string(kFolder) + "\\Alpha.vgp");
   fs.Remove(std::string(kFolder) + "\\Beta.vgp");
   model->RefreshList();
+  properties.reset();
   form.reset();
   model->ShowProperty();
   EXPECT_EQ(form, nullptr);

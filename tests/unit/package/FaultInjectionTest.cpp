@@ -15,12 +15,7 @@ class PackageFaults : public ::testing::Test {
  protected:
   // Stop pressed after three recorded actions; true when the package was written.
   bool StopRecording() {
-    w.pkg.options = PackageOptions{};
-    w.pkg.NewPackageImage(1024, 768, "C:\\Program Files\\App\\setup.exe", "Описание");
-    for (int i = 0; i < 3; ++i) {
-      w.pkg.action = SampleAction("Setup", "");
-      w.pkg.AppendAction();
-    }
+    RecordActions(w.pkg, 3);
     SaveRecordingContext ctx(w.pkg, language, dialogs, w.fs, w.vars);
     ctx.installerPath = "C:\\Program Files\\App\\setup.exe";
     ctx.packageName = "Установка";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PackageTestSupport.h"
+#include "common/TestPackage.h"
 #include "package/PackageSummaries.h"
 
 namespace velgaro::test {
@@ -14,14 +15,11 @@ class PackageSummariesTest : public ::testing::Test {
  protected:
   // A package whose installer path is exePath, written as a recording leaves it.
   void Write(const std::string& name, const std::string& exePath, const std::string& description = "Пакет") {
-    PackageImage pkg(PackageTextContext{w.codepage, {}});
-    pkg.options = PackageOptions{false, false, 0, true, true};
-    pkg.NewPackageImage(800, 600, exePath, description);
-    pkg.AppendExePath(exePath, {});
-    pkg.AppendCommandLine("");
-    pkg.AppendCreationDate(LocalTime{2026, 12, 8, 10, 0, 0});
-    pkg.WriteOptions();
-    ASSERT_TRUE(pkg.WritePackageFile(w.fs, std::string(kFolder) + "\\" + name));
+    TestPackageSpec spec;
+    spec.installer = exePath;
+    spec.description = description;
+    spec.options.defSelect = true;
+    ASSERT_TRUE(WriteTestPackage(w.fs, w.codepage, std::string(kFolder) + "\\" + name, spec));
   }
   void List(const std::string& folder = kFolder) { summaries.Listed(folder, *w.fs.ListFileEntries(folder, "*.vgp")); }
   std::shared_ptr<const StoredSummary> Get(const std::string& name) { return summaries.Summary(PackageTextContext{w.codepage, {}}, w.fs, name); }

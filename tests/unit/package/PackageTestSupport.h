@@ -38,6 +38,17 @@ inline PackageAction SampleAction(const std::string& caption, const std::string&
   return a;
 }
 
+// A recording as the Stop command finds it: the header and n actions, nothing written after them yet.
+inline void RecordActions(PackageImage& pkg, int actions, bool needWait = false) {
+  pkg.options = PackageOptions{};
+  pkg.options.needWait = needWait;
+  pkg.NewPackageImage(1024, 768, "C:\\Program Files\\App\\setup.exe", "Описание");
+  for (int i = 0; i < actions; ++i) {
+    pkg.action = SampleAction("Setup", "");
+    pkg.AppendAction();
+  }
+}
+
 // A whole recording, as the Stop command closes it, left unscrambled.
 inline void RecordSample(PackageImage& pkg, int actions, bool withOptions = true) {
   pkg.options = PackageOptions{false, true, 1, true, false};

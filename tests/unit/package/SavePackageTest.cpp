@@ -36,13 +36,7 @@ class SaveFlow : public ::testing::Test {
   }
   // A recording of n actions, stopped.
   bool Stop(int actions, bool needWait = false, bool unattended = false) {
-    w.pkg.options = PackageOptions{};
-    w.pkg.options.needWait = needWait;
-    w.pkg.NewPackageImage(1024, 768, "C:\\Program Files\\App\\setup.exe", "Описание");
-    for (int i = 0; i < actions; ++i) {
-      w.pkg.action = SampleAction("Setup", "");
-      w.pkg.AppendAction();
-    }
+    RecordActions(w.pkg, actions, needWait);
     SaveRecordingContext ctx = Context();
     ctx.unattendedInstall = unattended;
     return SaveRecording(ctx);

@@ -69,23 +69,23 @@ class FileFunctionsTest : public ::testing::Test {
   SimFileSystem fs;
 };
 
-TEST_F(FileFunctionsTest, FileExistsTrimsAndAcceptsDash) {
-  EXPECT_TRUE(FileExists(fs, "C:\\Soft\\setup.exe"));
-  EXPECT_TRUE(FileExists(fs, "  c:\\soft\\SETUP.EXE "));
-  EXPECT_TRUE(FileExists(fs, "C:\\Packages"));
-  EXPECT_TRUE(FileExists(fs, "-"));
-  EXPECT_TRUE(FileExists(fs, " - "));
-  EXPECT_FALSE(FileExists(fs, "C:\\Soft\\other.exe"));
-  EXPECT_FALSE(FileExists(fs, ""));
-  EXPECT_FALSE(FileExists(fs, "   "));
-}
-
-TEST_F(FileFunctionsTest, IsFolderOnlyForFolders) {
-  EXPECT_TRUE(IsFolder(fs, "C:\\Packages"));
-  EXPECT_TRUE(IsFolder(fs, " C:\\Soft "));
-  EXPECT_FALSE(IsFolder(fs, "C:\\Soft\\setup.exe"));
-  EXPECT_FALSE(IsFolder(fs, "-"));
-  EXPECT_FALSE(IsFolder(fs, "C:\\Missing"));
+// FileExists trims and takes "-" (no installer) as there; IsFolder holds only for folders.
+TEST_F(FileFunctionsTest, FileExistsAndIsFolder) {
+  const struct {
+    const char* path;
+    bool exists;
+    bool folder;
+  } cases[] = {
+      {"C:\\Soft\\setup.exe", true, false}, {"  c:\\soft\\SETUP.EXE ", true, false},
+      {"C:\\Packages", true, true},         {" C:\\Soft ", true, true},
+      {"-", true, false},                   {" - ", true, false},
+      {"C:\\Soft\\other.exe", false, false}, {"C:\\Missing", false, false},
+      {"", false, false},                   {"   ", false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FileExists(fs, c.path), c.exists) << "'" << c.path << "'";
+    EXPECT_EQ(IsFolder(fs, c.path), c.folder) << "'" << c.path << "'";
+  }
 }
 
 TEST_F(FileFunctionsTest, NearestExistingFolderWalksUp) {

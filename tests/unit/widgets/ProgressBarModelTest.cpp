@@ -1,6 +1,9 @@
 // The progress bar's frames: what is drawn for a value, and when nothing is drawn at all.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "widgets/ProgressBarModel.h"
 
 namespace velgaro {
@@ -12,26 +15,39 @@ ProgressBarModel AttachedBar(int width, int height = 20) {
   return bar;
 }
 
-TEST(ProgressBarModelTest, ZeroDrawsNothingAndMaxDrawsAFullBar) {
-  ProgressBarModel bar = AttachedBar(200);
-  bar.Max = 10;
-  bar.Value = 0;
-  EXPECT_EQ(bar.NextFrame(), std::nullopt);   // the fill width equals the initial width, 0
-  bar.Value = 10;
-  const auto frame = bar.NextFrame();
-  ASSERT_TRUE(frame);
-  EXPECT_EQ(frame->fillWidth, 200);
-  EXPECT_EQ(frame->text, "100%");
-}
-
-TEST(ProgressBarModelTest, QuarterOfTwoHundred) {
-  ProgressBarModel bar = AttachedBar(200);
-  bar.Max = 200;
-  bar.Value = 50;
-  const auto frame = bar.NextFrame();
-  ASSERT_TRUE(frame);
-  EXPECT_EQ(frame->fillWidth, 50);
-  EXPECT_EQ(frame->text, "25%");
+// A bar attached at a width, then ranges and values set in turn: the frame each one draws.
+TEST(ProgressBarModelTest, FramesForValuesInAndOutsideTheRange) {
+  struct Step {
+    std::int32_t max;
+    std::int32_t value;
+    std::optional<std::int32_t> fill;   // nullopt: nothing drawn
+    const char* text;
+  };
+  struct Case {
+    const char* what;
+    int width;
+    std::vector<Step> steps;
+  };
+  const Case cases[] = {
+      // Zero: the fill width equals the initial width, 0.
+      {"zero draws nothing, the maximum a full bar", 200, {{10, 0, std::nullopt, ""}, {10, 10, 200, "100%"}}},
+      {"a quarter of two hundred", 200, {{200, 50, 50, "25%"}}},
+      {"an empty range draws nothing, a value past the range a full bar", 100,
+       {{0, 5, std::nullopt, ""}, {10, 50, 100, "100%"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProgressBarModel bar = AttachedBar(c.width);
+    for (const Step& s : c.steps) {
+      bar.Max = s.max;
+      bar.Value = s.value;
+      const auto frame = bar.NextFrame();
+      ASSERT_EQ(frame.has_value(), s.fill.has_value()) << s.value << " of " << s.max;
+      if (!frame) continue;
+      EXPECT_EQ(frame->fillWidth, *s.fill);
+      EXPECT_EQ(frame->text, s.text);
+    }
+  }
 }
 
 TEST(ProgressBarModelTest, ValuesOfTheSamePixelWidthDrawOnce) {
@@ -73,19 +89,6 @@ TEST(ProgressBarModelTest, RoundingOfWidthsAndPercentages) {
   EXPECT_EQ(RoundHalfEven(3.4), 3);
   EXPECT_EQ(PercentText(0.456), "46%");
   EXPECT_EQ(PercentText(0.0), "0%");
-}
-
-TEST(ProgressBarModelTest, EmptyRangeAndValuesOutsideItAreSafe) {
-  ProgressBarModel bar = AttachedBar(100);
-  bar.Max = 0;
-  bar.Value = 5;
-  EXPECT_EQ(bar.NextFrame(), std::nullopt);
-  bar.Max = 10;
-  bar.Value = 50;
-  const auto over = bar.NextFrame();
-  ASSERT_TRUE(over);
-  EXPECT_EQ(over->fillWidth, 100);
-  EXPECT_EQ(over->text, "100%");
 }
 
 }  // namespace

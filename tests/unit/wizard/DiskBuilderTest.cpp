@@ -12,11 +12,8 @@ namespace {
 class DiskBuilderTest : public WizardFixture {
  protected:
   DiskBuilderTest() {
-    // The program beside its settings, help and languages.
+    // The program beside its settings and help (the fixture's), and its languages.
     const std::string exe = sys.exeFolder;
-    fs.AddFile(exe + "\\velgaro.exe", "MZ-program");
-    fs.AddFile(exe + "\\velgaro.ini", "[General]\r\nPortableMode=1\r\n");
-    fs.AddFile(exe + "\\help.chm", "ITSF");
     fs.AddFile(exe + "\\language\\English.lng", "[main]\r\n");
     fs.AddFile(exe + "\\language\\German.lng", "[main]\r\n");
     fs.AddFile(exe + "\\language\\notes.txt", "not a language");
@@ -41,11 +38,6 @@ class DiskBuilderTest : public WizardFixture {
     return *builder;
   }
   std::string Disk(const std::string& rest) const { return std::string(kTarget) + "\\" + rest; }
-  std::string ExePathOf(const std::string& file) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    EXPECT_TRUE(pkg.LoadPackage(fs, file)) << file;
-    return pkg.ReadExePath();
-  }
   // Every file under the drive or folder with its bytes, to prove that nothing outside the disk changed.
   std::map<std::string, Bytes> FilesUnder(const std::string& root) const {
     std::map<std::string, Bytes> out;
@@ -57,13 +49,10 @@ class DiskBuilderTest : public WizardFixture {
   // A package "Tool" in folder whose installer is the Editor's.
   void AddPackageTo(const std::string& folder) {
     fs.AddFolder(folder);
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    pkg.NewPackageImage(1024, 768, "C:\\Program Files\\Editor\\setup.exe", "Tool");
-    pkg.AppendExePath("C:\\Program Files\\Editor\\setup.exe", {});
-    pkg.AppendCommandLine("");
-    pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
-    pkg.WriteOptions();
-    ASSERT_TRUE(pkg.WritePackageFile(fs, folder + "\\Tool.vgp"));
+    TestPackageSpec tool;
+    tool.installer = "C:\\Program Files\\Editor\\setup.exe";
+    tool.description = "Tool";
+    ASSERT_TRUE(WriteTestPackage(fs, codepage, folder + "\\Tool.vgp", tool));
   }
   bool HasPartFiles() const {
     for (const auto& [key, entry] : fs.Entries()) {
@@ -354,11 +343,11 @@ TEST_F(DiskBuilderTest, TheRewriteChangesOnlyTheDiskCopiesAndKeepsPathsItCannotP
                                                        {"Lost", "C:\\Program Files\\Lost"},
                                                        {"Missing", "C:\\Program Files\\Missing"}});
   EXPECT_EQ(written, 2);
-  EXPECT_EQ(ExePathOf(Disk("Folder VGP\\Editor.vgp")), "%DRIVEAPP%\\Programs\\Editor\\setup.exe");
-  EXPECT_EQ(ExePathOf(Disk("Folder VGP\\Viewer.vgp")), "%DRIVEAPP%\\Programs\\Viewer\\bin\\install.exe");
+  EXPECT_EQ(InstallerOf(Disk("Folder VGP\\Editor.vgp")), "%DRIVEAPP%\\Programs\\Editor\\setup.exe");
+  EXPECT_EQ(InstallerOf(Disk("Folder VGP\\Viewer.vgp")), "%DRIVEAPP%\\Programs\\Viewer\\bin\\install.exe");
   EXPECT_EQ(*fs.ReadAll(Disk("Folder VGP\\Lost.vgp")), lostCopy);
   EXPECT_EQ(FilesUnder("C:\\"), userFiles);   // packages, installers and settings of the user
-  EXPECT_EQ(ExePathOf(std::string(kPackages) + "\\Editor.vgp"), "C:\\Program Files\\Editor\\setup.exe");
+  EXPECT_EQ(InstallerOf(std::string(kPackages) + "\\Editor.vgp"), "C:\\Program Files\\Editor\\setup.exe");
 }
 
 TEST_F(DiskBuilderTest, TheRewriteNeverTouchesTheUsersPackageFolder) {

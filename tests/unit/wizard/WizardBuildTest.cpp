@@ -17,11 +17,6 @@ class WizardBuild : public WizardFixture {
     AddPackage("Editor", "C:\\Apps\\Editor\\setup.exe");
     AddPackage("Tool", "C:\\Apps\\Editor\\Tools\\tool.exe");   // nested in Editor's folder
   }
-  std::string InstallerOf(const std::string& file) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    EXPECT_TRUE(pkg.LoadPackage(fs, file)) << file;
-    return pkg.ReadExePath();
-  }
   std::map<std::string, Bytes> FilesOnC() const {
     std::map<std::string, Bytes> out;
     for (const auto& [key, entry] : fs.Entries()) {

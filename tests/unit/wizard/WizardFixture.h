@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/App.h"
+#include "common/SimApp.h"
+#include "common/TestPackage.h"
 #include "platform/posix/PosixXml.h"
-#include "platform/sim/SimPlatform.h"
 #include "wizard/WizardModel.h"
 
 namespace velgaro::test {
@@ -20,14 +21,13 @@ struct CountingPump : MessagePump {
   int runs = 0;
 };
 
-class WizardFixture : public ::testing::Test {
+class WizardFixture : public ::testing::Test, public SimApp {
  protected:
-  static constexpr const char* kPackages = "C:\\Packages";
+  static constexpr const char* kPackages = kPackageFolder;
   static constexpr const char* kTarget = "D:\\Disk";
 
   WizardFixture() {
-    fs.AddFolder(kPackages);
-    fs.AddFolder(sys.exeFolder);
+    AddProgramAndPackageFolders();
     fs.AddFolder(kTarget);
     fs.SetFreeBytes("D:\\", 1000000);
     // What page 2 copies onto the disk besides the packages.
@@ -35,24 +35,22 @@ class WizardFixture : public ::testing::Test {
     fs.AddFile(sys.exeFolder + "\\velgaro.ini", "[General]\r\nPortableMode=1\r\n");
     fs.AddFile(sys.exeFolder + "\\help.chm", "ITSF");
     fs.AddFile(std::string(kPackages) + "\\Position.lst", "");
-    app.paths.SetTable({PathVariable{"%CDROM%", ""}, {"%USERNAME%", "User"}, {"%WINDOWS%", "C:\\WINDOWS"},
-                        {"%TEMP%", "C:\\TEMP"}, {"%PROGRAMFILES%", "C:\\Program Files"},
-                        {"%APPFOLDER%", "C:\\Tools\\Rec\\"}, {"%DRIVEAPP%", "C:\\"}},
-                       {});
     hooks.showProgress = [this](bool visible) { progress.push_back(visible ? "show" : "hide"); };
     hooks.progress = [this](int pos, int max) { progress.push_back(std::to_string(pos) + "/" + std::to_string(max)); };
   }
 
   // A package of kPackages that starts installer (stored as given, variables and all).
   void AddPackage(const std::string& name, const std::string& installer) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    pkg.options = PackageOptions{false, false, 0, false, true};
-    pkg.NewPackageImage(1024, 768, installer, "Пакет " + name);
-    pkg.AppendExePath(installer, {});
-    pkg.AppendCommandLine("");
-    pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
-    pkg.WriteOptions();
-    ASSERT_TRUE(pkg.WritePackageFile(fs, std::string(kPackages) + "\\" + name + ".vgp"));
+    TestPackageSpec spec;
+    spec.installer = installer;
+    spec.description = "Пакет " + name;
+    ASSERT_TRUE(WriteTestPackage(fs, codepage, std::string(kPackages) + "\\" + name + ".vgp", spec));
+  }
+  // The installer path a package file holds ("?" when it is not a sound package).
+  std::string InstallerOf(const std::string& file) const {
+    const std::optional<PackageImage> pkg = ReadTestPackage(fs, codepage, file);
+    EXPECT_TRUE(pkg) << file;
+    return pkg ? pkg->ReadExePath() : "?";
   }
 
   WizardModel& Model() {
@@ -60,13 +58,17 @@ class WizardFixture : public ::testing::Test {
     return *model;
   }
 
-  // Loads the window with the target folder and the disk package folder stored, and walks to the
-  // package list (page 4).
-  WizardModel& OpenList() {
+  // Loads the window with the target folder and the disk package folder stored (page 1).
+  WizardModel& LoadStored() {
     settings.Set("Path", "ISO_temp", kTarget);
     settings.Set("Path", "FolderVGP_for_ISO", kPackages);
     WizardModel& m = Model();
     m.Load();
+    return m;
+  }
+  // The same, walked on to the package list (page 4).
+  WizardModel& OpenList() {
+    WizardModel& m = LoadStored();
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(m.Next()) << "page " << i;
     EXPECT_EQ(m.State().step, 4);
     return m;
@@ -79,17 +81,9 @@ class WizardFixture : public ::testing::Test {
   }
   std::string FolderPathXml() const { return fs.Text(sys.exeFolder + "\\FolderPath.xml"); }
 
-  SimSystemInfo sys;
-  SimFileSystem fs;
-  SimIniFile ini{fs};
-  SimSettingsStore settings;
-  SimRegistry registry;
-  SimCodepage codepage;
-  SimDialogs dialogs;
   PosixXml xml;
   CountingPump pump;
   SimShell shell;
-  App app{Platform{sys, fs, ini, settings, registry, codepage, dialogs}};
   WizardHooks hooks;
   std::vector<std::string> progress;
   std::unique_ptr<WizardModel> model;

@@ -12,6 +12,12 @@ class PackageList : public WizardFixture {
     fs.AddFile(folder + "\\setup.exe", std::string(bytes, 'x'));
   }
   const WizardState& S() const { return model->State(); }
+  // The page holds the user with tip in red and Next disabled.
+  void ExpectHeld(const std::string& tip) const {
+    EXPECT_EQ(S().tipStatus.text, tip);
+    EXPECT_EQ(S().tipStatus.color, WizardColor::Red);
+    EXPECT_FALSE(S().nextEnabled);
+  }
 };
 
 TEST_F(PackageList, RowsShowTheInstallerAndItsFolder) {
@@ -150,9 +156,7 @@ TEST_F(PackageList, UntickingTheOuterFolderCountsTheInnerOneAgain) {
   model->ClearAll();
   EXPECT_EQ(S().totalSize.text, "0 bytes");
   EXPECT_EQ(S().totalSize.color, WizardColor::Red);
-  EXPECT_EQ(S().tipStatus.text, "Для продолжения необходимо указать хотя бы одну непустую папку");
-  EXPECT_EQ(S().tipStatus.color, WizardColor::Red);
-  EXPECT_FALSE(S().nextEnabled);
+  ExpectHeld("Для продолжения необходимо указать хотя бы одну непустую папку");
   model->SelectAll();
   EXPECT_EQ(S().totalSize.text, "100 bytes");
   EXPECT_TRUE(S().nextEnabled);
@@ -166,9 +170,7 @@ TEST_F(PackageList, NotEnoughSpaceAndNothingToCopyStopTheUser) {
   model->Compute();
   EXPECT_EQ(S().totalSize.text, "1.90 MB");
   EXPECT_EQ(S().totalFree.color, WizardColor::Red);
-  EXPECT_EQ(S().tipStatus.text, "Недостаточно места на диске");
-  EXPECT_EQ(S().tipStatus.color, WizardColor::Red);
-  EXPECT_FALSE(S().nextEnabled);
+  ExpectHeld("Недостаточно места на диске");
 
   fs.SetFreeBytes("D:\\", 2000000);   // exactly enough is enough
   model->Compute();
@@ -189,10 +191,7 @@ TEST_F(PackageList, SelectAllBeforeMeasuringAsksForTheMeasurement) {
   model->SetTicked(0, false);   // not measured yet: only noted
   EXPECT_TRUE(S().tipStatus.text.empty());
   model->SelectAll();
-  EXPECT_EQ(S().tipStatus.text,
-            "Двойным щелчком укажите папки для копирования, и нажмите кнопку Вычислить размер");
-  EXPECT_EQ(S().tipStatus.color, WizardColor::Red);
-  EXPECT_FALSE(S().nextEnabled);
+  ExpectHeld("Двойным щелчком укажите папки для копирования, и нажмите кнопку Вычислить размер");
 }
 
 TEST_F(PackageList, MeasuringLetsTheWindowLiveBetweenLevels) {

@@ -71,10 +71,7 @@ TEST_F(Pages, TheCounterUsesTheLanguageTexts) {
 
 TEST_F(Pages, BackServesOnlyTheSecondAndThirdPage) {
   AddPackage("Editor", "C:\\Setup\\setup.exe");
-  settings.Set("Path", "ISO_temp", kTarget);
-  settings.Set("Path", "FolderVGP_for_ISO", kPackages);
-  WizardModel& m = Model();
-  m.Load();
+  WizardModel& m = LoadStored();
   ASSERT_TRUE(m.Next());
   EXPECT_TRUE(m.State().backEnabled);
   ASSERT_TRUE(m.Next());
@@ -163,10 +160,8 @@ TEST_F(Pages, ThePackageFolderNeedsAPackageFile) {
 
 TEST_F(Pages, TheStoredPackageFolderAndNameArePreselected) {
   AddPackage("A", "-");
-  settings.Set("Path", "ISO_temp", kTarget);
-  settings.Set("Path", "FolderVGP_for_ISO", kPackages);
   settings.Set("Path", "SoftFolder", "Soft");
-  Model().Load();
+  LoadStored();
   ASSERT_TRUE(model->Next());
   const WizardState& s = model->State();
   EXPECT_EQ(s.packageFolderLabel.text, kPackages);
@@ -187,9 +182,7 @@ TEST_F(Pages, TheStoredPackageFolderAndNameArePreselected) {
 
 TEST_F(Pages, LeavingTheSecondPageStoresTheChoices) {
   AddPackage("A", "-");
-  settings.Set("Path", "ISO_temp", kTarget);
-  settings.Set("Path", "FolderVGP_for_ISO", kPackages);
-  Model().Load();
+  LoadStored();
   ASSERT_TRUE(model->Next());
   model->SetSpeed(0);
   model->SoftFolderChanged("Soft");
@@ -204,9 +197,7 @@ TEST_F(Pages, LeavingTheSecondPageStoresTheChoices) {
 
 TEST_F(Pages, ARefusedProgramsFolderNameKeepsTheUserOnThePage) {
   AddPackage("A", "-");
-  settings.Set("Path", "ISO_temp", kTarget);
-  settings.Set("Path", "FolderVGP_for_ISO", kPackages);
-  Model().Load();
+  LoadStored();
   ASSERT_TRUE(model->Next());
   model->SoftFolderChanged("Disk/Soft");
   EXPECT_EQ(model->State().softFolderColor, WizardColor::Red);
