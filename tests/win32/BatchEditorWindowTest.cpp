@@ -16,6 +16,7 @@
 #include "editor/win32/FrmWizardPack.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowText.h"
+#include "widgets/win32/CheckListCells.h"
 #include "unit/editor/EditorFixture.h"
 
 namespace velgaro::editor {
@@ -74,15 +75,7 @@ class BatchEditorWindowTest : public test::EditorFixture {
   HWND Item(int id) const { return GetDlgItem(window->Handle(), id); }
   HWND List() const { return Item(IDC_WP_LIST); }
   int Count() const { return static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)); }
-  std::string Cell(int item, int column) const {
-    wchar_t buffer[512] = {};
-    LVITEMW it{};
-    it.iSubItem = column;
-    it.pszText = buffer;
-    it.cchTextMax = 512;
-    SendMessageW(List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-    return win32::ToUtf8(buffer);
-  }
+  std::string Cell(int item, int column) const { return widgets::CellText(List(), item, column); }
   bool Ticked(int item) const {
     const auto state = SendMessageW(List(), LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_STATEIMAGEMASK);
     return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;

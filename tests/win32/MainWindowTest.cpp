@@ -8,10 +8,12 @@
 #include <map>
 
 #include "app/App.h"
+#include "common/TestPackage.h"
 #include "library/win32/FrmMain.h"
 #include "library/win32/LibraryResources.h"
 #include "platform/sim/SimPlatform.h"
 #include "platform/win32/WideText.h"
+#include "widgets/win32/CheckListCells.h"
 #include "platform/win32/Win32Codepage.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32IniFile.h"
@@ -40,14 +42,11 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void AddPackage(const std::string& name, const std::string& installer, bool defSelect = false) {
-    PackageImage pkg(PackageTextContext{codepage, {}});
-    pkg.options = PackageOptions{false, false, 0, defSelect, true};
-    pkg.NewPackageImage(1024, 768, installer, "about " + name);
-    pkg.AppendExePath(installer, {});
-    pkg.AppendCommandLine("");
-    pkg.AppendCreationDate(LocalTime{2026, 12, 7, 10, 0, 0});
-    pkg.WriteOptions();
-    ASSERT_TRUE(pkg.WritePackageFile(fs, folder.File(name + ".vgp")));
+    test::TestPackageSpec spec;
+    spec.installer = installer;
+    spec.description = "about " + name;
+    spec.options.defSelect = defSelect;
+    ASSERT_TRUE(test::WriteTestPackage(fs, codepage, folder.File(name + ".vgp"), spec));
   }
 
   FrmMain& Open() {
@@ -56,15 +55,7 @@ class MainWindowTest : public ::testing::Test {
     return *window;
   }
 
-  std::string Cell(int item, int column) const {
-    wchar_t buffer[512] = {};
-    LVITEMW it{};
-    it.iSubItem = column;
-    it.pszText = buffer;
-    it.cchTextMax = 512;
-    SendMessageW(window->ListView(), LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&it));
-    return win32::ToUtf8(buffer);
-  }
+  std::string Cell(int item, int column) const { return widgets::CellText(window->ListView(), item, column); }
   bool Checked(int item) const {
     const auto state = SendMessageW(window->ListView(), LVM_GETITEMSTATE, static_cast<WPARAM>(item), LVIS_STATEIMAGEMASK);
     return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;

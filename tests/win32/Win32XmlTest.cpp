@@ -60,42 +60,34 @@ HRESULT ProbeMultithreaded() {
 }
 
 TEST(Win32XmlTest, LeavesComAsTheThreadHadIt) {
+  // A worker thread without COM; a UI thread, COM already in a single-threaded apartment (our call
+  // gets S_FALSE); a thread in the multithreaded apartment (our call gets RPC_E_CHANGED_MODE).
+  struct Apartment {
+    const char* name;
+    bool initialise;
+    DWORD mode;
+    HRESULT after;   // what the thread's own CoInitializeEx(MULTITHREADED) says once the adapter is done
+  };
+  const Apartment apartments[] = {{"none", false, 0, S_OK},
+                                  {"single-threaded", true, COINIT_APARTMENTTHREADED, S_OK},
+                                  {"multithreaded", true, COINIT_MULTITHREADED, S_FALSE}};
   Win32Xml xml;
-  bool parsed = false, written = false;
-  HRESULT after = E_FAIL;
-  std::thread([&] {
-    parsed = xml.Parse("<a>x</a>").has_value();
-    written = !xml.Write(XmlNode{true, "a", "", {}}).empty();
-    after = ProbeMultithreaded();
-  }).join();
-  EXPECT_TRUE(parsed);
-  EXPECT_TRUE(written);
-  EXPECT_EQ(after, S_OK);
-
-  // A UI thread: COM already in a single-threaded apartment (our call gets S_FALSE).
-  std::thread([&] {
-    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-    parsed = xml.Parse("<a>x</a>").has_value();
-    written = !xml.Write(XmlNode{true, "a", "", {}}).empty();
-    CoUninitialize();
-    after = ProbeMultithreaded();
-  }).join();
-  EXPECT_TRUE(parsed);
-  EXPECT_TRUE(written);
-  EXPECT_EQ(after, S_OK);
-
-  // A thread in the multithreaded apartment (our call gets RPC_E_CHANGED_MODE).
-  std::thread([&] {
-    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-    parsed = xml.Parse("<a>x</a>").has_value();
-    written = !xml.Write(XmlNode{true, "a", "", {}}).empty();
-    after = CoInitializeEx(nullptr, COINIT_MULTITHREADED);   // still multithreaded: S_FALSE
-    if (SUCCEEDED(after)) CoUninitialize();
-    CoUninitialize();
-  }).join();
-  EXPECT_TRUE(parsed);
-  EXPECT_TRUE(written);
-  EXPECT_EQ(after, S_FALSE);
+  for (const Apartment& a : apartments) {
+    bool parsed = false, written = false;
+    HRESULT after = E_FAIL;
+    std::thread([&] {
+      const bool initialised = a.initialise && CoInitializeEx(nullptr, a.mode) == S_OK;
+      parsed = xml.Parse("<a>x</a>").has_value();
+      written = !xml.Write(XmlNode{true, "a", "", {}}).empty();
+      // Still in its apartment while it asks, unless it was single-threaded (then it leaves first).
+      if (initialised && a.mode == COINIT_APARTMENTTHREADED) CoUninitialize();
+      after = ProbeMultithreaded();
+      if (initialised && a.mode == COINIT_MULTITHREADED) CoUninitialize();
+    }).join();
+    EXPECT_TRUE(parsed) << a.name;
+    EXPECT_TRUE(written) << a.name;
+    EXPECT_EQ(after, a.after) << a.name;
+  }
 }
 
 }  // namespace
