@@ -8,7 +8,6 @@
 
 #include "app/PlayRun.h"
 #include "lang/Language.h"
-#include "package/NewPackageRequest.h"
 #include "package/PackageImage.h"
 #include "package/PackageSummaries.h"
 #include "package/paths/PathVariables.h"
@@ -63,7 +62,6 @@ struct App {
 
   // The run.
   std::string CurrentCommandLine;
-  NewPackageRequest Recording;           // the package being recorded (RecordMode)
 
   PathVariables paths;
   Language language;

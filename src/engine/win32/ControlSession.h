@@ -47,6 +47,6 @@ void EndControlSession();
 // The pictures' tooltips, language section "Stels".
 stels::ControlWindowTips ControlTips(const Language& language);
 
-std::unique_ptr<ControlSession> MakeRecordSession(App& app);
+std::unique_ptr<ControlSession> MakeRecordSession(App& app, NewPackageRequest request);
 
 }  // namespace velgaro

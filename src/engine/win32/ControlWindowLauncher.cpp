@@ -127,21 +127,15 @@ stels::ControlWindowTips ControlTips(const Language& lang) {
   return tips;
 }
 
-void OpenControlWindow(App& app, const PlayRun& run) {
+namespace {
+
+// The session becomes the open one, unless one is open already.
+void StartControlSession(App& app, std::unique_ptr<ControlSession> made) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   std::unique_ptr<ControlSession>& session = CurrentControlSession();
   if (session) return;  // one control window at a time
-  // A deployment run whose package cannot be played ends here, before a window shows.
-  if (const std::optional<int> refused = RefuseUnplayableDeployment(app, run, win32::Win32Clock(), &TheDeploymentLog())) {
-    PostQuitMessage(*refused);
-    return;
-  }
-  if (app.RecordMode) {
-    session = MakeRecordSession(app);
-  } else {
-    session = std::make_unique<PlaySession>(app, run);
-  }
+  session = std::move(made);
   if (!session->Open()) {
     // Without its window nothing can be played or recorded.
     const bool unattended = app.UnattendedInstall;
@@ -152,6 +146,22 @@ void OpenControlWindow(App& app, const PlayRun& run) {
       app.windows.showMainWindow(false);
     }
   }
+}
+
+}  // namespace
+
+void OpenControlWindow(App& app, const PlayRun& run) {
+  if (CurrentControlSession()) return;
+  // A deployment run whose package cannot be played ends here, before a window shows.
+  if (const std::optional<int> refused = RefuseUnplayableDeployment(app, run, win32::Win32Clock(), &TheDeploymentLog())) {
+    PostQuitMessage(*refused);
+    return;
+  }
+  StartControlSession(app, std::make_unique<PlaySession>(app, run));
+}
+
+void OpenRecordWindow(App& app, const NewPackageRequest& request) {
+  StartControlSession(app, MakeRecordSession(app, request));
 }
 
 }  // namespace velgaro

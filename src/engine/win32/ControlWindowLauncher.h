@@ -1,13 +1,15 @@
-// Opens the control window: in play mode it plays the run (an unattended run then ends the message loop
-// with the run's exit code); in record mode (RecordMode) it starts the installer of App.Recording and
-// records until stop, and the run is empty. The window, its player or recorder and the adapters they
-// use live until the window unloads.
+// Opens the control window. In play mode it plays the run it is handed (an unattended run then ends the
+// message loop with the run's exit code); in record mode it starts the installer of the request and
+// records until stop. The window, its player or recorder and the adapters they use live until the
+// window unloads; one control window is open at a time.
 #pragma once
 
 #include "app/App.h"
+#include "package/NewPackageRequest.h"
 
 namespace velgaro {
 
-void OpenControlWindow(App& app, const PlayRun& run = PlayRun{});
+void OpenControlWindow(App& app, const PlayRun& run);
+void OpenRecordWindow(App& app, const NewPackageRequest& request);
 
 }  // namespace velgaro

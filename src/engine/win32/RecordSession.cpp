@@ -18,7 +18,7 @@ constexpr const char* kAddRemoveCommand = "rundll32.exe shell32.dll,Control_RunD
 
 class RecordSession final : public ControlSession {
  public:
-  explicit RecordSession(App& app) : app_(app) {}
+  RecordSession(App& app, NewPackageRequest request) : app_(app), request_(std::move(request)) {}
 
   bool Open() override;
   int ExitCode() const override { return kExitInstalled; }
@@ -35,6 +35,7 @@ class RecordSession final : public ControlSession {
   }
 
   App& app_;
+  NewPackageRequest request_;   // the package to record
   ControlAdapters adapters_;
   win32::Win32Shell shell_;
   std::unique_ptr<stels::FrmStels> window_;
@@ -186,7 +187,7 @@ bool RecordSession::Open() {
 
   const WindowHandle control = reinterpret_cast<WindowHandle>(window_->Handle());
   const RecorderDeps deps{adapters_.PortsFor(app_), app_.platform.dialogs};
-  recorder_ = std::make_unique<Recorder>(deps, app_.Recording, app_.UnattendedInstall, Hooks(), control);
+  recorder_ = std::make_unique<Recorder>(deps, request_, app_.UnattendedInstall, Hooks(), control);
   hook_ = std::make_unique<stels::MouseHook>(adapters_.windows, recorder_->Matcher(), window_->Handle(),
                                              stels::FrmStels::kHookEventsMessage);
   window_->SetRecordView(recorder_->View());
@@ -196,6 +197,8 @@ bool RecordSession::Open() {
 
 }  // namespace
 
-std::unique_ptr<ControlSession> MakeRecordSession(App& app) { return std::make_unique<RecordSession>(app); }
+std::unique_ptr<ControlSession> MakeRecordSession(App& app, NewPackageRequest request) {
+  return std::make_unique<RecordSession>(app, std::move(request));
+}
 
 }  // namespace velgaro

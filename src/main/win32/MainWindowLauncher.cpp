@@ -40,10 +40,9 @@ void RecordNewPackage(App& app, library::FrmMain& main, HWND owner, const std::s
   library::FrmNew dialog(NewPackageDeps{app.language, p.fs, p.settings, p.dialogs, app.paths}, std::move(setup));
   const std::optional<NewPackageRequest> request = dialog.ShowModal(owner);
   if (!request) return;
-  app.Recording = *request;
   app.CurrentCommandLine = request->commandLine;
   ShowWindow(owner, SW_HIDE);
-  OpenControlWindow(app);
+  OpenRecordWindow(app, *request);
 }
 
 // The properties dialog of a row's package; the name the row takes, empty when it was cancelled.
