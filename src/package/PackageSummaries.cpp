@@ -22,7 +22,8 @@ std::optional<StoredSummary> ReadStoredSummary(const PackageTextContext& text, c
 std::optional<StoredSummary> StoredSummaryOf(const PackageTextContext& text, std::optional<Bytes> file,
                                              const FileSystem& fs, const std::string& path) {
   StoredSummary summary;
-  PackageImage image(text);
+  // The summary is the fields as stored: nothing read here expands a path variable.
+  PackageImage image(PackageTextContext{text.codepage, {}});
   // Loading first spares the existence test of every sound package; a failed load tells which case it was.
   if (!image.LoadPackage(std::move(file)) || image.Damaged()) {
     if (!FileExists(fs, path)) return std::nullopt;
