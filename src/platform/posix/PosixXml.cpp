@@ -5,6 +5,8 @@
 #include <optional>
 #include <sstream>
 
+#include "platform/ByteOrderMark.h"
+
 namespace velgaro {
 namespace {
 
@@ -50,30 +52,24 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 // The document as UTF-8, decoded by its byte order mark (none: UTF-8, whatever its declaration names).
 std::optional<std::string> DecodeDocument(const std::string& document) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(document[i]); };
-  const bool utf16le = document.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE;
-  const bool utf16be = document.size() >= 2 && byte(0) == 0xFE && byte(1) == 0xFF;
-  if (utf16le || utf16be) {
-    if (document.size() % 2 != 0) return std::nullopt;
-    const auto unit = [&](std::size_t i) -> char32_t {
-      return utf16le ? (byte(i + 1) << 8 | byte(i)) : (byte(i) << 8 | byte(i + 1));
-    };
-    std::string utf8;
-    for (std::size_t i = 2; i < document.size(); i += 2) {
-      char32_t c = unit(i);
-      if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;   // a low surrogate without its high one
-      if (c >= 0xD800 && c <= 0xDBFF) {
-        if (i + 2 >= document.size() || unit(i + 2) < 0xDC00 || unit(i + 2) > 0xDFFF) return std::nullopt;
-        c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-        i += 2;
-      }
-      AppendUtf8(utf8, c);
-    }
-    return utf8;
+  std::optional<MarkedText> text = ReadByteOrderMark(document);
+  if (!text) return std::nullopt;
+  if (!text->utf16) {
+    if (!StrictCodePoints(text->utf8)) return std::nullopt;
+    return std::move(text->utf8);
   }
-  const bool bom = document.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF;
-  std::string utf8 = document.substr(bom ? 3 : 0);
-  if (!StrictCodePoints(utf8)) return std::nullopt;
+  const std::u16string& units = text->units;
+  std::string utf8;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    char32_t c = units[i];
+    if (c >= 0xDC00 && c <= 0xDFFF) return std::nullopt;   // a low surrogate without its high one
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      if (i + 1 >= units.size() || units[i + 1] < 0xDC00 || units[i + 1] > 0xDFFF) return std::nullopt;
+      c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+      ++i;
+    }
+    AppendUtf8(utf8, c);
+  }
   return utf8;
 }
 

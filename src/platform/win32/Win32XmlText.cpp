@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "platform/ByteOrderMark.h"
+
 namespace velgaro::win32 {
 namespace {
 
@@ -24,25 +26,12 @@ std::optional<std::wstring> StrictUtf8ToWide(const char* data, std::size_t size)
   return wide;
 }
 
-// The document as UTF-16, decoded by its byte order mark (none: UTF-8).
 std::optional<std::wstring> DecodeDocument(const std::string& document) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(document[i]); };
-  const bool utf16le = document.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE;
-  const bool utf16be = document.size() >= 2 && byte(0) == 0xFE && byte(1) == 0xFF;
-  if (utf16le || utf16be) {
-    if (document.size() % 2 != 0) return std::nullopt;
-    std::wstring wide;
-    wide.reserve(document.size() / 2 - 1);
-    for (std::size_t i = 2; i < document.size(); i += 2) {
-      const unsigned hi = utf16le ? byte(i + 1) : byte(i);
-      const unsigned lo = utf16le ? byte(i) : byte(i + 1);
-      wide.push_back(static_cast<wchar_t>((hi << 8) | lo));
-    }
-    return wide;
-  }
-  const bool bom = document.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF;
-  const std::size_t skip = bom ? 3 : 0;
-  return StrictUtf8ToWide(document.data() + skip, document.size() - skip);
+  const std::optional<MarkedText> text = ReadByteOrderMark(document);
+  if (!text) return std::nullopt;
+  // wchar_t is a UTF-16 code unit here: the units go to the DOM as they are, as Windows takes them.
+  if (text->utf16) return std::wstring(text->units.begin(), text->units.end());
+  return StrictUtf8ToWide(text->utf8.data(), text->utf8.size());
 }
 
 // Checked on the text, not left to ProhibitDTD: Wine accepts that property and ignores it. Cautious: the
