@@ -109,8 +109,8 @@ void BatchEditorModel::LoadTipText() {
     // stops there instead of guessing.
     const std::string name = ListedName(row.name);
     const std::shared_ptr<const StoredSummary> summary =
-        toRead[static_cast<std::size_t>(i)] ? summaries.Take(d_.packageText, fs, name, files->Next())
-                                            : summaries.Summary(d_.packageText, fs, name);
+        toRead[static_cast<std::size_t>(i)] ? summaries.Take(d_.platform.codepage, fs, name, files->Next())
+                                            : summaries.Summary(d_.platform.codepage, fs, name);
     if (!summary || !summary->sound) continue;
     row.path = autoReplace_ ? d_.paths.ExpandPathVariables(summary->exePath, fs) : summary->exePath;
   }

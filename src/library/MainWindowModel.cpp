@@ -30,7 +30,7 @@ MainWindowModel::MainWindowModel(App& app, Shell& shell, MainWindowHooks hooks, 
       shell_(shell),
       hooks_(std::move(hooks)),
       owner_(owner),
-      library_(LibraryDeps{app.platform.fs, app.platform.codepage, app.paths, app.PackageText(), app.language, app.summaries}) {}
+      library_(LibraryDeps{app.platform.fs, app.platform.codepage, app.paths, app.language, app.summaries}) {}
 
 std::string MainWindowModel::Text(int key) const { return MainText(app_.language, static_cast<MainKey>(key)); }
 

@@ -258,8 +258,8 @@ void PackageLibrary::LoadTipTextLV(LibraryProgress* progress) {
       if (progress) progress->Step(k, n, MainTextParam(d_.language, kMainLoading, std::to_string(k)) + of);
       const std::string name = names[i] != nullptr ? *names[i] : ListedName(rows_[i].text);
       ApplySummary(i,
-                   toRead[i] ? d_.summaries.Take(d_.packageText, d_.fs, name, files->Next())
-                             : d_.summaries.Summary(d_.packageText, d_.fs, name),
+                   toRead[i] ? d_.summaries.Take(d_.codepage, d_.fs, name, files->Next())
+                             : d_.summaries.Summary(d_.codepage, d_.fs, name),
                    installers);
     }
   }   // what the read needed goes here, before the window hears of the end
@@ -273,7 +273,7 @@ void PackageLibrary::ReReadRow(std::size_t row) {
   const bool checked = r.checked;
   // The program has just written this file: it is read whatever its listing would say.
   d_.summaries.Forget(ListedName(r.text));
-  std::optional<StoredSummary> read = ReadStoredSummary(d_.packageText, d_.fs, ListedPath(r.text));
+  std::optional<StoredSummary> read = ReadStoredSummary(d_.codepage, d_.fs, ListedPath(r.text));
   const std::shared_ptr<const StoredSummary> summary =
       read ? std::make_shared<const StoredSummary>(std::move(*read)) : nullptr;
   Installers installers;

@@ -33,7 +33,6 @@ struct LibraryDeps {
   FileSystem& fs;
   const Codepage& codepage;
   const PathVariables& paths;
-  PackageTextContext packageText;   // how package images read and write their texts
   const Language& language;
   PackageSummaries& summaries;   // what was read of the folder's files, shared with the batch editor
 };

@@ -14,16 +14,16 @@ bool CanTellWritesApart(std::uint64_t modified) { return modified % kSecond != 0
 
 }  // namespace
 
-std::optional<StoredSummary> ReadStoredSummary(const PackageTextContext& text, const FileSystem& fs,
+std::optional<StoredSummary> ReadStoredSummary(const Codepage& codepage, const FileSystem& fs,
                                                const std::string& path) {
-  return StoredSummaryOf(text, fs.ReadAll(path), fs, path);
+  return StoredSummaryOf(codepage, fs.ReadAll(path), fs, path);
 }
 
-std::optional<StoredSummary> StoredSummaryOf(const PackageTextContext& text, std::optional<Bytes> file,
+std::optional<StoredSummary> StoredSummaryOf(const Codepage& codepage, std::optional<Bytes> file,
                                              const FileSystem& fs, const std::string& path) {
   StoredSummary summary;
   // The summary is the fields as stored: nothing read here expands a path variable.
-  PackageImage image(PackageTextContext{text.codepage, {}});
+  PackageImage image(PackageTextContext{codepage, {}});
   // Loading first spares the existence test of every sound package; a failed load tells which case it was.
   if (!image.LoadPackage(std::move(file)) || image.Damaged()) {
     if (!FileExists(fs, path)) return std::nullopt;
@@ -64,16 +64,16 @@ bool PackageSummaries::NeedsRead(const std::string& name) const {
   return !kept.summary || !(kept.read == kept.listed) || !CanTellWritesApart(kept.listed.modified);
 }
 
-std::shared_ptr<const StoredSummary> PackageSummaries::Summary(const PackageTextContext& text, const FileSystem& fs,
+std::shared_ptr<const StoredSummary> PackageSummaries::Summary(const Codepage& codepage, const FileSystem& fs,
                                                                const std::string& name) {
   if (!NeedsRead(name)) return files_[name].summary;
-  return Take(text, fs, name, fs.ReadAll(PathOf(name)));
+  return Take(codepage, fs, name, fs.ReadAll(PathOf(name)));
 }
 
-std::shared_ptr<const StoredSummary> PackageSummaries::Take(const PackageTextContext& text, const FileSystem& fs,
+std::shared_ptr<const StoredSummary> PackageSummaries::Take(const Codepage& codepage, const FileSystem& fs,
                                                             const std::string& name, std::optional<Bytes> file) {
   ++reads_;
-  std::optional<StoredSummary> read = StoredSummaryOf(text, std::move(file), fs, PathOf(name));
+  std::optional<StoredSummary> read = StoredSummaryOf(codepage, std::move(file), fs, PathOf(name));
   if (!read) {
     files_.erase(name);
     return nullptr;

@@ -27,10 +27,10 @@ struct StoredSummary {
 
 // Loads the package and takes its summary; nullopt when the file is not there (a file that is there but
 // cannot be read is a summary that is not sound).
-std::optional<StoredSummary> ReadStoredSummary(const PackageTextContext& text, const FileSystem& fs,
+std::optional<StoredSummary> ReadStoredSummary(const Codepage& codepage, const FileSystem& fs,
                                                const std::string& path);
 // The same for the file's content read by the caller (nullopt: it could not be read).
-std::optional<StoredSummary> StoredSummaryOf(const PackageTextContext& text, std::optional<Bytes> file,
+std::optional<StoredSummary> StoredSummaryOf(const Codepage& codepage, std::optional<Bytes> file,
                                              const FileSystem& fs, const std::string& path);
 
 class PackageSummaries {
@@ -42,12 +42,12 @@ class PackageSummaries {
               const std::function<void()>& meanwhile = {});
   // The summary of a file of the last listing (its name as listed), read unless it was read before at the
   // size and write time listed now. Null when the file is gone.
-  std::shared_ptr<const StoredSummary> Summary(const PackageTextContext& text, const FileSystem& fs,
+  std::shared_ptr<const StoredSummary> Summary(const Codepage& codepage, const FileSystem& fs,
                                                const std::string& name);
   // Whether Summary would read the file now.
   bool NeedsRead(const std::string& name) const;
   // Summary for a file whose content the caller has read (file: nullopt when it could not be read).
-  std::shared_ptr<const StoredSummary> Take(const PackageTextContext& text, const FileSystem& fs,
+  std::shared_ptr<const StoredSummary> Take(const Codepage& codepage, const FileSystem& fs,
                                             const std::string& name, std::optional<Bytes> file);
   // The path of a listed file.
   std::string PathOf(const std::string& name) const;

@@ -4,10 +4,10 @@
 
 namespace velgaro {
 
-PackageSummary ReadPackageSummary(const PackageTextContext& text, const FileSystem& fs, const PathVariables& paths,
+PackageSummary ReadPackageSummary(const Codepage& codepage, const FileSystem& fs, const PathVariables& paths,
                                   const std::string& packagePath) {
   PackageSummary summary;
-  const std::optional<StoredSummary> stored = ReadStoredSummary(text, fs, packagePath);
+  const std::optional<StoredSummary> stored = ReadStoredSummary(codepage, fs, packagePath);
   if (!stored || !stored->sound) {
     summary.state = stored ? PackageSummary::State::Damaged : PackageSummary::State::FileMissing;
     return summary;

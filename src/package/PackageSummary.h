@@ -19,7 +19,7 @@ struct PackageSummary {
 };
 
 // Loads the package and reads its summary.
-PackageSummary ReadPackageSummary(const PackageTextContext& text, const FileSystem& fs, const PathVariables& paths,
+PackageSummary ReadPackageSummary(const Codepage& codepage, const FileSystem& fs, const PathVariables& paths,
                                   const std::string& packagePath);
 
 }  // namespace velgaro

@@ -364,7 +364,7 @@ bool WizardModel::SoftFolderLostFocus() {
 // ---- the package list
 
 void WizardModel::ReadRow(WizardRow& row, const std::string& file) {
-  const PackageSummary summary = ReadPackageSummary(d_.packageText, d_.platform.fs, d_.paths, file);
+  const PackageSummary summary = ReadPackageSummary(d_.platform.codepage, d_.platform.fs, d_.paths, file);
   switch (summary.state) {
     case PackageSummary::State::FileMissing:
       return;   // vanished since it was listed: the columns stay empty

@@ -71,12 +71,11 @@ void OpenLibraryFolder(benchmark::State& state, bool reread) {
   SimSystemInfo sys;
   SimRegistry registry;
   paths.InitPathVariables(sys, registry);
-  const PackageTextContext packageText{codepage, {}};
   Language language;
   PackageSummaries kept;
   for (auto _ : state) {
     PackageSummaries fresh;
-    PackageLibrary library(LibraryDeps{fs, codepage, paths, packageText, language, reread ? kept : fresh});
+    PackageLibrary library(LibraryDeps{fs, codepage, paths, language, reread ? kept : fresh});
     library.SetFolder(folder);
     if (!library.LoadListView()) state.SkipWithError("the folder could not be listed");
     library.LoadTipTextLV(nullptr);

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const char* name : {"Alpha", "alpha 2", "Beta", "Бета", "C", "C D", "Zeta.old"}) {
     w.fs.AddFile(std::string(World::kPackageFolder) + "\\" + name + ".vgp", "x");
   }
-  PackageLibrary library(LibraryDeps{w.fs, w.codepage, w.app.paths, w.app.PackageText(), w.app.language, w.app.summaries});
+  PackageLibrary library(LibraryDeps{w.fs, w.codepage, w.app.paths, w.app.language, w.app.summaries});
   library.SetFolder(World::kPackageFolder);
   Check(library.LoadListView(), "the folder lists");
   std::vector<std::string> alphabetical = Texts(library);

@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SimFileSystem fs;
   fs.AddFile(kFile, AsBytes(data, size));
   // Each reader opens the file into its own image, as the list, the player and the properties dialog do.
-  const PackageSummary summary = ReadPackageSummary(TextOf(fs), fs, TheMachine().paths, kFile);
+  const PackageSummary summary = ReadPackageSummary(TheMachine().codepage, fs, TheMachine().paths, kFile);
   Play(fs, summary.state == PackageSummary::State::Ok || summary.state == PackageSummary::State::InstallerMissing);
   Properties(fs);
   return 0;

@@ -44,7 +44,7 @@ int wmain(int argc, wchar_t** argv) {
   PackageImage package(PackageTextContext{a.codepage, {}});
   Language language;
   PackageSummaries summaries;
-  PackageLibrary library(LibraryDeps{a.fs, a.codepage, paths, PackageTextContext{a.codepage, {}}, language, summaries});
+  PackageLibrary library(LibraryDeps{a.fs, a.codepage, paths, language, summaries});
   library.SetFolder(folder);
 
   double t = Now();
@@ -76,7 +76,7 @@ int wmain(int argc, wchar_t** argv) {
   const double presence = Ms(t);
 
   PackageSummaries cold;
-  PackageLibrary fresh(LibraryDeps{a.fs, a.codepage, paths, PackageTextContext{a.codepage, {}}, language, cold});
+  PackageLibrary fresh(LibraryDeps{a.fs, a.codepage, paths, language, cold});
   fresh.SetFolder(folder);
   t = Now();
   fresh.LoadListView();

@@ -22,7 +22,7 @@ class PackageSummariesTest : public ::testing::Test {
     ASSERT_TRUE(WriteTestPackage(w.fs, w.codepage, std::string(kFolder) + "\\" + name, spec));
   }
   void List(const std::string& folder = kFolder) { summaries.Listed(folder, *w.fs.ListFileEntries(folder, "*.vgp")); }
-  std::shared_ptr<const StoredSummary> Get(const std::string& name) { return summaries.Summary(PackageTextContext{w.codepage, {}}, w.fs, name); }
+  std::shared_ptr<const StoredSummary> Get(const std::string& name) { return summaries.Summary(w.codepage, w.fs, name); }
 
   PackageWorld w;
   PackageSummaries summaries;
