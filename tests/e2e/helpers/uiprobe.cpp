@@ -34,7 +34,8 @@
 //                                (waiting for it up to SECONDS) until it is gone, reading its first list
 //                                view every 10 ms; prints each row once, as soon as it is read
 // The window is the main window, or, given first, --class=CLASS or --title=TITLE: the top-level window
-// of that class or exact title (with --title, find looks in every visible window so titled) (text, rect, state, find, windowrect, listrows, status ID and
+// of that class or exact title (with --title, a visible one first; find looks in every visible window
+// so titled) (text, rect, state, find, windowrect, listrows, status ID and
 // itemrect ROW ID work on any window).
 // Exit code 0, or 2 when the main window (or the control) is not there.
 #include <windows.h>
@@ -326,6 +327,15 @@ int Find(HWND top, const std::wstring& cls, const std::wstring& text) {
 
 // An installer's message box shares its title with the page it stands over, and a box just answered
 // lingers hidden for a moment: a control is looked for in every visible window of that title.
+// A window just closed may linger hidden for a moment under the title of one that shows.
+HWND FirstVisibleTitled(const std::wstring& title) {
+  for (HWND top = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); top != nullptr;
+       top = FindWindowExW(nullptr, top, nullptr, title.c_str())) {
+    if (IsWindowVisible(top)) return top;
+  }
+  return FindWindowW(nullptr, title.c_str());
+}
+
 int FindInTitled(const std::wstring& title, const std::wstring& cls, const std::wstring& text) {
   for (HWND top = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); top != nullptr;
        top = FindWindowExW(nullptr, top, nullptr, title.c_str())) {
@@ -478,7 +488,7 @@ int wmain(int argc, wchar_t** argv) {
   if (first.rfind(L"--class=", 0) == 0 || first.rfind(L"--title=", 0) == 0) {
     const std::wstring name = first.substr(8);
     if (first[2] == L't' && argc > 4 && std::wstring(argv[2]) == L"find") return FindInTitled(name, argv[3], argv[4]);
-    main = first[2] == L'c' ? FindWindowW(name.c_str(), nullptr) : FindWindowW(nullptr, name.c_str());
+    main = first[2] == L'c' ? FindWindowW(name.c_str(), nullptr) : FirstVisibleTitled(name);
     ++argv;
     if (--argc < 2) return 2;
   } else {
