@@ -51,9 +51,8 @@ void PackageImage::ScramblePackage(Bytes& image) {
   for (auto& b : image) b = static_cast<std::uint8_t>((b ^ kScrambleKey1) ^ kScrambleKey2);
 }
 
-void PackageImage::UnscramblePackage() {
-  for (auto& b : image_) b = static_cast<std::uint8_t>((b ^ kScrambleKey2) ^ kScrambleKey1);
-}
+// The scrambling is an exclusive or: done twice, it is undone.
+void PackageImage::UnscramblePackage() { ScramblePackage(image_); }
 
 void PackageImage::NewPackageImage(int screenWidth, int screenHeight, const std::string& exePath,
                                    const std::string& description) {
