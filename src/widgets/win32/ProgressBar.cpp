@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "widgets/win32/Controls.h"
+
 namespace velgaro::widgets {
 
 void ProgressBar::Show(bool visible) {
@@ -16,8 +18,7 @@ void ProgressBar::Move(int pos, int max) {
   const ULONGLONG now = GetTickCount64();
   if (pos > 1 && pos < max && now - shown_ < kEveryMs) return;
   shown_ = now;
-  SendMessageW(bar_, PBM_SETRANGE32, 0, max);
-  SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+  SetProgress(bar_, pos, max);
   pump_.RunOnce();
 }
 
