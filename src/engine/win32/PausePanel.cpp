@@ -59,9 +59,7 @@ void PausePanel::Show(const RecorderView& view) {
 }
 
 void PausePanel::SetStatus(const std::string& text) {
-  const std::wstring wide = win32::ToWide(text);
-  HWND status = Control(IDC_STELS_STATUS);
-  if (win32::WideWindowText(status) != wide) SetWindowTextW(status, wide.c_str());
+  win32::SetWindowTextIfChanged(Control(IDC_STELS_STATUS), text);
 }
 
 std::string PausePanel::TextOfBox() const { return win32::WindowTextUtf8(Control(IDC_STELS_TEXT)); }

@@ -132,10 +132,8 @@ void FrmMain::Refresh() {
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
   }
   const MainWindowView& v = model_->View();
-  const std::wstring caption = win32::ToWide(v.caption);
-  if (!v.caption.empty() && caption != win32::WideWindowText(Handle())) SetWindowTextW(Handle(), caption.c_str());
-  const std::wstring folder = win32::ToWide(v.folderText);
-  if (win32::WideWindowText(folderBox_) != folder) SetWindowTextW(folderBox_, folder.c_str());
+  if (!v.caption.empty()) win32::SetWindowTextIfChanged(Handle(), v.caption);
+  win32::SetWindowTextIfChanged(folderBox_, v.folderText);
   LayoutStatusBar();
   widgets::SetStatusText(status_, 0, v.panels[0]);
   widgets::SetStatusText(status_, 1, v.panels[1]);
