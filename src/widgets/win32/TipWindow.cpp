@@ -78,14 +78,12 @@ HWND TipWindow::Child(const wchar_t* cls, const std::wstring& caption, DWORD fla
 }
 
 bool TipWindow::Run(HWND owner) {
-  const bool ownerEnabled = owner != nullptr && IsWindowEnabled(owner);
-  if (ownerEnabled) EnableWindow(owner, FALSE);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   SetFocus(ok_);
-  win32::RunModalLoop(closed_, [this](MSG& msg) { return IsDialogMessageW(Handle(), &msg) != FALSE; });
+  win32::RunModalWindow(Handle(), owner, closed_,
+                        [this](MSG& msg) { return IsDialogMessageW(Handle(), &msg) != FALSE; });
   if (!closed_) checked_ = IsChecked(check_);
-  if (ownerEnabled) EnableWindow(owner, TRUE);
   return checked_;
 }
 
